@@ -1,0 +1,68 @@
+#pragma once
+// The UI robot: acts on windows the way a user does, from a thread beside the
+// program's UI thread or from a second process. Every wait is bounded; a
+// function that waits returns an empty result when its time runs out, so a
+// test fails with a message instead of hanging.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace robot {
+
+constexpr DWORD kDefaultWaitMs = 10000;
+
+// Finding windows and controls.
+HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs = kDefaultWaitMs);
+HWND WaitForWindowOfProcess(DWORD processId, const char* className, DWORD timeoutMs = kDefaultWaitMs);
+HWND FindChildByText(HWND parent, const char* text, const char* className = nullptr);
+HWND FindChildByClass(HWND parent, const char* className, int index = 0);
+HWND FindChildById(HWND parent, int controlId);
+std::vector<HWND> ChildWindows(HWND parent);
+std::string WindowText(HWND hwnd);
+std::string ClassName(HWND hwnd);
+bool WaitUntilGone(HWND hwnd, DWORD timeoutMs = kDefaultWaitMs);
+
+// Acting.
+// Buttons and check boxes get BM_CLICK; custom controls get the mouse
+// messages a real click sends (move, down, up) at their centre.
+void Click(HWND control);
+void ClickAt(HWND window, int x, int y);
+void MoveMouseTo(HWND window, int x, int y);
+void MouseLeave(HWND window);
+// WM_CHAR per character, so the window sees user input, not its own fill.
+void Type(HWND edit, const std::string& text);
+void SelectAllAndType(HWND edit, const std::string& text);
+void PressKey(HWND window, UINT virtualKey);
+bool SelectTreeItem(HWND tree, const std::vector<std::string>& path);
+std::string SelectedTreeItemText(HWND tree);
+
+// Message boxes: dialogs of class "#32770"; the text is in control 0xFFFF.
+struct MessageBoxInfo {
+  HWND hwnd = nullptr;
+  std::string caption;
+  std::string text;
+  bool found() const { return hwnd != nullptr; }
+};
+MessageBoxInfo WaitForMessageBox(DWORD processId = 0, DWORD timeoutMs = kDefaultWaitMs);
+// Presses the box's button with that id (IDYES, IDNO, IDOK, IDCANCEL).
+bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
+
+// Pictures.
+struct Capture {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // 0x00RRGGBB, top-down
+  uint32_t At(int x, int y) const { return pixels[size_t(y) * width + x]; }
+  bool empty() const { return pixels.empty(); }
+};
+Capture CaptureWindow(HWND hwnd);
+bool SavePng(const Capture& capture, const std::string& path);
+bool SaveBmp(const Capture& capture, const std::string& path);
+
+// Lets posted messages reach their windows in a single-threaded test.
+void PumpMessages(DWORD forMs = 0);
+
+}  // namespace robot
