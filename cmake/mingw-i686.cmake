@@ -1,4 +1,4 @@
-# Cross-compiling for Windows with Debian's MinGW-w64, win32 thread model:
+# Cross-compiling the i686 release build with Debian's MinGW-w64, win32 thread model:
 # the posix model pulls in winpthreads, whose imports go past Windows XP.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,5 +65,14 @@ bool SaveBmp(const Capture& capture, const std::string& path);
 
 // Lets posted messages reach their windows in a single-threaded test.
 void PumpMessages(DWORD forMs = 0);
+
+// Polls the condition (pumping this thread's messages between polls) until it
+// holds or the time runs out; returns whether it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultWaitMs);
+
+// In-process scenarios: runs the robot's steps on a second thread while this
+// thread (the UI thread) keeps dispatching messages, and returns when the
+// steps have ended. Modal loops the steps open keep running meanwhile.
+void RunBeside(const std::function<void()>& robotSteps);
 
 }  // namespace robot
