@@ -1,0 +1,7 @@
+#include "app/CommandLine.h"
+
+#include "app/Constants.h"
+
+bool IsRestoreAllRequest(const std::vector<std::string>& arguments) {
+  return !arguments.empty() && arguments.front() == kRestoreAllArgument;
+}
