@@ -1,0 +1,69 @@
+#include "resedit/Checksum.h"
+
+#include <vector>
+
+#include "resedit/FileIo.h"
+
+namespace resedit {
+
+namespace {
+
+constexpr uint64_t kMaxChecksumFile = 0xFFFFFFFF;
+
+uint32_t SumWords(ByteSpan bytes, uint64_t from, uint64_t to, uint32_t sum) {
+  const uint8_t* data = bytes.Data();
+  for (uint64_t i = from; i < to; i += 2) {
+    uint32_t word = data[i] | (i + 1 < bytes.Size() ? data[i + 1] << 8 : 0);
+    sum += word;
+    sum = (sum & 0xFFFF) + (sum >> 16);
+  }
+  return sum;
+}
+
+}  // namespace
+
+std::optional<uint64_t> ChecksumFieldOffset(ByteSpan file) {
+  if (file.U16(0) != 0x5A4D) return std::nullopt;
+  auto lfanew = file.U32(0x3C);
+  if (!lfanew || file.U32(*lfanew) != 0x00004550) return std::nullopt;
+  uint64_t field = uint64_t{*lfanew} + 24 + 64;
+  if (!file.Contains(field, 4)) return std::nullopt;
+  return field;
+}
+
+uint32_t PeImageChecksum(ByteSpan file) {
+  auto field = ChecksumFieldOffset(file);
+  uint32_t sum = 0;
+  if (field && *field % 2 == 0) {
+    sum = SumWords(file, 0, *field, sum);
+    sum = SumWords(file, *field + 4, file.Size(), sum);
+  } else if (field) {
+    // An odd e_lfanew puts the field across word boundaries; zero it in a copy.
+    std::vector<uint8_t> copy(file.Data(), file.Data() + file.Size());
+    for (int i = 0; i < 4; ++i) copy[*field + i] = 0;
+    sum = SumWords(ByteSpan(copy.data(), copy.size()), 0, copy.size(), 0);
+  } else {
+    sum = SumWords(file, 0, file.Size(), sum);
+  }
+  sum = (sum & 0xFFFF) + (sum >> 16);
+  return static_cast<uint32_t>((sum & 0xFFFF) + file.Size());
+}
+
+uint32_t ComputePortableImageChecksum(const std::string& fileName) {
+  std::vector<uint8_t> bytes;
+  if (ReadWholeFile(fileName, kMaxChecksumFile, bytes) != ReadResult::kOk) return 0;
+  return PeImageChecksum(ByteSpan(bytes.data(), bytes.size()));
+}
+
+bool WriteImageChecksum(const std::string& fileName, uint32_t checksum) {
+  std::vector<uint8_t> bytes;
+  if (ReadWholeFile(fileName, kMaxChecksumFile, bytes) != ReadResult::kOk) return false;
+  auto field = ChecksumFieldOffset(ByteSpan(bytes.data(), bytes.size()));
+  if (!field) return false;
+  ByteWriter(bytes.data(), bytes.size()).PutU32(*field, checksum);
+  return WriteFileReplacing(fileName, [&](OutputSink& sink) {
+           return sink.Write(ByteSpan(bytes.data(), bytes.size()));
+         }) == WriteResult::kOk;
+}
+
+}  // namespace resedit

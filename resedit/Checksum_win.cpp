@@ -1,0 +1,52 @@
+#include <windows.h>
+
+#include "resedit/Checksum.h"
+
+namespace resedit {
+
+namespace {
+
+using CheckSumMappedFileFn = PIMAGE_NT_HEADERS(WINAPI*)(PVOID, DWORD, PDWORD, PDWORD);
+
+// IMAGEHLP's own checksum of the mapped file; empty when IMAGEHLP.DLL or its
+// export is missing, or the file cannot be mapped.
+bool ImagehlpChecksum(const std::string& fileName, HMODULE imagehlp, DWORD& checksum) {
+  auto checkSumMappedFile =
+      reinterpret_cast<CheckSumMappedFileFn>(GetProcAddress(imagehlp, "CheckSumMappedFile"));
+  if (!checkSumMappedFile) return false;
+  // Read access is enough: nothing is written through the view, and a
+  // read-only file can then be summed too.
+  HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool done = false;
+  DWORD high = 0;
+  DWORD size = GetFileSize(file, &high);
+  HANDLE mapping = size != INVALID_FILE_SIZE && high == 0 && size != 0
+                       ? CreateFileMappingA(file, nullptr, PAGE_READONLY, 0, 0, nullptr)
+                       : nullptr;
+  if (mapping) {
+    void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+    if (view) {
+      DWORD headerSum = 0;
+      checkSumMappedFile(view, size, &headerSum, &checksum);
+      done = true;
+      UnmapViewOfFile(view);
+    }
+    CloseHandle(mapping);
+  }
+  CloseHandle(file);
+  return done;
+}
+
+}  // namespace
+
+uint32_t ComputeImageChecksum(const std::string& fileName) {
+  HMODULE imagehlp = LoadLibraryA("IMAGEHLP.DLL");
+  DWORD checksum = 0;
+  bool done = imagehlp && ImagehlpChecksum(fileName, imagehlp, checksum);
+  if (imagehlp) FreeLibrary(imagehlp);
+  return done ? checksum : ComputePortableImageChecksum(fileName);
+}
+
+}  // namespace resedit
