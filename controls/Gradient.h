@@ -13,6 +13,8 @@ class TGradient {
  public:
   using Changed = std::function<void()>;
 
+  virtual ~TGradient() = default;
+
   int ColorSteps() const { return colorSteps_; }
   TColor StartColor() const { return startColor_; }
   TColor EndColor() const { return endColor_; }

@@ -1,0 +1,104 @@
+#pragma once
+// TAPHeadLabel: a label painted with a banded colour gradient, used for the
+// heading and footer strips of every window and as the main window's panel.
+
+#include <windows.h>
+
+#include <functional>
+
+#include "controls/CaptionFit.h"
+#include "controls/Gradient.h"
+#include "ui/Control.h"
+#include "ui/ScopedGdi.h"
+
+namespace controls {
+
+enum TBoundLine { blLeft = 1, blTop = 2, blRight = 4, blBottom = 8 };
+using TBoundLines = int;
+constexpr TBoundLines kAllBoundLines = blLeft | blTop | blRight | blBottom;
+
+enum TGlyphMode { gmNormal, gmOverlayed };
+
+class TAPHeadLabel : public ui::Control {
+ public:
+  static constexpr int kDefaultWidth = 100;
+  static constexpr int kDefaultHeight = 25;
+
+  TAPHeadLabel();
+
+  bool Create(HWND parent, const std::string& caption, int x, int y, int width = kDefaultWidth,
+              int height = kDefaultHeight);
+
+  TGradient& Gradient() { return *gradient_; }
+  TSubCaption& SubCaption() { return subCaption_; }
+
+  TTextAlignmt Alignment() const { return alignment_; }
+  void SetAlignment(TTextAlignmt alignment) { Assign(alignment_, alignment); }
+  TBoundLines BoundLines() const { return boundLines_; }
+  void SetBoundLines(TBoundLines lines) { Assign(boundLines_, lines); }
+  TColor BoundColor() const { return boundColor_; }
+  void SetBoundColor(TColor color) { Assign(boundColor_, color); }
+  bool FormMove() const { return formMove_; }
+  void SetFormMove(bool move);
+  int Margin() const { return margin_; }
+  void SetMargin(int margin) { Assign(margin_, margin & 0xFF); }
+  int Spacing() const { return spacing_; }
+  void SetSpacing(int spacing) { Assign(spacing_, spacing & 0xFF); }
+  TGlyphMode GlyphMode() const { return glyphMode_; }
+  void SetGlyphMode(TGlyphMode mode) { Assign(glyphMode_, mode); }
+  int NumGlyphs() const { return numGlyphs_; }
+  void SetNumGlyphs(int count) { Assign(numGlyphs_, count < 1 ? 1 : count); }
+  // The label keeps the bitmap. Its bottom-left pixel is the transparent colour.
+  void SetGlyph(HBITMAP glyph);
+  bool HasGlyph() const { return static_cast<bool>(glyph_); }
+  TColor TextColor() const { return textColor_; }
+  void SetTextColor(TColor color) { Assign(textColor_, color); }
+  void SetCaption(const std::string& caption);
+
+  std::function<void(TAPHeadLabel&)> onGlyphClick;
+  std::function<void(TAPHeadLabel&)> onGlyphDblClick;
+
+  int Layer() const override { return 0; }
+  void PaintOnto(HDC dc, int offsetX, int offsetY) override;
+
+ protected:
+  // The button variant replaces the gradient with its own.
+  explicit TAPHeadLabel(std::unique_ptr<TGradient> gradient);
+  const char* ClassName() const override { return "TAPHeadLabel"; }
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  bool ClicksOnMouseUp() const override { return !formMove_; }
+
+  // The button's bound lines stop one pixel short.
+  virtual int BoundLineShortening() const { return 0; }
+  virtual TColor CurrentTextColor() const { return textColor_; }
+
+  template <typename T>
+  void Assign(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    Invalidate();
+  }
+
+ private:
+  void Paint(HDC dc, int width, int height);
+  void PaintBoundLines(HDC dc, int width, int height);
+  // Draws the glyph and returns the width it takes (0 without one).
+  int PaintGlyph(HDC dc, int width, int height);
+  int GlyphWidthShown(int width, int height) const;
+  bool InGlyph(int x) const;
+
+  std::unique_ptr<TGradient> gradient_;
+  TSubCaption subCaption_;
+  TTextAlignmt alignment_ = taLeft;
+  TBoundLines boundLines_ = 0;
+  TColor boundColor_ = clGray;
+  bool formMove_ = false;
+  int margin_ = 5;
+  int spacing_ = 5;
+  TGlyphMode glyphMode_ = gmNormal;
+  int numGlyphs_ = 1;
+  ui::ScopedBitmap glyph_;
+  TColor textColor_ = clWindowText;
+};
+
+}  // namespace controls

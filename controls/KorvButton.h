@@ -1,0 +1,48 @@
+#pragma once
+// TKorvButton: a standard push button drawn by its owner, with a vertical
+// gradient while it is hovered, focused or pressed (every OK, Cancel, Apply).
+
+#include "controls/GradientMath.h"
+#include "ui/Control.h"
+
+namespace controls {
+
+class TKorvButton : public ui::Control {
+ public:
+  static constexpr int kDefaultWidth = 75;
+  static constexpr int kDefaultHeight = 25;
+
+  bool Create(HWND parent, const std::string& caption, int x, int y, int width = kDefaultWidth,
+              int height = kDefaultHeight, int id = 0);
+
+  TColor BeginColor() const { return beginColor_; }
+  void SetBeginColor(TColor color);
+  TColor EndColor() const { return endColor_; }
+  void SetEndColor(TColor color);
+  bool DrawFocus() const { return drawFocus_; }
+  void SetDrawFocus(bool drawFocus);
+  // The button Enter presses.
+  bool Default() const { return default_; }
+  void SetDefault(bool isDefault);
+  bool Hovered() const { return hovered_; }
+
+  bool OnCommand(WORD notifyCode) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void MouseEntered() override;
+  void MouseLeft() override;
+
+ private:
+  bool ActiveDefault() const;
+  bool PointerInside() const;
+
+  TColor beginColor_ = clWhite;
+  TColor endColor_ = 14994353;
+  bool drawFocus_ = false;
+  bool default_ = false;
+  bool hovered_ = false;
+};
+
+}  // namespace controls

@@ -1,0 +1,407 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+
+#include "controls/GradLabel.h"
+#include "controls/KorvButton.h"
+#include "controls/myGrdBtn.h"
+#include "ui/Application.h"
+#include "ui/Hint.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/ScopedGdi.h"
+#include "ui/StandardControls.h"
+
+namespace ui {
+
+namespace {
+
+void UseStripColors(controls::TAPHeadLabel& strip) {
+  controls::TGradient& gradient = strip.Gradient();
+  gradient.SetColorSteps(128);
+  gradient.SetStartColor(14994353);
+  gradient.SetEndColor(controls::clWhite);
+  gradient.SetStyle(controls::gsBottom);
+}
+
+}  // namespace
+
+bool Form::CreateForm(HWND owner) {
+  if (IsCreated()) return true;
+  const FormSpec spec = Spec();
+  owner_ = owner;
+  formHint_ = spec.formHint;
+  helpPage_ = spec.helpPage;
+  font_ = MakeFont(FormFontSpec());
+  FontSpec bold = FormFontSpec();
+  bold.bold = true;
+  boldFont_ = MakeFont(bold);
+
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  CreateArgs args;
+  args.text = spec.caption;
+  // Borderless: only the system menu and minimising, as the taskbar offers them.
+  args.style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  args.exStyle = owner == nullptr ? WS_EX_APPWINDOW : 0;
+  args.width = spec.clientWidth;
+  args.height = spec.clientHeight;
+  args.x = work.left + (work.right - work.left - spec.clientWidth) / 2;
+  args.y = work.top + (work.bottom - work.top - spec.clientHeight) / 2;
+  args.parent = owner;
+  if (!Window::Create(args)) return false;
+  SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  if (spec.frame) CreateFrame(spec);
+  FormCreate();
+  SendHeadingsToBack();
+  return true;
+}
+
+void Form::CreateFrame(const FormSpec& spec) {
+  const int width = spec.clientWidth;
+  auto* heading = static_cast<controls::TAPHeadLabel*>(
+      CreateControl(Kind::kHeading, "topgr", 0, 0, width, kHeadingHeight, "", "", 0));
+  if (heading != nullptr) heading->SetFormMove(true);
+  if (auto* icon =
+          static_cast<Image*>(CreateControl(Kind::kImage, "imgIcon", 7, 6, 16, 16, "", "", 0))) {
+    icon->SetIcon(LoadProgramSmallIcon());
+    icon->SetDragsWindow(true);
+  }
+  const std::string title = spec.title.empty() ? spec.caption : spec.title;
+  if (Control* label = CreateControl(Kind::kBoldLabel, spec.titleName, 30, 7, 0, 0, title, "", 0)) {
+    label->SetDragsWindow(true);
+  }
+  // The three buttons keep their distance from the right edge on every window.
+  struct FrameButton {
+    const char* name;
+    int fromRight;
+    int width;
+    const char* caption;
+    std::string hint;
+    void (Form::*handler)(Control&);
+  };
+  const FrameButton buttons[] = {
+      {"bHelpcnr", 73, 16, "?", spec.helpHint, &Form::bHelpcnrClick},
+      {"bMin", 55, 16, "_", spec.minimiseHint, &Form::bMinClick},
+      {"bClose", 37, 34, "Close",
+       spec.closeHint.empty() ? "Closes " + spec.caption : spec.closeHint, &Form::bCloseClick},
+  };
+  for (const FrameButton& button : buttons) {
+    Control* control = CreateControl(Kind::kGradButton, button.name, width - button.fromRight, 5,
+                                     button.width, 16, button.caption, button.hint, 0);
+    if (control == nullptr) continue;
+    auto handler = button.handler;
+    control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
+    static_cast<controls::TAPHeadLabel*>(control)->SetAlignment(controls::taCenter);
+    static_cast<controls::TAPHeadLabel*>(control)->SetMargin(0);
+  }
+  if (spec.hintLine) {
+    const int top = spec.clientHeight - kFooterHeight;
+    CreateControl(Kind::kHeading, "grd1", 0, top, width, kFooterHeight, "", "", 0);
+    hintLine_ = static_cast<Label*>(
+        CreateControl(Kind::kLabel, "lHint", 5, top + 4, 0, 0, LongHint(formHint_), "", 0));
+  }
+}
+
+Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, int width,
+                             int height, const std::string& caption, const std::string& hint,
+                             int tag) {
+  const HWND parent = Hwnd();
+  std::unique_ptr<Control> control;
+  bool created = false;
+  switch (kind) {
+    case Kind::kHeading: {
+      auto heading = std::make_unique<controls::TAPHeadLabel>();
+      created = heading->Create(parent, caption, x, y, width, height);
+      UseStripColors(*heading);
+      control = std::move(heading);
+      break;
+    }
+    case Kind::kGradButton:
+    case Kind::kLinkButton: {
+      auto button = std::make_unique<controls::TmyGrdBtn>();
+      created = button->Create(parent, caption, x, y, width, height);
+      button->UseWindowButtonColors();
+      if (kind == Kind::kGradButton) button->SetBoundLines(controls::kAllBoundLines);
+      control = std::move(button);
+      break;
+    }
+    case Kind::kPushButton: {
+      auto button = std::make_unique<controls::TKorvButton>();
+      created = button->Create(parent, caption, x, y, width, height, nextId_++);
+      control = std::move(button);
+      break;
+    }
+    case Kind::kLabel:
+    case Kind::kBoldLabel: {
+      auto label = std::make_unique<Label>();
+      Label::Options options;
+      options.autoSize = width == 0;
+      created = label->Create(parent, caption, x, y, width, height, options);
+      control = std::move(label);
+      break;
+    }
+    case Kind::kImage: {
+      auto image = std::make_unique<Image>();
+      created = image->Create(parent, x, y, width, height);
+      control = std::move(image);
+      break;
+    }
+    case Kind::kRadio:
+    case Kind::kCheck:
+    case Kind::kGroupBox: {
+      auto button = std::make_unique<Button>();
+      const Button::Kind buttonKind = kind == Kind::kRadio   ? Button::Kind::kRadioButton
+                                      : kind == Kind::kCheck ? Button::Kind::kCheckBox
+                                                             : Button::Kind::kGroupBox;
+      const bool startsGroup = kind == Kind::kRadio && lastKind_ != Kind::kRadio;
+      created = button->Create(parent, buttonKind, caption, x, y, width, height, startsGroup);
+      control = std::move(button);
+      break;
+    }
+    case Kind::kEdit: {
+      auto edit = std::make_unique<Edit>();
+      created = edit->Create(parent, caption, x, y, width, height);
+      control = std::move(edit);
+      break;
+    }
+    case Kind::kListBox: {
+      auto list = std::make_unique<ListBox>();
+      created = list->Create(parent, x, y, width, height);
+      control = std::move(list);
+      break;
+    }
+    case Kind::kTree: {
+      auto tree = std::make_unique<TreeView>();
+      created = tree->Create(parent, x, y, width, height, true, true);
+      control = std::move(tree);
+      break;
+    }
+    case Kind::kTab: {
+      auto tab = std::make_unique<TabControl>();
+      created = tab->Create(parent, x, y, width, height);
+      control = std::move(tab);
+      break;
+    }
+    case Kind::kProgress: {
+      auto progress = std::make_unique<ProgressBar>();
+      created = progress->Create(parent, x, y, width, height);
+      control = std::move(progress);
+      break;
+    }
+  }
+  lastKind_ = kind;
+  if (!created) return nullptr;
+  control->SetFont(kind == Kind::kBoldLabel ? boldFont_ : font_);
+  return &Adopt(std::move(control), name, hint, tag);
+}
+
+Control& Form::Adopt(std::unique_ptr<Control> control, const std::string& name,
+                     const std::string& hint, int tag) {
+  control->SetName(name);
+  control->SetHint(hint);
+  control->SetTag(tag);
+  control->SetHost(this);
+  controls_.push_back(std::move(control));
+  return *controls_.back();
+}
+
+void Form::SendHeadingsToBack() {
+  // Headings and shapes stand for the original's graphic controls, which lie
+  // under every windowed control: headings lowest, the first declared lowest.
+  for (int layer = 1; layer >= 0; --layer) {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+      if ((*it)->Layer() != layer) continue;
+      SetWindowPos((*it)->Hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+}
+
+Control* Form::Find(const std::string& name) const {
+  for (const auto& control : controls_) {
+    if (control->Name() == name) return control.get();
+  }
+  return nullptr;
+}
+
+Control* Form::AddShape(const std::string& name, const Shape& shape) {
+  auto control = std::make_unique<ShapeControl>();
+  if (!control->Create(Hwnd(), shape)) return nullptr;
+  return &Adopt(std::move(control), name);
+}
+
+void Form::SetDefaultButton(Control* button) {
+  if (auto* old = dynamic_cast<controls::TKorvButton*>(defaultButton_)) old->SetDefault(false);
+  defaultButton_ = button;
+  if (auto* now = dynamic_cast<controls::TKorvButton*>(button)) now->SetDefault(true);
+}
+
+void Form::ShowHintOf(const std::string& hint) {
+  if (hintLine_ != nullptr) hintLine_->SetCaption(LongHint(hint));
+}
+
+void Form::ControlMouseMoved(Control& control) {
+  // A control without a hint shows the window's, as its parent's hint.
+  ShowHintOf(control.Hint().empty() ? formHint_ : control.Hint());
+}
+
+void Form::PaintBackground(HDC dc, const RECT& area) {
+  POINT previous{};
+  OffsetViewportOrgEx(dc, -area.left, -area.top, &previous);
+  RECT client = ClientRect();
+  FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  for (int layer = 0; layer <= 1; ++layer) {
+    for (const auto& control : controls_) {
+      if (control->Layer() != layer || !IsWindowVisible(control->Hwnd())) continue;
+      RECT bounds = control->BoundsInParent();
+      RECT overlap{};
+      if (IntersectRect(&overlap, &bounds, &area)) {
+        control->PaintOnto(dc, bounds.left, bounds.top);
+      }
+    }
+  }
+  SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+}
+
+int Form::ShowModal() {
+  if (!IsCreated()) return mrCancel;
+  modalResult_ = mrNone;
+  modal_ = true;
+  const HWND owner = owner_;
+  const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  ShowWindow(Hwnd(), SW_SHOW);
+  SetForegroundWindow(Hwnd());
+  bool quit = false;
+  int quitCode = 0;
+  while (modalResult_ == mrNone && IsCreated()) {
+    MSG msg;
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0 || got == -1) {
+      quit = got == 0;
+      quitCode = int(msg.wParam);
+      modalResult_ = mrCancel;
+      break;
+    }
+    if (!IsDialogMessageA(Hwnd(), &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  modal_ = false;
+  // The owner comes back before this window hides, so activation returns to it.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (IsCreated()) ShowWindow(Hwnd(), SW_HIDE);
+  if (owner != nullptr) SetActiveWindow(owner);
+  if (quit) PostQuitMessage(quitCode);
+  return modalResult_;
+}
+
+void Form::ShowModeless() {
+  if (!IsCreated()) return;
+  ShowWindow(Hwnd(), SW_SHOW);
+  UpdateWindow(Hwnd());
+}
+
+void Form::Close() {
+  if (!IsCreated()) return;
+  if (modal_) {
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+    return;
+  }
+  DestroyWindow(Hwnd());
+}
+
+void Form::bHelpcnrClick(Control&) {
+  ShowHelpPage(helpPage_);
+}
+
+void Form::bMinClick(Control&) {
+  MinimizeApplication();
+}
+
+void Form::bCloseClick(Control&) {
+  Close();
+}
+
+LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_PAINT: {
+      ScopedPaint paint(Hwnd());
+      DoubleBuffer buffer(paint.Dc(), Width(), Height());
+      PaintBackground(buffer.Dc(), ClientRect());
+      return 0;
+    }
+    case WM_COMMAND: {
+      const HWND child = reinterpret_cast<HWND>(lParam);
+      if (child != nullptr) {
+        if (auto* control = dynamic_cast<Control*>(Window::FromHandle(child))) {
+          if (control->OnCommand(HIWORD(wParam))) return 0;
+        }
+        break;
+      }
+      // Enter and Escape, as IsDialogMessage reports them.
+      if (LOWORD(wParam) == IDOK && defaultButton_ != nullptr && defaultButton_->Enabled()) {
+        defaultButton_->Click();
+        return 0;
+      }
+      if (LOWORD(wParam) == IDCANCEL && cancelButton_ != nullptr) {
+        cancelButton_->Click();
+        return 0;
+      }
+      break;
+    }
+    case DM_GETDEFID:
+      if (defaultButton_ != nullptr) {
+        return MAKELONG(GetDlgCtrlID(defaultButton_->Hwnd()), DC_HASDEFID);
+      }
+      break;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (auto* control = dynamic_cast<Control*>(Window::FromHandle(header->hwndFrom))) {
+        bool handled = false;
+        LRESULT result = control->OnNotify(header, &handled);
+        if (handled) return result;
+      }
+      break;
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      if (auto* control = dynamic_cast<Control*>(Window::FromHandle(item->hwndItem))) {
+        if (control->OnDrawItem(*item)) return TRUE;
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      if (auto* control =
+              dynamic_cast<Control*>(Window::FromHandle(reinterpret_cast<HWND>(lParam)))) {
+        if (HBRUSH brush = control->OnCtlColor(reinterpret_cast<HDC>(wParam))) {
+          return reinterpret_cast<LRESULT>(brush);
+        }
+      }
+      SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    case WM_MOUSEMOVE:
+      ShowHintOf(formHint_);
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
+      break;
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      FormDestroy();
+      break;
+    default:
+      break;
+  }
+  return Window::WndProc(msg, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,60 @@
+#include "ui/Shape.h"
+
+#include "ui/ScopedGdi.h"
+
+namespace ui {
+
+bool ShapeControl::Create(HWND parent, const Shape& shape) {
+  shape_ = shape;
+  CreateArgs args;
+  args.parent = parent;
+  args.x = shape.bounds.left;
+  args.y = shape.bounds.top;
+  args.width = shape.bounds.right - shape.bounds.left;
+  args.height =
+      shape.kind == Shape::Kind::kHorizontalLine ? 1 : shape.bounds.bottom - shape.bounds.top;
+  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_DISABLED;
+  return Window::Create(args);
+}
+
+void ShapeControl::PaintOnto(HDC dc, int offsetX, int offsetY) {
+  const int width = Width();
+  const int height = Height();
+  ScopedPen pen(CreatePen(PS_SOLID, 1, shape_.pen));
+  ScopedBrush brush(CreateSolidBrush(shape_.brush));
+  ScopedSelect selectPen(dc, pen.Get());
+  ScopedSelect selectBrush(dc, brush.Get());
+  switch (shape_.kind) {
+    case Shape::Kind::kRectangle:
+      Rectangle(dc, offsetX, offsetY, offsetX + width, offsetY + height);
+      break;
+    case Shape::Kind::kEllipse:
+      Ellipse(dc, offsetX, offsetY, offsetX + width, offsetY + height);
+      break;
+    case Shape::Kind::kHorizontalLine:
+      MoveToEx(dc, offsetX, offsetY, nullptr);
+      LineTo(dc, offsetX + width, offsetY);
+      break;
+  }
+}
+
+LRESULT ShapeControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_PAINT: {
+      ScopedPaint paint(Hwnd());
+      DoubleBuffer buffer(paint.Dc(), Width(), Height());
+      // The host paints every shape and heading beneath, this one included.
+      PaintHostBackground(buffer.Dc());
+      return 0;
+    }
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;
+    default:
+      break;
+  }
+  return Control::WndProc(msg, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,355 @@
+#include "ui/StandardControls.h"
+
+#include <vector>
+
+namespace ui {
+
+namespace {
+CreateArgs ChildArgs(HWND parent, const char* className, const std::string& text, int x, int y,
+                     int width, int height, DWORD style) {
+  CreateArgs args;
+  args.className = className;
+  args.parent = parent;
+  args.text = text;
+  args.x = x;
+  args.y = y;
+  args.width = width;
+  args.height = height;
+  args.style = WS_CHILD | WS_VISIBLE | style;
+  return args;
+}
+}  // namespace
+
+bool Button::Create(HWND parent, Kind kind, const std::string& caption, int x, int y, int width,
+                    int height, bool startsGroup) {
+  DWORD style = WS_TABSTOP;
+  switch (kind) {
+    case Kind::kCheckBox:
+      style |= BS_AUTOCHECKBOX;
+      break;
+    case Kind::kRadioButton:
+      style |= BS_AUTORADIOBUTTON;
+      break;
+    case Kind::kGroupBox:
+      style = BS_GROUPBOX;
+      break;
+    case Kind::kPushButton:
+      style |= BS_PUSHBUTTON;
+      break;
+  }
+  if (startsGroup) style |= WS_GROUP;
+  return Window::Create(ChildArgs(parent, "BUTTON", caption, x, y, width, height, style));
+}
+
+bool Button::Checked() const {
+  return SendMessageA(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Button::SetChecked(bool checked) {
+  SendMessageA(Hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+HBRUSH Button::OnCtlColor(HDC dc) {
+  // Check and radio buttons sit on the windows' white background.
+  SetBkColor(dc, RGB(255, 255, 255));
+  return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+}
+
+bool Edit::Create(HWND parent, const std::string& text, int x, int y, int width, int height,
+                  DWORD extraStyle) {
+  CreateArgs args = ChildArgs(parent, "EDIT", text, x, y, width, height,
+                              WS_TABSTOP | ES_AUTOHSCROLL | extraStyle);
+  args.exStyle = WS_EX_CLIENTEDGE;
+  return Window::Create(args);
+}
+
+void Edit::SetTextQuietly(const std::string& text) {
+  quiet_ = true;
+  SetText(text);
+  quiet_ = false;
+}
+
+void Edit::SetMaxLength(int length) {
+  SendMessageA(Hwnd(), EM_LIMITTEXT, WPARAM(length), 0);
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+  SendMessageA(Hwnd(), EM_SETREADONLY, readOnly, 0);
+}
+
+void Edit::SelectAll() {
+  SendMessageA(Hwnd(), EM_SETSEL, 0, -1);
+}
+
+bool Edit::OnCommand(WORD notifyCode) {
+  if (notifyCode != EN_CHANGE) return false;
+  if (!quiet_ && onChange) onChange(*this);
+  return true;
+}
+
+bool ListBox::Create(HWND parent, int x, int y, int width, int height) {
+  CreateArgs args = ChildArgs(parent, "LISTBOX", "", x, y, width, height,
+                              WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT);
+  args.exStyle = WS_EX_CLIENTEDGE;
+  return Window::Create(args);
+}
+
+int ListBox::Add(const std::string& text) {
+  return int(SendMessageA(Hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void ListBox::Clear() {
+  SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
+}
+
+int ListBox::Count() const {
+  return int(SendMessageA(Hwnd(), LB_GETCOUNT, 0, 0));
+}
+
+std::string ListBox::ItemText(int index) const {
+  LRESULT length = SendMessageA(Hwnd(), LB_GETTEXTLEN, WPARAM(index), 0);
+  if (length == LB_ERR) return {};
+  std::vector<char> buffer(size_t(length) + 1, '\0');
+  SendMessageA(Hwnd(), LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(buffer.data()));
+  return buffer.data();
+}
+
+int ListBox::SelectedIndex() const {
+  return int(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::SetSelectedIndex(int index) {
+  SendMessageA(Hwnd(), LB_SETCURSEL, WPARAM(index), 0);
+}
+
+bool ListBox::OnCommand(WORD notifyCode) {
+  if (notifyCode != LBN_SELCHANGE) return false;
+  if (onSelectionChange) onSelectionChange(*this);
+  return true;
+}
+
+bool TreeView::Create(HWND parent, int x, int y, int width, int height, bool editLabels,
+                      bool dragItems) {
+  DWORD style = WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+  if (editLabels) style |= TVS_EDITLABELS;
+  if (!dragItems) style |= TVS_DISABLEDRAGDROP;
+  CreateArgs args = ChildArgs(parent, WC_TREEVIEWA, "", x, y, width, height, style);
+  args.exStyle = WS_EX_CLIENTEDGE;
+  return Window::Create(args);
+}
+
+HTREEITEM TreeView::Insert(HTREEITEM parentItem, const std::string& text, LPARAM data,
+                           HTREEITEM after) {
+  TVINSERTSTRUCTA insert{};
+  insert.hParent = parentItem != nullptr ? parentItem : TVI_ROOT;
+  insert.hInsertAfter = after;
+  insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+  insert.item.pszText = const_cast<char*>(text.c_str());
+  insert.item.lParam = data;
+  return reinterpret_cast<HTREEITEM>(
+      SendMessageA(Hwnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+void TreeView::Delete(HTREEITEM item) {
+  SendMessageA(Hwnd(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+}
+
+void TreeView::Clear() {
+  Delete(TVI_ROOT);
+}
+
+HTREEITEM TreeView::Root() const {
+  return TreeView_GetRoot(Hwnd());
+}
+
+HTREEITEM TreeView::Selected() const {
+  return TreeView_GetSelection(Hwnd());
+}
+
+void TreeView::Select(HTREEITEM item) {
+  TreeView_SelectItem(Hwnd(), item);
+}
+
+HTREEITEM TreeView::ParentOf(HTREEITEM item) const {
+  return TreeView_GetParent(Hwnd(), item);
+}
+
+HTREEITEM TreeView::FirstChild(HTREEITEM item) const {
+  return TreeView_GetChild(Hwnd(), item);
+}
+
+HTREEITEM TreeView::NextSibling(HTREEITEM item) const {
+  return TreeView_GetNextSibling(Hwnd(), item);
+}
+
+std::string TreeView::ItemText(HTREEITEM item) const {
+  // Tree items hold at most 260 characters of text that the control shows;
+  // longer texts are kept by the windows in their own tables.
+  char buffer[1024] = {};
+  TVITEMA tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = buffer;
+  tv.cchTextMax = sizeof buffer;
+  SendMessageA(Hwnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  return buffer;
+}
+
+void TreeView::SetItemText(HTREEITEM item, const std::string& text) {
+  TVITEMA tv{};
+  tv.mask = TVIF_TEXT;
+  tv.hItem = item;
+  tv.pszText = const_cast<char*>(text.c_str());
+  SendMessageA(Hwnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
+LPARAM TreeView::ItemData(HTREEITEM item) const {
+  TVITEMA tv{};
+  tv.mask = TVIF_PARAM;
+  tv.hItem = item;
+  SendMessageA(Hwnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  return tv.lParam;
+}
+
+void TreeView::Expand(HTREEITEM item) {
+  TreeView_Expand(Hwnd(), item, TVE_EXPAND);
+}
+
+void TreeView::EditLabel(HTREEITEM item) {
+  SetFocus(Hwnd());
+  SendMessageA(Hwnd(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
+}
+
+HTREEITEM TreeView::HitTest(int x, int y) const {
+  TVHITTESTINFO info{};
+  info.pt = {x, y};
+  HTREEITEM item = TreeView_HitTest(Hwnd(), &info);
+  return (info.flags & TVHT_ONITEM) ? item : nullptr;
+}
+
+void TreeView::SetDropTarget(HTREEITEM item) {
+  TreeView_SelectDropTarget(Hwnd(), item);
+}
+
+void TreeView::SetImageList(HIMAGELIST images) {
+  TreeView_SetImageList(Hwnd(), images, TVSIL_NORMAL);
+}
+
+LRESULT TreeView::OnNotify(NMHDR* header, bool* handled) {
+  *handled = true;
+  switch (header->code) {
+    case TVN_SELCHANGEDA:
+    case TVN_SELCHANGEDW:
+      if (onSelect) onSelect(*this, reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
+      return 0;
+    case TVN_BEGINLABELEDITA: {
+      auto* info = reinterpret_cast<NMTVDISPINFOA*>(header);
+      // Nonzero cancels the edit.
+      return (onBeginEdit && !onBeginEdit(*this, info->item.hItem)) ? TRUE : FALSE;
+    }
+    case TVN_ENDLABELEDITA: {
+      auto* info = reinterpret_cast<NMTVDISPINFOA*>(header);
+      if (!onEndEdit) return info->item.pszText != nullptr;
+      return onEndEdit(*this, info->item.hItem, info->item.pszText) ? TRUE : FALSE;
+    }
+    case TVN_BEGINDRAGA: {
+      auto* info = reinterpret_cast<NMTREEVIEWA*>(header);
+      if (!onBeginDrag) return 0;
+      dragging_ = true;
+      SetCapture(Hwnd());
+      onBeginDrag(*this, info->itemNew.hItem);
+      return 0;
+    }
+    default:
+      *handled = false;
+      return 0;
+  }
+}
+
+LRESULT TreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (dragging_) {
+    const int x = short(LOWORD(lParam));
+    const int y = short(HIWORD(lParam));
+    if (msg == WM_MOUSEMOVE) {
+      if (onDragOver) onDragOver(*this, x, y);
+      return 0;
+    }
+    if (msg == WM_LBUTTONUP) {
+      dragging_ = false;
+      ReleaseCapture();
+      SetDropTarget(nullptr);
+      if (onDrop) onDrop(*this, x, y);
+      return 0;
+    }
+    if (msg == WM_CAPTURECHANGED) {
+      dragging_ = false;
+      SetDropTarget(nullptr);
+    }
+  }
+  return Control::WndProc(msg, wParam, lParam);
+}
+
+bool TabControl::Create(HWND parent, int x, int y, int width, int height) {
+  return Window::Create(
+      ChildArgs(parent, WC_TABCONTROLA, "", x, y, width, height, WS_TABSTOP | WS_CLIPSIBLINGS));
+}
+
+int TabControl::AddTab(const std::string& text) {
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<char*>(text.c_str());
+  const int count = int(SendMessageA(Hwnd(), TCM_GETITEMCOUNT, 0, 0));
+  return int(SendMessageA(Hwnd(), TCM_INSERTITEMA, WPARAM(count), reinterpret_cast<LPARAM>(&item)));
+}
+
+int TabControl::Selected() const {
+  return int(SendMessageA(Hwnd(), TCM_GETCURSEL, 0, 0));
+}
+
+void TabControl::SetSelected(int index) {
+  SendMessageA(Hwnd(), TCM_SETCURSEL, WPARAM(index), 0);
+}
+
+LRESULT TabControl::OnNotify(NMHDR* header, bool* handled) {
+  *handled = header->code == TCN_SELCHANGE;
+  if (*handled && onChange) onChange(*this);
+  return 0;
+}
+
+bool ProgressBar::Create(HWND parent, int x, int y, int width, int height) {
+  return Window::Create(ChildArgs(parent, PROGRESS_CLASSA, "", x, y, width, height, 0));
+}
+
+void ProgressBar::SetRange(int minimum, int maximum) {
+  SendMessageA(Hwnd(), PBM_SETRANGE32, WPARAM(minimum), LPARAM(maximum));
+}
+
+void ProgressBar::SetPosition(int position) {
+  SendMessageA(Hwnd(), PBM_SETPOS, WPARAM(position), 0);
+}
+
+int ProgressBar::Position() const {
+  return int(SendMessageA(Hwnd(), PBM_GETPOS, 0, 0));
+}
+
+bool UpDown::Create(HWND parent, Edit& buddy, int minimum, int maximum) {
+  RECT bounds = buddy.BoundsInParent();
+  if (!Window::Create(ChildArgs(parent, UPDOWN_CLASSA, "", bounds.right, bounds.top, 16,
+                                bounds.bottom - bounds.top,
+                                UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS))) {
+    return false;
+  }
+  SendMessageA(Hwnd(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy.Hwnd()), 0);
+  SendMessageA(Hwnd(), UDM_SETRANGE32, WPARAM(minimum), LPARAM(maximum));
+  return true;
+}
+
+int UpDown::Position() const {
+  return int(SendMessageA(Hwnd(), UDM_GETPOS32, 0, 0));
+}
+
+void UpDown::SetPosition(int position) {
+  SendMessageA(Hwnd(), UDM_SETPOS32, 0, LPARAM(position));
+}
+
+}  // namespace ui

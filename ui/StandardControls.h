@@ -1,0 +1,124 @@
+#pragma once
+// Thin wrappers over the standard controls the windows use. Each method is
+// one message; events come back through the parent as WM_COMMAND/WM_NOTIFY.
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+// Check box, radio button or group box.
+class Button : public Control {
+ public:
+  enum class Kind { kCheckBox, kRadioButton, kGroupBox, kPushButton };
+  // The first radio button of a group gets WS_GROUP.
+  bool Create(HWND parent, Kind kind, const std::string& caption, int x, int y, int width,
+              int height, bool startsGroup = false);
+  bool Checked() const;
+  void SetChecked(bool checked);
+  HBRUSH OnCtlColor(HDC dc) override;
+};
+
+class Edit : public Control {
+ public:
+  bool Create(HWND parent, const std::string& text, int x, int y, int width, int height,
+              DWORD extraStyle = 0);
+  // Text put in by the window itself: onChange does not fire.
+  void SetTextQuietly(const std::string& text);
+  void SetMaxLength(int length);
+  void SetReadOnly(bool readOnly);
+  void SelectAll();
+  std::function<void(Edit&)> onChange;
+  bool OnCommand(WORD notifyCode) override;
+
+ private:
+  bool quiet_ = false;
+};
+
+class ListBox : public Control {
+ public:
+  bool Create(HWND parent, int x, int y, int width, int height);
+  int Add(const std::string& text);
+  void Clear();
+  int Count() const;
+  std::string ItemText(int index) const;
+  int SelectedIndex() const;
+  void SetSelectedIndex(int index);
+  std::function<void(ListBox&)> onSelectionChange;
+  bool OnCommand(WORD notifyCode) override;
+};
+
+class TreeView : public Control {
+ public:
+  bool Create(HWND parent, int x, int y, int width, int height, bool editLabels, bool dragItems);
+  HTREEITEM Insert(HTREEITEM parentItem, const std::string& text, LPARAM data = 0,
+                   HTREEITEM after = TVI_LAST);
+  void Delete(HTREEITEM item);
+  void Clear();
+  HTREEITEM Root() const;
+  HTREEITEM Selected() const;
+  void Select(HTREEITEM item);
+  HTREEITEM ParentOf(HTREEITEM item) const;
+  HTREEITEM FirstChild(HTREEITEM item) const;
+  HTREEITEM NextSibling(HTREEITEM item) const;
+  std::string ItemText(HTREEITEM item) const;
+  void SetItemText(HTREEITEM item, const std::string& text);
+  LPARAM ItemData(HTREEITEM item) const;
+  void Expand(HTREEITEM item);
+  void EditLabel(HTREEITEM item);
+  // The item at a point of the control's client area, or nullptr.
+  HTREEITEM HitTest(int x, int y) const;
+  void SetDropTarget(HTREEITEM item);
+  void SetImageList(HIMAGELIST images);
+
+  std::function<void(TreeView&, HTREEITEM)> onSelect;
+  // Returns whether the new text is accepted; text is nullptr when cancelled.
+  std::function<bool(TreeView&, HTREEITEM, const char* text)> onEndEdit;
+  std::function<bool(TreeView&, HTREEITEM)> onBeginEdit;
+  // Dragging: begins with the item, moves over (client) points, ends with a drop.
+  std::function<void(TreeView&, HTREEITEM)> onBeginDrag;
+  std::function<void(TreeView&, int x, int y)> onDragOver;
+  std::function<void(TreeView&, int x, int y)> onDrop;
+  bool Dragging() const { return dragging_; }
+
+  LRESULT OnNotify(NMHDR* header, bool* handled) override;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  bool dragging_ = false;
+};
+
+class TabControl : public Control {
+ public:
+  bool Create(HWND parent, int x, int y, int width, int height);
+  int AddTab(const std::string& text);
+  int Selected() const;
+  void SetSelected(int index);
+  std::function<void(TabControl&)> onChange;
+  LRESULT OnNotify(NMHDR* header, bool* handled) override;
+};
+
+class ProgressBar : public Control {
+ public:
+  bool Create(HWND parent, int x, int y, int width, int height);
+  void SetRange(int minimum, int maximum);
+  void SetPosition(int position);
+  int Position() const;
+};
+
+// A number box: an up-down control bound to an edit.
+class UpDown : public Control {
+ public:
+  bool Create(HWND parent, Edit& buddy, int minimum, int maximum);
+  int Position() const;
+  void SetPosition(int position);
+};
+
+}  // namespace ui
