@@ -2,8 +2,9 @@
 // Thin wrappers over the standard controls the windows use. Each method is
 // one message; events come back through the parent as WM_COMMAND/WM_NOTIFY.
 
-#include <commctrl.h>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
