@@ -10,7 +10,12 @@ std::string DriveRoot(char letter) {
 
 bool DriveExists(char letter) {
   if (letter < 'A' || letter > 'Z') return false;
-  return (GetLogicalDrives() & (DWORD(1) << (letter - 'A'))) != 0;
+  const DWORD drives = GetLogicalDrives();
+  if (drives != 0) return (drives & (DWORD(1) << (letter - 'A'))) != 0;
+  // 0 is the call's failure (no machine has no drive at all; Wine without its
+  // mount manager answers so). The drive type still tells a root that exists.
+  const UINT type = GetDriveTypeA(DriveRoot(letter).c_str());
+  return type != DRIVE_UNKNOWN && type != DRIVE_NO_ROOT_DIR;
 }
 
 bool DriveIsFixed(const std::string& root) {

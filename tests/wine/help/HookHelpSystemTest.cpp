@@ -1,0 +1,170 @@
+// The help bridge against Wine's HTML Help control and the built Help.chm.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/Constants.h"
+#include "app/Utils.h"
+#include "help/ApplicationHelp.h"
+#include "help/HookHelpSystem.h"
+#include "help/HtmlHelpControl.h"
+#include "tests/robot/Robot.h"
+#include "tests/wine/WinePaths.h"
+
+namespace {
+
+std::string BuiltHelpFile() {
+  return winetest::BuildDirectory() + "app\\Help.chm";
+}
+
+std::string TempFile(const char* name) {
+  char directory[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, directory);
+  return std::string(directory) + name;
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// Closes every help window the bridge opened when the test ends.
+HWND WaitForHelpWindow() {
+  return robot::WaitForWindowOfProcess(GetCurrentProcessId(), "HH Parent", 15000);
+}
+
+TEST(HtmlHelpControl, FoundThroughItsClassIdWithVersionText) {
+  const std::string control = LocateHtmlHelpControl();
+  ASSERT_FALSE(control.empty()) << "no InprocServer32 file for the HTML Help class id";
+  EXPECT_NE(control.find('\\'), std::string::npos) << control;
+  EXPECT_FALSE(FileVersionText(control).empty()) << control;
+  EXPECT_TRUE(FileVersionText("C:\\no such file.ocx").empty());
+}
+
+TEST(HookHelpSystem, OpensWelcomePageInAHelpWindowAndClosesItWhenFreed) {
+  ASSERT_TRUE(FileCanBeOpened(BuiltHelpFile())) << BuiltHelpFile();
+  HWND window = nullptr;
+  {
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, "");
+    EXPECT_EQ(help.HelpTopic("html\\Welcome.htm"), THookHelpSystem::kShown);
+    window = WaitForHelpWindow();
+    ASSERT_NE(window, nullptr) << "no help window after showing html\\Welcome.htm";
+    EXPECT_EQ(robot::WindowText(window), "Quorlo Help");
+  }
+  EXPECT_TRUE(robot::WaitUntilGone(window)) << "help window still open after the bridge went";
+}
+
+TEST(HookHelpSystem, PageNamesWithBlanksAndPercentTwenty) {
+  const std::string log = TempFile("HHDebug-pages.txt");
+  DeleteFileA(log.c_str());
+  const struct {
+    const char* topic;
+    const char* page;
+  } cases[] = {
+      {"html\\Start Menu Manager Introduction.htm", "/html/Start Menu Manager Introduction.htm"},
+      {"html\\About%20Quorlo.htm", "/html/About Quorlo.htm"},
+      {"html/Contact.htm", "/html/Contact.htm"},
+  };
+  {
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log);
+    for (const auto& c : cases) {
+      EXPECT_EQ(help.HelpTopic(c.topic), THookHelpSystem::kShown) << c.topic;
+      EXPECT_NE(WaitForHelpWindow(), nullptr) << c.topic;
+    }
+  }
+  // What the control was handed: the log records each address.
+  const std::string text = ReadText(log);
+  for (const auto& c : cases) {
+    const std::string line = "ShowTopic(\"" + BuiltHelpFile() + "::" + c.page + "\", 0)\r\n";
+    EXPECT_NE(text.find(line), std::string::npos) << "missing " << line << " in\n" << text;
+  }
+  DeleteFileA(log.c_str());
+}
+
+TEST(HookHelpSystem, WritesDiagnosticLines) {
+  const std::string log = TempFile("HHDebug-bridge.txt");
+  DeleteFileA(log.c_str());
+  {
+    THookHelpSystem help("C:\\Q\\Help.chm", "", THookHelpSystem::DisplayMode::HtmlHelp, log);
+    help.HelpHook(HELP_QUIT, 0);
+  }
+  EXPECT_EQ(ReadText(log),
+            "THookHelpSystem.Create(\"C:\\Q\\Help.chm\",\"\", 0)\r\n"
+            "THookHelpSystem.HelpHook(HELP_QUIT, 0)\r\n"
+            "THookHelpSystem.Destroy\r\n");
+  DeleteFileA(log.c_str());
+}
+
+TEST(HookHelpSystem, TakesTheApplicationHelpHandlerAndGivesItBack) {
+  std::atomic<int> earlierCalls{0};
+  SetApplicationHelpHandler([&](unsigned, uintptr_t) {
+    ++earlierCalls;
+    return true;
+  });
+  const std::string log = TempFile("HHDebug-hook.txt");
+  DeleteFileA(log.c_str());
+  {
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log);
+    EXPECT_TRUE(RaiseApplicationHelp(HELP_FINDER, 0));
+    EXPECT_NE(WaitForHelpWindow(), nullptr) << "HELP_FINDER opened no help window";
+    EXPECT_FALSE(RaiseApplicationHelp(HELP_SETWINPOS, 0)) << "unknown commands are declined";
+  }
+  EXPECT_EQ(earlierCalls, 0);
+  EXPECT_TRUE(RaiseApplicationHelp(HELP_CONTENTS, 0));
+  EXPECT_EQ(earlierCalls, 1);
+  SetApplicationHelpHandler(nullptr);
+  const std::string text = ReadText(log);
+  EXPECT_NE(text.find("THookHelpSystem.HelpHook(HELP_FINDER, 0)\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("ShowTopic(\"" + BuiltHelpFile() + "\", 0)\r\n  returned - 0\r\n"),
+            std::string::npos)
+      << text;
+  DeleteFileA(log.c_str());
+}
+
+// ShowHelpTopic blocks in its message box; a robot thread reads and answers it.
+struct BoxAnswer {
+  robot::MessageBoxInfo box;
+};
+
+DWORD WINAPI AnswerNextBox(void* parameter) {
+  auto* answer = static_cast<BoxAnswer*>(parameter);
+  answer->box = robot::WaitForMessageBox(GetCurrentProcessId());
+  robot::AnswerMessageBox(answer->box, IDOK);
+  return 0;
+}
+
+TEST(ShowHelpTopic, MissingHelpFileIsReported) {
+  const std::string missing = TempFile("no-help-here\\Help.chm");
+  SetHelpFilePath(missing);
+  THookHelpSystem help(missing, "", THookHelpSystem::DisplayMode::HtmlHelp, "");
+  SetActiveHelpSystem(&help);
+  BoxAnswer answer;
+  const HANDLE robotThread = CreateThread(nullptr, 0, &AnswerNextBox, &answer, 0, nullptr);
+  ASSERT_NE(robotThread, nullptr);
+  ShowHelpTopic("Welcome.htm");
+  WaitForSingleObject(robotThread, 20000);
+  CloseHandle(robotThread);
+  SetActiveHelpSystem(nullptr);
+  ASSERT_TRUE(answer.box.found()) << "no message box for a missing Help.chm";
+  EXPECT_EQ(answer.box.caption, "Quorlo");
+  EXPECT_EQ(answer.box.text,
+            "The help file 'Help.chm' cannot be found!\r\nPlease reinstall Quorlo.");
+}
+
+TEST(ShowHelpTopic, OpensThePageOfThePresentHelpFile) {
+  SetHelpFilePath(BuiltHelpFile());
+  THookHelpSystem help(HelpFilePath(), "", THookHelpSystem::DisplayMode::HtmlHelp, "");
+  SetActiveHelpSystem(&help);
+  ShowHelpTopic("Icon Manager Introduction.htm");
+  EXPECT_NE(WaitForHelpWindow(), nullptr);
+  SetActiveHelpSystem(nullptr);
+}
+
+}  // namespace
