@@ -17,7 +17,8 @@ Capture CaptureWindow(HWND hwnd) {
   // Copy from the screen where the window stands: under Wine that is what
   // the X server shows, which is what a user would see.
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+  RedrawWindow(hwnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
   PumpMessages(50);
 
   HDC screen = GetDC(nullptr);

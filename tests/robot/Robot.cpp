@@ -21,7 +21,9 @@ POINT CentreOf(HWND hwnd) {
   return POINT{(r.right - r.left) / 2, (r.bottom - r.top) / 2};
 }
 
-LPARAM PointParam(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+LPARAM PointParam(int x, int y) {
+  return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
 
 }  // namespace
 
@@ -157,7 +159,9 @@ void MoveMouseTo(HWND window, int x, int y) {
   PostMessageA(window, WM_MOUSEMOVE, 0, PointParam(x, y));
 }
 
-void MouseLeave(HWND window) { PostMessageA(window, WM_MOUSELEAVE, 0, 0); }
+void MouseLeave(HWND window) {
+  PostMessageA(window, WM_MOUSELEAVE, 0, 0);
+}
 
 void ClickAt(HWND window, int x, int y) {
   // Posted, not sent: a click that opens a modal box must not block the robot.

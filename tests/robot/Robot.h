@@ -17,7 +17,8 @@ constexpr DWORD kDefaultWaitMs = 10000;
 
 // Finding windows and controls.
 HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs = kDefaultWaitMs);
-HWND WaitForWindowOfProcess(DWORD processId, const char* className, DWORD timeoutMs = kDefaultWaitMs);
+HWND WaitForWindowOfProcess(DWORD processId, const char* className,
+                            DWORD timeoutMs = kDefaultWaitMs);
 HWND FindChildByText(HWND parent, const char* text, const char* className = nullptr);
 HWND FindChildByClass(HWND parent, const char* className, int index = 0);
 HWND FindChildById(HWND parent, int controlId);

@@ -1,9 +1,9 @@
 // The robot's own checks, against a small test window with the controls the
 // program's windows use, and against a message box of a second process.
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdlib>
 #include <string>
@@ -86,17 +86,17 @@ class RobotTest : public testing::Test {
     wc.lpszClassName = "RobotTestWindow";
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, "RobotTestWindow", "Robot test window",
-                              WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 420, 300, nullptr,
-                              nullptr, wc.hInstance, nullptr);
+    window_ =
+        CreateWindowExA(0, "RobotTestWindow", "Robot test window", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        40, 40, 420, 300, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window_, nullptr);
-    button_ = CreateWindowExA(0, "BUTTON", "Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
-                              80, 24, window_, HMENU(kButtonId), nullptr, nullptr);
+    button_ = CreateWindowExA(0, "BUTTON", "Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80,
+                              24, window_, HMENU(kButtonId), nullptr, nullptr);
     edit_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
                             100, 10, 200, 24, window_, HMENU(kEditId), nullptr, nullptr);
     tree_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
-                            WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS, 10, 50, 200,
-                            180, window_, HMENU(kTreeId), nullptr, nullptr);
+                            WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS, 10, 50, 200, 180,
+                            window_, HMENU(kTreeId), nullptr, nullptr);
     HTREEITEM programs = AddItem(tree_, TVI_ROOT, "Programs");
     HTREEITEM accessories = AddItem(tree_, programs, "Accessories");
     AddItem(tree_, accessories, "Calculator");
@@ -163,8 +163,8 @@ TEST_F(RobotTest, CapturesWhatTheWindowPaintsAndSavesIt) {
   robot::Capture capture = robot::CaptureWindow(window_);
   ASSERT_FALSE(capture.empty());
   EXPECT_EQ(capture.width, frame.right - frame.left);
-  const uint32_t expected = (GetRValue(kPaintColour) << 16) | (GetGValue(kPaintColour) << 8) |
-                            GetBValue(kPaintColour);
+  const uint32_t expected =
+      (GetRValue(kPaintColour) << 16) | (GetGValue(kPaintColour) << 8) | GetBValue(kPaintColour);
   EXPECT_EQ(capture.At(inside.x - frame.left, inside.y - frame.top), expected);
 
   const std::string dir = std::getenv("QUORLO_BINARY") ? std::getenv("QUORLO_BINARY") : ".";
@@ -174,8 +174,8 @@ TEST_F(RobotTest, CapturesWhatTheWindowPaintsAndSavesIt) {
   ASSERT_TRUE(robot::SavePng(capture, png));
   ASSERT_TRUE(robot::SaveBmp(capture, bmp));
 
-  HANDLE file = CreateFileA(png.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
+  HANDLE file =
+      CreateFileA(png.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   unsigned char header[24] = {};
   DWORD read = 0;
