@@ -1,9 +1,10 @@
 // The robot's own checks, against a small test window with the controls the
 // program's windows use, and against a message box of a second process.
 
+#include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <string>
