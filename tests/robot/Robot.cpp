@@ -70,15 +70,18 @@ std::string ClassName(HWND hwnd) {
   return name;
 }
 
+namespace {
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> ChildWindows(HWND parent) {
   std::vector<HWND> children;
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&children));
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&children));
   return children;
 }
 
@@ -86,12 +89,7 @@ namespace {
 
 std::vector<HWND> TopLevelWindows() {
   std::vector<HWND> windows;
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 
@@ -289,17 +287,18 @@ std::string SelectedTreeItemText(HWND tree) {
   return item ? ItemText(tree, item) : std::string();
 }
 
+namespace {
+
+DWORD WINAPI RunSteps(LPVOID param) {
+  (*static_cast<const std::function<void()>*>(param))();
+  return 0;
+}
+
+}  // namespace
+
 void RunBeside(const std::function<void()>& robotSteps) {
-  struct Job {
-    const std::function<void()>* steps;
-  } job{&robotSteps};
-  HANDLE thread = CreateThread(
-      nullptr, 0,
-      [](LPVOID param) -> DWORD {
-        (*static_cast<Job*>(param)->steps)();
-        return 0;
-      },
-      &job, 0, nullptr);
+  HANDLE thread = CreateThread(nullptr, 0, RunSteps,
+                               const_cast<std::function<void()>*>(&robotSteps), 0, nullptr);
   if (!thread) return;
   for (;;) {
     const DWORD wait = MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT);
