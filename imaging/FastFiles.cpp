@@ -1,0 +1,238 @@
+// Reading and writing .bmp files. Header sizes 12 (core), 40 (info) and the
+// later 52, 56, 108 and 124-byte versions (read as an info header with
+// their masks; colour spaces are ignored) are accepted; JPEG or PNG inside a
+// bitmap, more than one plane, bit-field masks that are not a contiguous
+// red-green-blue layout from bit 0 up, and top-down run-length pictures are
+// refused.
+
+#include <cstring>
+
+#include "imaging/BmpRle.h"
+#include "imaging/ByteReader.h"
+#include "imaging/FastDIB.h"
+#include "imaging/FileIo.h"
+
+namespace quorlo::imaging {
+
+namespace {
+
+constexpr size_t kFileHeaderBytes = 14;
+constexpr size_t kMaxFileBytes = size_t(kMaxImageBytes) + 2 * 1024 * 1024;
+
+bool MasksMatchLayout(const uint32_t masks[3], int bpp) {
+  const int red = MaskBits(masks[0]), green = MaskBits(masks[1]), blue = MaskBits(masks[2]);
+  if (red == 0 || green == 0 || blue == 0 || red + green + blue > bpp) return false;
+  // The pixel loops read 32-bit pixels as blue, green, red bytes.
+  if (bpp == 32 && (red != 8 || green != 8 || blue != 8)) return false;
+  TFastDIB probe;
+  probe.UseGDI = false;
+  if (!probe.SetSizeEx(nullptr, 1, 1, bpp, blue, green, red)) return false;
+  return std::memcmp(probe.Colors, masks, 12) == 0;
+}
+
+BmpStatus ParseHeader(const ByteReader& file, BitmapInfo& info, size_t& paletteAt,
+                      int& entryBytes) {
+  uint32_t headerSize;
+  if (!file.U32(kFileHeaderBytes, headerSize)) return BmpStatus::kTruncated;
+  if (headerSize == 12) {
+    uint16_t width, height, planes, bitCount;
+    if (!file.U16(18, width) || !file.U16(20, height) || !file.U16(22, planes) ||
+        !file.U16(24, bitCount)) {
+      return BmpStatus::kTruncated;
+    }
+    info.Header.Width = width;
+    info.Header.Height = height;
+    info.Header.Planes = planes;
+    info.Header.BitCount = bitCount;
+    info.Header.Compression = kBiRgb;
+    paletteAt = kFileHeaderBytes + 12;
+    entryBytes = 3;
+    return BmpStatus::kOk;
+  }
+  if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 &&
+      headerSize != 124) {
+    return BmpStatus::kNotBitmap;
+  }
+  ByteReader header;
+  if (!file.Sub(kFileHeaderBytes, headerSize, header)) return BmpStatus::kTruncated;
+  BitmapInfoHeader& h = info.Header;
+  header.U32(0, h.Size);
+  header.I32(4, h.Width);
+  header.I32(8, h.Height);
+  header.U16(12, h.Planes);
+  header.U16(14, h.BitCount);
+  header.U32(16, h.Compression);
+  header.U32(20, h.SizeImage);
+  header.I32(24, h.XPelsPerMeter);
+  header.I32(28, h.YPelsPerMeter);
+  header.U32(32, h.ClrUsed);
+  header.U32(36, h.ClrImportant);
+  h.Size = 40;
+  paletteAt = kFileHeaderBytes + headerSize;
+  entryBytes = 4;
+  if (h.Compression == kBiBitfields) {
+    // Masks follow a 40-byte header and are part of the longer ones; either
+    // way they sit right after the first 40 bytes.
+    if (!file.Copy(kFileHeaderBytes + 40, 12, info.Colors)) return BmpStatus::kTruncated;
+    if (headerSize == 40) paletteAt += 12;
+  }
+  return BmpStatus::kOk;
+}
+
+BmpStatus CheckHeader(const BitmapInfoHeader& h) {
+  const int bpp = h.BitCount;
+  if (h.Planes != 1) return BmpStatus::kUnsupported;
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) {
+    return BmpStatus::kUnsupported;
+  }
+  switch (h.Compression) {
+    case kBiRgb:
+      break;
+    case kBiRle8:
+      if (bpp != 8 || h.Height < 0) return BmpStatus::kUnsupported;
+      break;
+    case kBiRle4:
+      if (bpp != 4 || h.Height < 0) return BmpStatus::kUnsupported;
+      break;
+    case kBiBitfields:
+      if (bpp != 16 && bpp != 32) return BmpStatus::kUnsupported;
+      break;
+    default:
+      return BmpStatus::kUnsupported;
+  }
+  if (h.Width <= 0 || h.Width > kMaxDimension || h.Height == 0 || h.Height < -kMaxDimension ||
+      h.Height > kMaxDimension) {
+    return BmpStatus::kBadGeometry;
+  }
+  if (bpp <= 8 && h.ClrUsed > (1u << bpp)) return BmpStatus::kBadPalette;
+  return BmpStatus::kOk;
+}
+
+}  // namespace
+
+const char* BmpStatusText(BmpStatus status) {
+  switch (status) {
+    case BmpStatus::kOk:
+      return "loaded";
+    case BmpStatus::kCannotOpen:
+      return "the file cannot be read";
+    case BmpStatus::kNotBitmap:
+      return "not a Windows bitmap";
+    case BmpStatus::kTruncated:
+      return "the file is cut short";
+    case BmpStatus::kUnsupported:
+      return "a bitmap layout this program does not read";
+    case BmpStatus::kBadGeometry:
+      return "the width or height is zero, negative or too large";
+    case BmpStatus::kBadPalette:
+      return "more palette entries than the depth allows";
+    case BmpStatus::kBadRunLength:
+      return "damaged run-length data";
+  }
+  return "unknown";
+}
+
+BmpStatus TFastDIB::LoadFromFile(const std::string& fileName) {
+  std::vector<uint8_t> bytes;
+  switch (ReadWholeFile(fileName, kMaxFileBytes, bytes)) {
+    case ReadStatus::kOk:
+      return LoadFromMemory(bytes.data(), bytes.size());
+    case ReadStatus::kTooLarge:
+      return BmpStatus::kBadGeometry;
+    case ReadStatus::kCannotOpen:
+      break;
+  }
+  return BmpStatus::kCannotOpen;
+}
+
+BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
+  const ByteReader file(data, size);
+  uint16_t magic;
+  uint32_t pixelOffset;
+  if (!file.U16(0, magic)) return BmpStatus::kTruncated;
+  if (magic != 0x4D42) return BmpStatus::kNotBitmap;
+  if (!file.U32(10, pixelOffset)) return BmpStatus::kTruncated;
+
+  BitmapInfo info{};
+  size_t paletteAt = 0;
+  int entryBytes = 4;
+  BmpStatus status = ParseHeader(file, info, paletteAt, entryBytes);
+  if (status != BmpStatus::kOk) return status;
+  status = CheckHeader(info.Header);
+  if (status != BmpStatus::kOk) return status;
+
+  const int bpp = info.Header.BitCount;
+  if (info.Header.Compression == kBiBitfields) {
+    uint32_t masks[3];
+    std::memcpy(masks, info.Colors, sizeof(masks));
+    if (!MasksMatchLayout(masks, bpp)) return BmpStatus::kUnsupported;
+  }
+  if (bpp <= 8) {
+    const uint32_t entries = info.Header.ClrUsed != 0 ? info.Header.ClrUsed : 1u << bpp;
+    for (uint32_t i = 0; i < entries; ++i) {
+      uint8_t entry[4] = {0, 0, 0, 0};
+      if (!file.Copy(paletteAt + size_t(i) * size_t(entryBytes), size_t(entryBytes), entry)) {
+        return BmpStatus::kTruncated;
+      }
+      info.Colors[i] = RgbQuad{entry[0], entry[1], entry[2], 0};
+    }
+  }
+
+  TFastDIB loaded;
+  loaded.UseGDI = UseGDI;
+  if (!loaded.SetSizeFromInfo(info)) return BmpStatus::kBadGeometry;
+  ByteReader pixels;
+  if (pixelOffset > size || !file.Sub(pixelOffset, size - pixelOffset, pixels)) {
+    return BmpStatus::kTruncated;
+  }
+  if (info.Header.Compression == kBiRle8 || info.Header.Compression == kBiRle4) {
+    status = DecodeRunLength(pixels, info.Header.Compression == kBiRle4, loaded);
+    if (status != BmpStatus::kOk) return status;
+  } else {
+    // Some writers leave off the padding after the last row; anything
+    // shorter is a cut file.
+    const size_t needed = loaded.ImageSize();
+    if (pixels.Size() < needed - size_t(loaded.Gap)) return BmpStatus::kTruncated;
+    pixels.Copy(0, pixels.Size() < needed ? pixels.Size() : needed, loaded.Bits);
+  }
+  TakeOver(loaded);
+  return BmpStatus::kOk;
+}
+
+std::vector<uint8_t> TFastDIB::FileBytes() const {
+  if (Bits == nullptr) return {};
+  const BitmapInfoHeader& h = Info.Header;
+  size_t paletteBytes = 0;
+  if (h.ClrUsed != 0) {
+    paletteBytes = size_t(h.ClrUsed) * 4;
+  } else if (h.Compression == kBiBitfields) {
+    paletteBytes = 12;
+  } else if (Bpp() <= 8) {
+    paletteBytes = size_t(4) << Bpp();
+  }
+  if (paletteBytes > sizeof(Info.Colors)) paletteBytes = sizeof(Info.Colors);
+  const size_t imageSize = ImageSize();
+  const size_t pixelOffset = kFileHeaderBytes + 40 + paletteBytes;
+  const size_t fileSize = pixelOffset + imageSize;
+
+  std::vector<uint8_t> bytes(fileSize);
+  uint8_t* p = bytes.data();
+  const auto put16 = [](uint8_t* at, uint32_t v) { at[0] = uint8_t(v), at[1] = uint8_t(v >> 8); };
+  const auto put32 = [&](uint8_t* at, uint32_t v) { put16(at, v), put16(at + 2, v >> 16); };
+  p[0] = 'B';
+  p[1] = 'M';
+  put32(p + 2, uint32_t(fileSize));
+  put32(p + 6, 0);
+  put32(p + 10, uint32_t(pixelOffset));
+  std::memcpy(p + kFileHeaderBytes, &Info, 40 + paletteBytes);
+  put32(p + kFileHeaderBytes + 20, uint32_t(imageSize));
+  std::memcpy(p + pixelOffset, Bits, imageSize);
+  return bytes;
+}
+
+bool TFastDIB::SaveToFile(const std::string& fileName) const {
+  const std::vector<uint8_t> bytes = FileBytes();
+  return !bytes.empty() && WriteFileReplacing(fileName, bytes);
+}
+
+}  // namespace quorlo::imaging

@@ -1,0 +1,191 @@
+#include "imaging/IconFile.h"
+
+#include <cstdlib>
+
+#include "imaging/BitmapInfo.h"
+#include "imaging/ByteReader.h"
+#include "imaging/FileIo.h"
+
+namespace quorlo::imaging {
+
+namespace {
+
+constexpr size_t kMaxIconFileBytes = 16u * 1024 * 1024;
+constexpr int32_t kMaxIconSide = 1024;
+
+struct Entry {
+  uint32_t offset = 0, length = 0;
+  int width = 0, height = 0, bitCount = 0;
+};
+
+bool IsPng(const ByteReader& image) {
+  uint32_t signature;
+  return image.U32(0, signature) && signature == 0x474E5089u;
+}
+
+uint32_t RowBytesFor(int32_t width, int bpp) {
+  return uint32_t((int64_t(width) * bpp + 31) / 32 * 4);
+}
+
+IconStatus DecodeImage(const ByteReader& image, IconImage& out) {
+  uint32_t headerSize, compression;
+  int32_t width, doubleHeight;
+  uint16_t planes, bpp;
+  uint32_t clrUsed;
+  if (!image.U32(0, headerSize) || !image.I32(4, width) || !image.I32(8, doubleHeight) ||
+      !image.U16(12, planes) || !image.U16(14, bpp) || !image.U32(16, compression) ||
+      !image.U32(32, clrUsed)) {
+    return IconStatus::kTruncated;
+  }
+  if (headerSize != 40 || compression != kBiRgb) return IconStatus::kUnsupported;
+  if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return IconStatus::kUnsupported;
+  // The height counts the colour image and the mask together.
+  const int32_t height = doubleHeight / 2;
+  if (width <= 0 || width > kMaxIconSide || doubleHeight <= 0 || height <= 0 ||
+      height > kMaxIconSide) {
+    return IconStatus::kUnsupported;
+  }
+  const uint32_t paletteEntries = bpp <= 8 ? (clrUsed != 0 ? clrUsed : 1u << bpp) : 0;
+  if (bpp <= 8 && paletteEntries > (1u << bpp)) return IconStatus::kUnsupported;
+  const size_t paletteAt = headerSize;
+  const size_t colourAt = paletteAt + size_t(paletteEntries) * 4;
+  const uint32_t colourRow = RowBytesFor(width, bpp), maskRow = RowBytesFor(width, 1);
+  const size_t maskAt = colourAt + size_t(colourRow) * size_t(height);
+  ByteReader colour, mask;
+  if (!image.Sub(colourAt, size_t(colourRow) * size_t(height), colour)) {
+    return IconStatus::kTruncated;
+  }
+  // 32-bit icons may leave the mask out: their alpha says everything.
+  const bool hasMask = image.Sub(maskAt, size_t(maskRow) * size_t(height), mask);
+  if (!hasMask && bpp != 32) return IconStatus::kTruncated;
+
+  IconImage result;
+  result.Width = width;
+  result.Height = height;
+  result.Colour.assign(size_t(width) * size_t(height), 0);
+  result.Transparent.assign(size_t(width) * size_t(height), 0);
+  for (int32_t row = 0; row < height; ++row) {
+    // Stored bottom-up.
+    const size_t line = size_t(height - 1 - row);
+    for (int32_t x = 0; x < width; ++x) {
+      const size_t rowStart = line * colourRow;
+      uint32_t value = 0;
+      if (bpp >= 24) {
+        uint8_t p[4] = {0, 0, 0, 0};
+        colour.Copy(rowStart + size_t(x) * (bpp / 8), bpp / 8, p);
+        value = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
+                (uint32_t(p[3]) << 24);
+        if (p[3] != 0) result.HasAlpha = true;
+      } else {
+        uint8_t byte = 0;
+        colour.U8(rowStart + size_t(x) * bpp / 8, byte);
+        const uint32_t index = bpp == 8   ? byte
+                               : bpp == 4 ? ((x & 1) ? byte & 0x0F : byte >> 4)
+                                          : (byte >> (7 - (x & 7))) & 1;
+        uint8_t entry[4] = {0, 0, 0, 0};
+        if (index < paletteEntries) image.Copy(paletteAt + index * 4, 4, entry);
+        value = uint32_t(entry[0]) | (uint32_t(entry[1]) << 8) | (uint32_t(entry[2]) << 16);
+      }
+      result.Colour[size_t(row) * size_t(width) + size_t(x)] = value;
+      uint8_t maskByte = 0;
+      if (hasMask) mask.U8(line * maskRow + size_t(x) / 8, maskByte);
+      result.Transparent[size_t(row) * size_t(width) + size_t(x)] =
+          uint8_t((maskByte >> (7 - (x & 7))) & 1);
+    }
+  }
+  if (!result.HasAlpha && !hasMask) return IconStatus::kTruncated;
+  out = std::move(result);
+  return IconStatus::kOk;
+}
+
+}  // namespace
+
+IconStatus ParseIcon(const uint8_t* data, size_t size, IconImage& out) {
+  const ByteReader file(data, size);
+  uint16_t reserved, type, count;
+  if (!file.U16(0, reserved) || !file.U16(2, type) || !file.U16(4, count)) {
+    return IconStatus::kTruncated;
+  }
+  if (reserved != 0 || type != 1 || count == 0) return IconStatus::kNotIcon;
+
+  bool found = false;
+  Entry best;
+  IconStatus firstFailure = IconStatus::kUnsupported;
+  for (uint16_t i = 0; i < count; ++i) {
+    const size_t at = 6 + size_t(i) * 16;
+    uint8_t width, height;
+    uint16_t bitCount;
+    Entry entry;
+    if (!file.U8(at, width) || !file.U8(at + 1, height) || !file.U16(at + 6, bitCount) ||
+        !file.U32(at + 8, entry.length) || !file.U32(at + 12, entry.offset)) {
+      return IconStatus::kTruncated;
+    }
+    entry.width = width == 0 ? 256 : width;
+    entry.height = height == 0 ? 256 : height;
+    entry.bitCount = bitCount;
+    ByteReader image;
+    if (!file.Sub(entry.offset, entry.length, image)) {
+      firstFailure = IconStatus::kTruncated;
+      continue;
+    }
+    if (IsPng(image)) continue;
+    const auto distance = [](const Entry& e) {
+      return std::abs(e.width - 32) + std::abs(e.height - 32);
+    };
+    if (!found || distance(entry) < distance(best) ||
+        (distance(entry) == distance(best) && entry.bitCount > best.bitCount)) {
+      best = entry;
+      found = true;
+    }
+  }
+  if (!found) return firstFailure;
+  ByteReader image;
+  file.Sub(best.offset, best.length, image);
+  return DecodeImage(image, out);
+}
+
+IconStatus ParseIconFile(const std::string& fileName, IconImage& out) {
+  std::vector<uint8_t> bytes;
+  if (ReadWholeFile(fileName, kMaxIconFileBytes, bytes) != ReadStatus::kOk) {
+    return IconStatus::kCannotOpen;
+  }
+  return ParseIcon(bytes.data(), bytes.size(), out);
+}
+
+bool ComposeIcon(const IconImage& icon, uint32_t background, TFastDIB& out) {
+  TFastDIB picture;
+  picture.UseGDI = out.UseGDI;
+  if (icon.Width <= 0 || icon.Height <= 0 ||
+      icon.Colour.size() != size_t(icon.Width) * size_t(icon.Height) ||
+      icon.Transparent.size() != icon.Colour.size() ||
+      !picture.SetSize(icon.Width, icon.Height, 24)) {
+    return false;
+  }
+  const uint32_t bgRed = background & 0xFF, bgGreen = (background >> 8) & 0xFF,
+                 bgBlue = (background >> 16) & 0xFF;
+  for (int32_t y = 0; y < icon.Height; ++y) {
+    uint8_t* row = picture.DisplayRow(y);
+    for (int32_t x = 0; x < icon.Width; ++x) {
+      const size_t at = size_t(y) * size_t(icon.Width) + size_t(x);
+      const uint32_t c = icon.Colour[at];
+      uint32_t red = (c >> 16) & 0xFF, green = (c >> 8) & 0xFF, blue = c & 0xFF;
+      if (icon.HasAlpha) {
+        const uint32_t alpha = c >> 24;
+        red = (red * alpha + bgRed * (255 - alpha) + 127) / 255;
+        green = (green * alpha + bgGreen * (255 - alpha) + 127) / 255;
+        blue = (blue * alpha + bgBlue * (255 - alpha) + 127) / 255;
+      } else if (icon.Transparent[at]) {
+        // DrawIcon: the screen is ANDed with the mask, then XORed with the
+        // colour image, so a transparent pixel with colour inverts.
+        red ^= bgRed, green ^= bgGreen, blue ^= bgBlue;
+      }
+      row[3 * x] = uint8_t(blue);
+      row[3 * x + 1] = uint8_t(green);
+      row[3 * x + 2] = uint8_t(red);
+    }
+  }
+  out.TakeOver(picture);
+  return true;
+}
+
+}  // namespace quorlo::imaging

@@ -1,0 +1,122 @@
+#include "imaging/JpegFile.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+// jpeglib.h needs size_t and FILE declared before it.
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include "imaging/FileIo.h"
+
+namespace quorlo::imaging {
+
+namespace {
+
+// Enough for a progressive picture at the largest accepted pixel count;
+// beyond it libjpeg refuses instead of growing without bound.
+constexpr long kMaxDecoderMemory = 768L * 1024 * 1024;
+constexpr size_t kMaxJpegFileBytes = 256u * 1024 * 1024;
+
+struct ErrorManager {
+  jpeg_error_mgr pub;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void FailDecode(j_common_ptr cinfo) {
+  ErrorManager* errors = reinterpret_cast<ErrorManager*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, errors->message);
+  std::longjmp(errors->jump, 1);
+}
+
+// A file that ends early makes libjpeg invent grey data with a warning; we
+// refuse it instead. Other warnings are tolerated, as viewers do.
+void OnMessage(j_common_ptr cinfo, int level) {
+  if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) FailDecode(cinfo);
+}
+
+void CmykToBgr(const uint8_t* cmyk, uint8_t* bgr, JDIMENSION width, bool inverted) {
+  for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
+    // Adobe writes inverted CMYK: the values are already 255 - ink.
+    const uint32_t c = inverted ? cmyk[0] : 255u - cmyk[0];
+    const uint32_t m = inverted ? cmyk[1] : 255u - cmyk[1];
+    const uint32_t y = inverted ? cmyk[2] : 255u - cmyk[2];
+    const uint32_t k = inverted ? cmyk[3] : 255u - cmyk[3];
+    bgr[0] = uint8_t((y * k + 127) / 255);
+    bgr[1] = uint8_t((m * k + 127) / 255);
+    bgr[2] = uint8_t((c * k + 127) / 255);
+  }
+}
+
+// Only plain-data locals live in this frame, so a longjmp out of libjpeg
+// skips no destructor; everything with one belongs to the caller.
+JpegStatus Decode(const uint8_t* data, size_t size, TFastDIB& out, std::vector<uint8_t>& cmykRow,
+                  std::string* reason) {
+  jpeg_decompress_struct cinfo;
+  ErrorManager errors;
+  cinfo.err = jpeg_std_error(&errors.pub);
+  errors.pub.error_exit = FailDecode;
+  errors.pub.emit_message = OnMessage;
+  errors.message[0] = '\0';
+  if (setjmp(errors.jump)) {
+    jpeg_destroy_decompress(&cinfo);
+    if (reason) *reason = errors.message;
+    return JpegStatus::kDamaged;
+  }
+  jpeg_create_decompress(&cinfo);
+  cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
+  jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
+  jpeg_read_header(&cinfo, TRUE);
+  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  if (cinfo.image_width == 0 || cinfo.image_height == 0 ||
+      cinfo.image_width > JDIMENSION(kMaxDimension) ||
+      cinfo.image_height > JDIMENSION(kMaxDimension) ||
+      !out.SetSize(int32_t(cinfo.image_width), int32_t(cinfo.image_height), 24)) {
+    jpeg_destroy_decompress(&cinfo);
+    if (reason) *reason = "picture too large";
+    return JpegStatus::kTooLarge;
+  }
+  jpeg_start_decompress(&cinfo);
+  const bool inverted = cinfo.saw_Adobe_marker;
+  if (cmyk) cmykRow.resize(size_t(cinfo.output_width) * 4);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    uint8_t* row = out.DisplayRow(int32_t(cinfo.output_scanline));
+    JSAMPROW target = cmyk ? cmykRow.data() : row;
+    jpeg_read_scanlines(&cinfo, &target, 1);
+    if (cmyk) CmykToBgr(cmykRow.data(), row, cinfo.output_width, inverted);
+  }
+  jpeg_finish_decompress(&cinfo);
+  jpeg_destroy_decompress(&cinfo);
+  return JpegStatus::kOk;
+}
+
+}  // namespace
+
+JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string* reason) {
+  TFastDIB decoded;
+  decoded.UseGDI = out.UseGDI;
+  std::vector<uint8_t> cmykRow;
+  const JpegStatus status = Decode(data, size, decoded, cmykRow, reason);
+  if (status == JpegStatus::kOk) out.TakeOver(decoded);
+  return status;
+}
+
+JpegStatus LoadJpegFile(const std::string& fileName, TFastDIB& out, std::string* reason) {
+  std::vector<uint8_t> bytes;
+  switch (ReadWholeFile(fileName, kMaxJpegFileBytes, bytes)) {
+    case ReadStatus::kOk:
+      return LoadJpeg(bytes.data(), bytes.size(), out, reason);
+    case ReadStatus::kTooLarge:
+      if (reason) *reason = "file too large";
+      return JpegStatus::kTooLarge;
+    case ReadStatus::kCannotOpen:
+      break;
+  }
+  if (reason) *reason = "cannot read the file";
+  return JpegStatus::kCannotOpen;
+}
+
+}  // namespace quorlo::imaging
