@@ -117,7 +117,7 @@ TEST_F(ProgramTest, HelpButtonOpensHelpWindowThatClosesWithTheProgram) {
   QuorloProcess first(apptest::BuiltProgram(), "");
   const HWND window = StartFirst(first);
   ASSERT_NE(window, nullptr);
-  const HWND help = robot::FindChildByText(window, "?", "Button");
+  const HWND help = robot::FindChildByText(window, "?");
   ASSERT_NE(help, nullptr) << "no \"?\" button";
   robot::Click(help);
   const HWND helpWindow = robot::WaitForWindowOfProcess(first.Id(), "HH Parent", 15000);
@@ -144,7 +144,7 @@ TEST_F(ProgramTest, MissingHelpFileIsReported) {
   QuorloProcess first(directory + "Quorlo.exe", "");
   const HWND window = StartFirst(first);
   ASSERT_NE(window, nullptr);
-  robot::Click(robot::FindChildByText(window, "?", "Button"));
+  robot::Click(robot::FindChildByText(window, "?"));
   const robot::MessageBoxInfo box = robot::WaitForMessageBox(first.Id());
   ASSERT_TRUE(box.found()) << "no message for the missing help file";
   EXPECT_EQ(box.caption, "Quorlo");
@@ -172,7 +172,7 @@ TEST_F(ProgramTest, DiagnosticLogOnlyWhenAskedFor) {
     QuorloProcess debug(directory + "Quorlo.exe", "-DEBUG");
     const HWND window = StartFirst(debug);
     ASSERT_NE(window, nullptr);
-    robot::Click(robot::FindChildByText(window, "?", "Button"));
+    robot::Click(robot::FindChildByText(window, "?"));
     ASSERT_NE(robot::WaitForWindowOfProcess(debug.Id(), "HH Parent", 15000), nullptr);
     Close(window);
     EXPECT_EQ(debug.WaitForExit(), 0u);
