@@ -15,6 +15,7 @@
 #include "help/HtmlHelpControl.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
+#include "win/RegistryKey.h"
 
 namespace {
 
@@ -156,6 +157,41 @@ TEST(ShowHelpTopic, MissingHelpFileIsReported) {
   EXPECT_EQ(answer.box.caption, "Quorlo");
   EXPECT_EQ(answer.box.text,
             "The help file 'Help.chm' cannot be found!\r\nPlease reinstall Quorlo.");
+}
+
+// Without a registered control every page request says so, and nothing else happens.
+TEST(HookHelpSystem, MissingHtmlHelpIsReported) {
+  constexpr char kServer[] = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
+  const std::string registered =
+      win::RegistryKey::Open(HKEY_CLASSES_ROOT, kServer).ReadString("").value_or("");
+  ASSERT_FALSE(registered.empty());
+  ASSERT_TRUE(win::RegistryKey::Open(HKEY_CLASSES_ROOT, kServer, KEY_ALL_ACCESS).DeleteValue(""));
+
+  const std::string log = TempFile("HHDebug-missing.txt");
+  DeleteFileA(log.c_str());
+  BoxAnswer answer;
+  int result = -1;
+  {
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log);
+    const HANDLE robotThread = CreateThread(nullptr, 0, &AnswerNextBox, &answer, 0, nullptr);
+    ASSERT_NE(robotThread, nullptr);
+    result = help.HelpTopic("html\\Welcome.htm");
+    WaitForSingleObject(robotThread, 20000);
+    CloseHandle(robotThread);
+  }
+  win::RegistryKey::Open(HKEY_CLASSES_ROOT, kServer, KEY_ALL_ACCESS).WriteString("", registered);
+
+  EXPECT_EQ(result, THookHelpSystem::kHtmlHelpMissing);
+  ASSERT_TRUE(answer.box.found()) << "no message without HTML Help";
+  EXPECT_EQ(answer.box.text, "MS Html Help is not installed on this PC.");
+  EXPECT_EQ(robot::WaitForWindowOfProcess(GetCurrentProcessId(), "HH Parent", 500), nullptr);
+  const std::string text = ReadText(log);
+  EXPECT_NE(
+      text.find(
+          "  returned - 1\r\nHHShowError(1), \"MS Html Help is not installed on this PC.\"\r\n"),
+      std::string::npos)
+      << text;
+  DeleteFileA(log.c_str());
 }
 
 TEST(ShowHelpTopic, OpensThePageOfThePresentHelpFile) {
