@@ -5,176 +5,245 @@
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
 #include "app/Utils.h"
+#include "app/uAbout.h"
+#include "controls/GradLabel.h"
+#include "controls/myGrdBtn.h"
+#include "ui/Application.h"
+#include "ui/Label.h"
 
 namespace {
 
-constexpr char kClassName[] = "TfMain";
-constexpr char kTagline[] = " - the tool to customise your computer";
+constexpr UINT_PTR kTimer1 = 1;
 
-enum ControlId { kHelpButton = 101, kMinimiseButton, kCloseButton, kQuorloHelpButton };
+constexpr char kLogonDialogsOnlyMessage[] =
+    "The Logon Dialogs Manager is only available for users running\r\nWindows 2000 and Windows "
+    "XP.";
 
-struct ButtonDefinition {
-  ControlId id;
-  const char* caption;
-  int left, top, width, height;
+const MainDescription kDescriptions[] = {
+    {"Welcome to Quorlo", "Welcome to Quorlo - the tool to customise your computer",
+     "Quorlo allows you to customise your computer making it more fun and enjoyable. To customise "
+     "your computer, move your mouse over the buttons on the left to find out more.\r\n\r\nHave "
+     "fun!"},
+    {"Start Menu Manager", "Start Menu Manager - Configure and customise your Start Menu",
+     "Use the Start Menu Manager to configure and customise your Start Menu. Version 4 of Quorlo "
+     "allows you to have unlimited characters in any Start Menu item, make any item a separator, "
+     "remove any item from the Start Menu, and add new items, such as separators, to the "
+     "menu.\r\n\r\nWindows XP users can also configure and customise their new-look Windows XP "
+     "Start Menu."},
+    {"Start Button Manager", "Start Button Manager - Configure and customise your Start Button",
+     "Use the Start Button Manager to configure and customise your Start Button. With the "
+     "manager, you can customise the word 'Start', the tooltip 'Click here to begin', and the "
+     "right-click menu of the Start Button. New abilities in version 4 allows you to have "
+     "unlimited text length, and change the Windows XP Start Button Icon."},
+    {"Icon Manager", "Icon Manager - Customise your shell icons",
+     "Use the Icon Manager to customise your system's icons. With it, you can change the icons "
+     "found on the Desktop, in My Computer and Control Panel, and many more."},
+    {"Logos Manager", "Logos Manager - Customise the startup/shut down logos",
+     "Use the Logos Manager to customise the logos you see when you start and shut down your "
+     "computer. New features in version 4 include smart dithering, smooth resizing, palette "
+     "optimisation and animation."},
+    {"Logon Dialogs Manager", "Logon Dialogs Manager - Customise the logon dialogs",
+     "Use the Logon Dialogs Manger to customise the Logon Dialogs you see when you logon to your "
+     "computer. Options available are to change the pictures shown on the dialogs and the "
+     "animated bar.\r\n\r\nNote: This tool is only available on Windows 2000/XP."},
+    {"About Quorlo", "About Quorlo - Version information and contact details",
+     "Feel free to contact the author about anything to do with Quorlo, visit the Quorlo web site "
+     "to see whats new, see what version of Quorlo you have, and other links."},
 };
 
-// Places as the finished window has them, so tests and users find them where expected.
-constexpr ButtonDefinition kButtons[] = {
-    {kHelpButton, "?", 504, 5, 16, 16},
-    {kMinimiseButton, "_", 522, 5, 16, 16},
-    {kCloseButton, "Close", 540, 5, 34, 16},
-    {kQuorloHelpButton, "Quorlo Help", 509, 247, 65, 16},
+const ui::ControlDef<TfMain> kControls[] = {
+    {ui::Kind::kLabel, "Label2", 70, 7, 0, 0, " - the tool to customise your computer", "", 0,
+     nullptr},
+    {ui::Kind::kHeading, "APHeadLabel1", 1, 26, 273, 239, "", "", 0, &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bSMmgr", 6, 31, 121, 29, "Start Menu Manager", "", 1,
+     &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bSBmgr", 6, 63, 121, 29, "Start Button Manager", "", 2,
+     &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bImgr", 6, 95, 121, 29, "Icon Manager", "", 3, &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bLmgr", 6, 127, 121, 29, "Logos Manager", "", 4, &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bLDmgr", 6, 159, 121, 29, "Logon Dialogs Manager", "", 5,
+     &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bAbout", 6, 199, 121, 29, "About Quorlo", "", 6, &TfMain::MainClick},
+    {ui::Kind::kGradButton, "myGrdBtn1", 509, 247, 65, 16, "Quorlo Help", "", 0,
+     &TfMain::bHelpcnrClick},
 };
 
-bool RegisterMainClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA windowClass = {};
-  if (GetClassInfoExA(instance, kClassName, &windowClass)) return true;
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-  windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXSMICON),
-                                                      GetSystemMetrics(SM_CYSMICON), 0));
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  windowClass.lpszClassName = kClassName;
-  return RegisterClassExA(&windowClass) != 0;
-}
-
-HFONT MakeFont(int height, int weight) {
-  return CreateFontA(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                     "Tahoma");
-}
+constexpr const char* kManagerButtons[] = {"APHeadLabel1", "bSMmgr", "bSBmgr", "bImgr",
+                                           "bLmgr",        "bLDmgr", "bAbout"};
 
 }  // namespace
 
-TfMain::~TfMain() {
-  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-  if (font_ != nullptr) DeleteObject(font_);
-  if (boldFont_ != nullptr) DeleteObject(boldFont_);
+const MainDescription& MainDescriptionFor(int tag) {
+  if (tag < 0 || tag >= int(sizeof kDescriptions / sizeof kDescriptions[0])) {
+    return kDescriptions[0];
+  }
+  return kDescriptions[tag];
 }
 
-bool TfMain::Create(HINSTANCE instance, int windowsVersion) {
+TfMain::TfMain() = default;
+
+TfMain::~TfMain() = default;
+
+bool TfMain::Create(HINSTANCE, int windowsVersion) {
   windowsVersion_ = windowsVersion;
-  if (!RegisterMainClass(instance, &TfMain::WindowProcedure)) return false;
-
-  // Borderless, yet with system menu and minimise so the taskbar button works.
-  const DWORD style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  const DWORD exStyle = WS_EX_APPWINDOW;
-  RECT frame = {0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-
-  return CreateWindowExA(exStyle, kClassName, kApplicationTitle, style, left, top, width, height,
-                         nullptr, nullptr, instance, this) != nullptr;
+  return CreateForm(nullptr);
 }
 
-LRESULT CALLBACK TfMain::WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  TfMain* self = reinterpret_cast<TfMain*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<TfMain*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-  const LRESULT result = self->OnMessage(message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-  }
-  return result;
-}
-
-LRESULT TfMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CREATE:
-      FormCreate();
-      return 0;
-    case WM_DESTROY:
-      FormDestroy();
-      return 0;
-    case WM_PAINT:
-      FormPaint();
-      return 0;
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case kHelpButton:
-        case kQuorloHelpButton:
-          bHelpcnrClick();
-          return 0;
-        case kMinimiseButton:
-          bMinClick();
-          return 0;
-        case kCloseButton:
-          bCloseClick();
-          return 0;
-      }
-      break;
-  }
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+ui::FormSpec TfMain::Spec() const {
+  ui::FormSpec spec;
+  spec.caption = kApplicationTitle;
+  spec.clientWidth = kClientWidth;
+  spec.clientHeight = kClientHeight;
+  spec.title = kApplicationTitle;
+  spec.titleName = "Label1";
+  spec.hintLine = false;
+  spec.helpPage = "Welcome.htm";
+  return spec;
 }
 
 void TfMain::FormCreate() {
+  ui::SetMainWindow(Hwnd());
+  ui::SetHelpHandler([](const std::string& page) { ShowHelpTopic(page); });
+
   // Both checks always run, so an unsupported Windows without rights shows
   // both messages before the program ends.
   if (windowsVersion_ < 1 || windowsVersion_ > 5) {
-    ShowMessageBox(kUnsupportedWindowsMessage, kApplicationTitle, MB_ICONERROR, hwnd_);
+    ShowMessageBox(kUnsupportedWindowsMessage, kApplicationTitle, MB_ICONERROR, Hwnd());
     terminationRequested_ = true;
   }
   if (!IsAdministrator()) {
-    ShowMessageBox(NoRightsMessage(CurrentUserName()), kApplicationTitle, MB_ICONERROR, hwnd_);
+    ShowMessageBox(NoRightsMessage(CurrentUserName()), kApplicationTitle, MB_ICONERROR, Hwnd());
     terminationRequested_ = true;
   }
+  InstallInstanceHandler(Hwnd());
 
-  InstallInstanceHandler(hwnd_);
+  // The heading of the main window runs from light blue at the top to white.
+  auto& topgr = Get<controls::TAPHeadLabel>("topgr");
+  topgr.Gradient().SetStyle(controls::gsTop);
+  topgr.onMouseDown = [this](ui::Control& sender, ui::MouseButton, int, int) {
+    topgrMouseDown(sender);
+  };
 
-  font_ = MakeFont(11, FW_NORMAL);
-  boldFont_ = MakeFont(11, FW_BOLD);
-  const HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
-  for (const ButtonDefinition& button : kButtons) {
-    const HWND control = CreateWindowExA(
-        0, "BUTTON", button.caption, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, button.left, button.top,
-        button.width, button.height, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), instance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  // Behind the texts: a white ellipse and square, and a line under the title.
+  const COLORREF line = RGB(177, 203, 228);
+  AddShape("Shape1", {ui::Shape::Kind::kEllipse, {150, 28, 577, 98}, RGB(255, 255, 255)});
+  AddShape("Shape2", {ui::Shape::Kind::kRectangle, {160, 96, 554, 240}, RGB(255, 255, 255)});
+  AddShape("Shape3", {ui::Shape::Kind::kHorizontalLine, {300, 62, 563, 63}, line});
+
+  Build(this, kControls);
+  Get<ui::Control>("Label2").SetDragsWindow(true);
+
+  auto& panel = Get<controls::TAPHeadLabel>("APHeadLabel1");
+  panel.Gradient().SetStyle(controls::gsTop);
+
+  ui::FontSpec titleSpec;
+  titleSpec.face = "Arial";
+  titleSpec.pixels = 16;
+  titleSpec.bold = true;
+  titleFont_ = ui::MakeFont(titleSpec);
+  ui::FontSpec textSpec;
+  textSpec.pixels = 13;
+  textFont_ = ui::MakeFont(textSpec);
+
+  ui::Label::Options right;
+  right.alignment = controls::taRight;
+  auto title = std::make_unique<ui::Label>();
+  title->Create(Hwnd(), "", 563, 38, 0, 0, right);
+  title->SetFont(titleFont_);
+  lTitle_ = static_cast<ui::Label*>(&Adopt(std::move(title), "lTitle"));
+  auto subTitle = std::make_unique<ui::Label>();
+  subTitle->Create(Hwnd(), "", 562, 72, 0, 0, right);
+  subTitle->SetFont(textFont_);
+  lSubTitle_ = static_cast<ui::Label*>(&Adopt(std::move(subTitle), "lSubTitle"));
+  ui::Label::Options info;
+  info.wordWrap = true;
+  info.autoSize = false;
+  // Opaque, so a new description does not flicker over what lies beneath.
+  info.transparent = false;
+  auto infoLabel = std::make_unique<ui::Label>();
+  infoLabel->Create(Hwnd(), "", 168, 102, 377, 131, info);
+  infoLabel->SetFont(textFont_);
+  lInfo_ = static_cast<ui::Label*>(&Adopt(std::move(infoLabel), "lInfo"));
+
+  for (const char* name : kManagerButtons) {
+    Find(name)->onMouseMove = [this](ui::Control& sender, ui::MouseButton, int, int) {
+      bImgrMouseMove(sender);
+    };
   }
+  for (const char* name : {"bSMmgr", "bSBmgr", "bImgr", "bLmgr", "bLDmgr", "bAbout"}) {
+    Get<controls::TmyGrdBtn>(name).SetAlignment(controls::taCenter);
+  }
+
+  ShowTexts(0);
+  SetTimer(Hwnd(), kTimer1, 1000, nullptr);
 }
 
 void TfMain::FormDestroy() {
-  RemoveInstanceHandler(hwnd_);
+  KillTimer(Hwnd(), kTimer1);
+  RemoveInstanceHandler(Hwnd());
+  ui::SetMainWindow(nullptr);
   PostQuitMessage(0);
 }
 
-void TfMain::FormPaint() {
-  PAINTSTRUCT paint;
-  const HDC dc = BeginPaint(hwnd_, &paint);
-  SetBkMode(dc, TRANSPARENT);
-  const HGDIOBJ previousFont = SelectObject(dc, boldFont_);
-  TextOutA(dc, 30, 7, kApplicationTitle, static_cast<int>(sizeof(kApplicationTitle) - 1));
-  SIZE titleSize = {};
-  GetTextExtentPoint32A(dc, kApplicationTitle, static_cast<int>(sizeof(kApplicationTitle) - 1),
-                        &titleSize);
-  SelectObject(dc, font_);
-  TextOutA(dc, 30 + titleSize.cx, 7, kTagline, static_cast<int>(sizeof(kTagline) - 1));
-  SelectObject(dc, previousFont);
-  EndPaint(hwnd_, &paint);
+LRESULT TfMain::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_TIMER && wParam == kTimer1) {
+    Timer1Timer();
+    return 0;
+  }
+  return Form::WndProc(msg, wParam, lParam);
 }
 
-void TfMain::bHelpcnrClick() {
+void TfMain::ShowTexts(int tag) {
+  const MainDescription& texts = MainDescriptionFor(tag);
+  lTitle_->SetCaption(texts.title);
+  lSubTitle_->SetCaption(texts.subTitle);
+  lInfo_->SetCaption(texts.info);
+}
+
+void TfMain::bImgrMouseMove(ui::Control& sender) {
+  UpdateWindow(Hwnd());
+  ShowTexts(sender.Tag());
+}
+
+void TfMain::MainClick(ui::Control& sender) {
+  switch (sender.Tag()) {
+    case 5:
+      if (windowsVersion_ != 4 && windowsVersion_ != 5) {
+        ShowMessageBox(kLogonDialogsOnlyMessage, Text(), MB_ICONINFORMATION, Hwnd());
+      }
+      break;
+    case 6:
+      if (!fAbout_) {
+        fAbout_ = std::make_unique<TfAbout>();
+        if (!fAbout_->CreateForm(Hwnd())) {
+          fAbout_.reset();
+          break;
+        }
+      }
+      fAbout_->ShowModal();
+      break;
+    default:
+      // The managers of tags 1 to 5 open here once they are part of the program.
+      break;
+  }
+}
+
+void TfMain::topgrMouseDown(ui::Control& sender) {
+  ui::DragWindow(sender.Hwnd());
+}
+
+void TfMain::bHelpcnrClick(ui::Control&) {
   ShowHelpTopic("Welcome.htm");
 }
 
-void TfMain::bMinClick() {
-  ShowWindow(hwnd_, SW_MINIMIZE);
+void TfMain::bMinClick(ui::Control&) {
+  ui::MinimizeApplication();
 }
 
-void TfMain::bCloseClick() {
-  PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+void TfMain::bCloseClick(ui::Control&) {
+  Close();
+}
+
+void TfMain::Timer1Timer() {
+  ui::ProcessMessages();
 }

@@ -15,7 +15,8 @@ using TextMeasure = std::function<int(const std::string& text)>;
 constexpr char kEllipsis[] = "...";
 
 // The caption as drawn in `room` pixels: unchanged when it fits, otherwise
-// characters are taken off its end until it fits and "..." is appended.
+// characters are taken off its end until it fits together with "... ", and
+// "..." is appended.
 std::string FitCaption(const std::string& caption, int room, const TextMeasure& measure);
 
 struct CaptionLayout {
@@ -30,8 +31,9 @@ struct CaptionRoom {
   int margin = 0;
 };
 
-// Room = control width - text start - sub-caption width - margin - width of
-// "... "; the shortened text is then aligned inside the room.
+// Room = control width - text start - sub-caption width - margin. A caption
+// that fits is drawn whole; only a shortened one gives up the width of "... ".
+// The text is then aligned inside the room.
 CaptionLayout LayOutCaption(const std::string& caption, TTextAlignmt alignment,
                             const CaptionRoom& room, const TextMeasure& measure);
 

@@ -16,10 +16,14 @@ TEST(FitCaption, ShortensOnlyWhatDoesNotFit) {
     int room;
     std::string expected;
   };
+  // "... " is 24 pixels: a shortened caption keeps room - 24 for its text.
   const Case cases[] = {
       {"Close", 30, "Close"},
       {"Close", 100, "Close"},
-      {"Start Menu Manager", 60, "Start Menu..."},
+      {"?", 6, "?"},
+      {"Start Menu Manager", 84, "Start Menu..."},
+      {"Start Menu Manager", 107, "Start Menu Ma..."},
+      {"Start Menu Manager", 108, "Start Menu Manager"},
       {"Start Menu Manager", 5, "..."},
       {"Start Menu Manager", -20, "..."},
       {"", 0, ""},
@@ -30,11 +34,20 @@ TEST(FitCaption, ShortensOnlyWhatDoesNotFit) {
   }
 }
 
-TEST(LayOutCaption, RoomLeavesSpaceForTheSubCaptionMarginAndEllipsis) {
-  // 100 - 5 - 12 - 5 - 24 ("... ") = 54 pixels: nine characters.
+TEST(LayOutCaption, RoomLeavesSpaceForTheSubCaptionAndMargin) {
+  // 100 - 5 - 12 - 5 = 78 pixels; shortened, 54 of them hold nine characters.
   const CaptionRoom room{100, 5, 12, 5};
   const CaptionLayout layout = LayOutCaption("Logon Dialogs Manager", taLeft, room, SixPerChar);
   EXPECT_EQ(layout.text, "Logon Dia...");
+  EXPECT_EQ(layout.left, 5);
+  // Thirteen characters (78 pixels) fit whole.
+  EXPECT_EQ(LayOutCaption("Logon Dialogs", taLeft, room, SixPerChar).text, "Logon Dialogs");
+}
+
+TEST(LayOutCaption, SmallButtonCaptionsThatFitAreNotShortened) {
+  // "?" on a 16-pixel button with no margin: 6 pixels in 16.
+  const CaptionLayout layout = LayOutCaption("?", taCenter, CaptionRoom{16, 0, 0, 0}, SixPerChar);
+  EXPECT_EQ(layout.text, "?");
   EXPECT_EQ(layout.left, 5);
 }
 

@@ -1,0 +1,9 @@
+#include "app/AboutLinks.h"
+
+std::string MailLinkFor(const std::string& address) {
+  return "mailto:" + address + "?subject=Quorlo";
+}
+
+std::string WebLinkFor(const std::string& host) {
+  return "http://" + host + "/";
+}

@@ -1,0 +1,40 @@
+#include "app/Editions.h"
+
+int XPEditionFromChoice(bool homeChecked) {
+  return homeChecked ? kXPHomeEdition : kXPProfessionalEdition;
+}
+
+int TwoKEditionFromChoice(const bool (&checked)[5]) {
+  for (int i = 0; i < 5; ++i) {
+    if (checked[i]) return k2000ProfessionalEdition + i;
+  }
+  return k2000ProfessionalEdition;
+}
+
+int BannerBitmapIdFor(int windowsVersion, const BannerQuestions& ask) {
+  switch (windowsVersion) {
+    case 3:  // Millennium
+      return 161;
+    case 5:  // XP
+      return (ask.xpEdition && ask.xpEdition() == kXPHomeEdition) ? 166 : 167;
+    case 4:  // 2000
+      switch (ask.twoKEdition ? ask.twoKEdition() : k2000ProfessionalEdition) {
+        case k2000ServerEdition:
+          return 158;
+        case k2000TerminalEdition:
+          return 162;
+        case k2000AdvancedServerEdition:
+          return 163;
+        case k2000DatacenterEdition:
+          return 164;
+        default:
+          return 157;
+      }
+    case 1: {  // 95
+      const std::optional<uint64_t> size = ask.shellFileSize ? ask.shellFileSize() : std::nullopt;
+      return (size && *size == kWindows95BannerShellSize) ? 161 : 157;
+    }
+    default:
+      return 157;
+  }
+}

@@ -1,0 +1,27 @@
+#include "app/u2kEdition.h"
+
+#include "app/Editions.h"
+#include "ui/Application.h"
+
+TTwoKEdition::TTwoKEdition()
+    : TEditionChooser("Windows 2000 Edition", "Please specify your edition of Windows 2000:",
+                      {{"oPro", "Windows 2000 Professional"},
+                       {"oServer", "Windows 2000 Server"},
+                       {"oTerminal", "Windows 2000 Terminal"},
+                       {"oAdvanced", "Windows 2000 Advanced Server"},
+                       {"oDatacenter", "Windows 2000 Datacenter Server"}}) {}
+
+int Get2000Edition() {
+  TTwoKEdition chooser;
+  return StoredOrAskedEdition(
+      "2k Edition", [](int value) { return Is2000Edition(value); },
+      [](TEditionChooser& window) {
+        window.CreateForm(ui::MainWindow());
+        window.ShowModal();
+        const std::vector<bool> choices = window.Choices();
+        bool checked[5] = {};
+        for (size_t i = 0; i < 5 && i < choices.size(); ++i) checked[i] = choices[i];
+        return TwoKEditionFromChoice(checked);
+      },
+      chooser);
+}
