@@ -11,8 +11,8 @@ using CheckSumMappedFileFn = PIMAGE_NT_HEADERS(WINAPI*)(PVOID, DWORD, PDWORD, PD
 // IMAGEHLP's own checksum of the mapped file; empty when IMAGEHLP.DLL or its
 // export is missing, or the file cannot be mapped.
 bool ImagehlpChecksum(const std::string& fileName, HMODULE imagehlp, DWORD& checksum) {
-  auto checkSumMappedFile =
-      reinterpret_cast<CheckSumMappedFileFn>(GetProcAddress(imagehlp, "CheckSumMappedFile"));
+  auto checkSumMappedFile = reinterpret_cast<CheckSumMappedFileFn>(
+      reinterpret_cast<void (*)()>(GetProcAddress(imagehlp, "CheckSumMappedFile")));
   if (!checkSumMappedFile) return false;
   // Read access is enough: nothing is written through the view, and a
   // read-only file can then be summed too.
