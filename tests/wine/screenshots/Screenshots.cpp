@@ -1,8 +1,9 @@
 // Shows each window of the program and saves what the screen shows of it
 // as a PNG file in the directory given as the only argument.
 
-#include <commctrl.h>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
