@@ -32,27 +32,36 @@ std::optional<uint64_t> ChecksumFieldOffset(ByteSpan file) {
 }
 
 uint32_t PeImageChecksum(ByteSpan file) {
-  auto field = ChecksumFieldOffset(file);
-  uint32_t sum = 0;
-  if (field && *field % 2 == 0) {
-    sum = SumWords(file, 0, *field, sum);
-    sum = SumWords(file, *field + 4, file.Size(), sum);
-  } else if (field) {
-    // An odd e_lfanew puts the field across word boundaries; zero it in a copy.
-    std::vector<uint8_t> copy(file.Data(), file.Data() + file.Size());
-    for (int i = 0; i < 4; ++i) copy[*field + i] = 0;
-    sum = SumWords(ByteSpan(copy.data(), copy.size()), 0, copy.size(), 0);
-  } else {
-    sum = SumWords(file, 0, file.Size(), sum);
-  }
+  uint32_t sum = SumWords(file, 0, file.Size(), 0);
   sum = (sum & 0xFFFF) + (sum >> 16);
+  // Windows sums the field with the rest and takes its two words out again
+  // with a borrow, rather than skipping it. The results differ only when the
+  // rest sums to all ones: then a non-zero field gives 0 where skipping
+  // gives 0xFFFF. The loader checks a kernel this way, so we do the same.
+  if (auto field = ChecksumFieldOffset(file)) {
+    for (uint64_t half : {*field, *field + 2}) {
+      uint32_t word = *file.U16(half);
+      sum -= sum < word ? 1 : 0;
+      sum -= word;
+      sum &= 0xFFFF;
+    }
+  }
   return static_cast<uint32_t>((sum & 0xFFFF) + file.Size());
+}
+
+uint32_t StorableChecksum(ByteSpan file, uint32_t computed) {
+  auto field = ChecksumFieldOffset(file);
+  if (!field || file.U32(*field) == computed) return computed;
+  std::vector<uint8_t> copy(file.Data(), file.Data() + file.Size());
+  ByteWriter(copy.data(), copy.size()).PutU32(*field, computed);
+  return PeImageChecksum(ByteSpan(copy.data(), copy.size()));
 }
 
 uint32_t ComputePortableImageChecksum(const std::string& fileName) {
   std::vector<uint8_t> bytes;
   if (ReadWholeFile(fileName, kMaxChecksumFile, bytes) != ReadResult::kOk) return 0;
-  return PeImageChecksum(ByteSpan(bytes.data(), bytes.size()));
+  ByteSpan file(bytes.data(), bytes.size());
+  return StorableChecksum(file, PeImageChecksum(file));
 }
 
 bool WriteImageChecksum(const std::string& fileName, uint32_t checksum) {

@@ -8,18 +8,26 @@
 
 namespace resedit {
 
-// The standard PE image checksum of `file`: the 16-bit one's-complement sum
-// of its little-endian words (an odd last byte is the low byte of a final
-// word), with the optional header's CheckSum field counted as zero, plus the
-// file length. A file that is not a PE image is summed whole.
+// The PE image checksum of `file` as Windows computes it (IMAGEHLP's
+// CheckSumMappedFile and the loader): the 16-bit one's-complement sum of its
+// little-endian words (an odd last byte is the low byte of a final word),
+// less the two words of the optional header's CheckSum field, plus the file
+// length. A file that is not a PE image is summed whole.
 uint32_t PeImageChecksum(ByteSpan file);
 
-// The checksum of the file on disk; 0 when it cannot be read. On Windows
-// through IMAGEHLP's CheckSumMappedFile, computed directly when IMAGEHLP.DLL
-// or its export is missing.
+// The checksum to store in `file` given the one computed over its current
+// contents: when the rest of the file sums to all ones, storing a value
+// changes what Windows computes (0 instead of 0xFFFF), so the value that
+// still verifies once stored is returned instead.
+uint32_t StorableChecksum(ByteSpan file, uint32_t computed);
+
+// The checksum to store in the file on disk, so that Windows finds it valid
+// once written; 0 when the file cannot be read. On Windows through IMAGEHLP's
+// CheckSumMappedFile, computed directly when IMAGEHLP.DLL or its export is
+// missing.
 uint32_t ComputeImageChecksum(const std::string& fileName);
 
-// The same checksum computed by this library on every platform.
+// ComputeImageChecksum's result computed by this library on every platform.
 uint32_t ComputePortableImageChecksum(const std::string& fileName);
 
 // Stores checksum in the CheckSum field of a PE file on disk, through a

@@ -1,6 +1,9 @@
 #include <windows.h>
 
+#include <vector>
+
 #include "resedit/Checksum.h"
+#include "resedit/FileIo.h"
 
 namespace resedit {
 
@@ -46,7 +49,12 @@ uint32_t ComputeImageChecksum(const std::string& fileName) {
   DWORD checksum = 0;
   bool done = imagehlp && ImagehlpChecksum(fileName, imagehlp, checksum);
   if (imagehlp) FreeLibrary(imagehlp);
-  return done ? checksum : ComputePortableImageChecksum(fileName);
+  if (!done) return ComputePortableImageChecksum(fileName);
+  // IMAGEHLP answers for the field as it is now; what matters is the value
+  // that verifies once stored.
+  std::vector<uint8_t> bytes;
+  if (ReadWholeFile(fileName, 0xFFFFFFFFu, bytes) != ReadResult::kOk) return checksum;
+  return StorableChecksum(ByteSpan(bytes.data(), bytes.size()), checksum);
 }
 
 }  // namespace resedit

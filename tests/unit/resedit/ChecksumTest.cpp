@@ -8,7 +8,8 @@ namespace {
 
 // A second, plain reading of the definition: add every little-endian word
 // (CheckSum field as zero, an odd last byte as a low byte) in 64 bits, fold
-// the carries down to 16 bits at the end, add the length.
+// the carries down to 16 bits at the end, add the length. It agrees with
+// Windows except when the words sum to all ones (see below).
 uint32_t ReferenceChecksum(std::vector<uint8_t> file, bool isPe) {
   if (isPe) WriteU32(file, ReadU32(file, 0x3C) + 88, 0);
   uint64_t sum = 0;
@@ -47,6 +48,26 @@ TEST(PeImageChecksum, AgreesWithThePlainDefinition) {
   }
   EXPECT_EQ(PeImageChecksum(ByteSpan(withField.data(), withField.size())),
             PeImageChecksum(ByteSpan(pe.data(), pe.size())));
+}
+
+// When the words outside the field sum to all ones, Windows gives 0 for a
+// non-zero field and 0xFFFF for a zero one; the value to store is the one
+// that verifies once it is in the field.
+TEST(PeImageChecksum, SumOfAllOnesFollowsWindows) {
+  std::vector<uint8_t> pe = BuildImage(ResourceOnlyImage({{6, 1, 1033, Bytes("strings")}})).bytes;
+  const size_t field = ReadU32(pe, 0x3C) + 88;
+  WriteU16(pe, 0x40, 0);
+  uint32_t rest = ReferenceChecksum(pe, true) - static_cast<uint32_t>(pe.size());
+  WriteU16(pe, 0x40, static_cast<uint16_t>(0xFFFF - rest));
+  const uint32_t length = static_cast<uint32_t>(pe.size());
+  ASSERT_EQ(ReferenceChecksum(pe, true), 0xFFFF + length);
+  ByteSpan span(pe.data(), pe.size());
+  EXPECT_EQ(PeImageChecksum(span), 0xFFFF + length) << "zero field";
+  EXPECT_EQ(StorableChecksum(span, PeImageChecksum(span)), length);
+  for (uint32_t stored : {length, 0x12345678u, 0xFFFFFFFFu}) {
+    WriteU32(pe, field, stored);
+    EXPECT_EQ(PeImageChecksum(ByteSpan(pe.data(), pe.size())), length) << std::hex << stored;
+  }
 }
 
 TEST(WriteImageChecksum, StoresTheFieldOnlyInPeFiles) {

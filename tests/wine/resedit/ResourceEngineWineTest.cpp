@@ -152,4 +152,40 @@ TEST(ResourceEngineUnderWindows, ImagehlpChecksumEqualsOurs) {
   DeleteFileA(odd.c_str());
 }
 
+// A file whose words, without the CheckSum field, sum to exactly 0xFFFF
+// (made by setting one word of the DOS stub): the one case where IMAGEHLP's
+// result depends on the value in the field. Ours must follow it for every
+// field value, and the value we store must verify afterwards.
+TEST(ResourceEngineUnderWindows, ChecksumWhenTheSumFoldsToAllOnes) {
+  std::vector<uint8_t> bytes = ReadBytes(Fixture("ntoskrnl.exe"));
+  ASSERT_GT(bytes.size(), 0x100u);
+  const size_t word = 0x40;
+  uint32_t lfanew;
+  memcpy(&lfanew, &bytes[0x3C], 4);
+  const size_t field = lfanew + 24 + 64;
+  memset(&bytes[field], 0, 4);
+  bytes[word] = bytes[word + 1] = 0;
+  uint32_t withoutWord =
+      resedit::PeImageChecksum(resedit::ByteSpan(bytes.data(), bytes.size())) - bytes.size();
+  uint16_t fill = static_cast<uint16_t>(0xFFFF - withoutWord);
+  memcpy(&bytes[word], &fill, 2);
+  ASSERT_EQ(resedit::PeImageChecksum(resedit::ByteSpan(bytes.data(), bytes.size())),
+            0xFFFFu + bytes.size());
+  for (uint32_t stored : {0u, 0x0000FFFFu, 0x12345678u, 0xFFFFFFFFu}) {
+    std::vector<uint8_t> copy = bytes;
+    memcpy(&copy[field], &stored, 4);
+    EXPECT_EQ(ImagehlpChecksum(copy),
+              resedit::PeImageChecksum(resedit::ByteSpan(copy.data(), copy.size())))
+        << "field 0x" << std::hex << stored;
+  }
+  const std::string path = TempFile("allones.exe");
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  uint32_t toStore = resedit::ComputeImageChecksum(path);
+  EXPECT_EQ(toStore, resedit::ComputePortableImageChecksum(path));
+  ASSERT_TRUE(resedit::WriteImageChecksum(path, toStore));
+  EXPECT_EQ(ImagehlpChecksum(ReadBytes(path)), toStore) << "the stored checksum verifies";
+  DeleteFileA(path.c_str());
+}
+
 }  // namespace
