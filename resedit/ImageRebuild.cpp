@@ -162,6 +162,13 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
       std::max({sizeOfCode, sizeOfInitialized, sizeOfUninitialized}) > kMaxOffset)
     return ResourceStatus::kUnsupportedImage;
 
+  for (uint32_t d = 0; d < g.dataDirectoryCount; ++d) {
+    uint32_t rva = *image.U32(g.optionalHeader + 96 + 8 * d);
+    if (d != kResourceDirectoryIndex && d != kCertificateDirectoryIndex && rva != 0 &&
+        !MapRva(layout, rva))
+      return ResourceStatus::kUnsupportedImage;
+  }
+
   // Every refusal is behind us; from here on the source image is corrected.
   CorrectDebugRecords(s, layout);
 
@@ -187,9 +194,7 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
       out.PutU32(at, moved ? static_cast<uint32_t>(*moved) : 0);
       if (!moved) out.PutU32(at + 4, 0);
     } else if (rva != 0) {
-      auto moved = MapRva(layout, rva);
-      if (!moved) return ResourceStatus::kUnsupportedImage;
-      out.PutU32(at, static_cast<uint32_t>(*moved));
+      out.PutU32(at, static_cast<uint32_t>(*MapRva(layout, rva)));
     }
   }
 
