@@ -226,6 +226,34 @@ bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
   return WaitUntilGone(box.hwnd);
 }
 
+MessageBoxAnswerer::MessageBoxAnswerer(int buttonId, DWORD timeoutMs)
+    : buttonId_(buttonId), timeoutMs_(timeoutMs) {
+  thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+  Result();
+}
+
+DWORD WINAPI MessageBoxAnswerer::Run(LPVOID self) {
+  auto* answerer = static_cast<MessageBoxAnswerer*>(self);
+  answerer->box_ = WaitForMessageBox(GetCurrentProcessId(), answerer->timeoutMs_);
+  if (answerer->box_.found()) AnswerMessageBox(answerer->box_, answerer->buttonId_);
+  return 0;
+}
+
+MessageBoxInfo MessageBoxAnswerer::Result() {
+  if (thread_) {
+    // Messages keep flowing meanwhile, in case the box's owner lives here.
+    while (MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_ALLINPUT) ==
+           WAIT_OBJECT_0 + 1)
+      PumpMessages();
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+  return box_;
+}
+
 namespace {
 
 // Tree-view messages carry pointers; for a tree of another process they must

@@ -52,6 +52,26 @@ MessageBoxInfo WaitForMessageBox(DWORD processId = 0, DWORD timeoutMs = kDefault
 // Presses the box's button with that id (IDYES, IDNO, IDOK, IDCANCEL).
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 
+// For code under test that shows a message box and waits for its answer on
+// this thread: a thread of the robot's waits for the next box of this process
+// and presses buttonId. Result() waits for that thread and tells what the box
+// said (not found when none came in time).
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(int buttonId, DWORD timeoutMs = kDefaultWaitMs);
+  ~MessageBoxAnswerer();
+  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+  MessageBoxInfo Result();
+
+ private:
+  static DWORD WINAPI Run(LPVOID self);
+  int buttonId_;
+  DWORD timeoutMs_;
+  MessageBoxInfo box_;
+  HANDLE thread_ = nullptr;
+};
+
 // Pictures.
 struct Capture {
   int width = 0;

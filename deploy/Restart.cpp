@@ -1,0 +1,81 @@
+#include "deploy/Restart.h"
+
+#include "app/Utils.h"
+#include "deploy/Activation.h"
+
+namespace {
+
+bool RebootWindows() {
+  return ExitWindowsEx(EWX_REBOOT, 0) != 0;
+}
+
+bool StartShellFile(const std::string& path) {
+  return WinExec(path.c_str(), SW_SHOW) > 31;
+}
+
+deploy::RebootFunction rebootFunction = RebootWindows;
+deploy::ShellStarter shellStarter = StartShellFile;
+
+void EnableShutdownPrivilege() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
+  TOKEN_PRIVILEGES privileges{};
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  if (LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid))
+    AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+  CloseHandle(token);
+}
+
+}  // namespace
+
+namespace deploy {
+
+RebootFunction SetRebootFunction(RebootFunction reboot) {
+  RebootFunction before = rebootFunction;
+  rebootFunction = reboot ? reboot : RebootWindows;
+  return before;
+}
+
+ShellStarter SetShellStarter(ShellStarter starter) {
+  ShellStarter before = shellStarter;
+  shellStarter = starter ? starter : StartShellFile;
+  return before;
+}
+
+}  // namespace deploy
+
+void RestartShell(const std::string& path) {
+  SetShell(path);
+  if (HWND shell = FindWindowA("Progman", nullptr)) {
+    PostMessageA(shell, WM_QUIT, 0, 0);
+    // The old shell may take a while to go; this program's windows keep
+    // painting meanwhile. There is no time limit: a new shell must not start
+    // beside the old one.
+    while (FindWindowA("Progman", nullptr)) {
+      MSG msg;
+      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+      Sleep(20);
+    }
+  }
+  shellStarter(path);
+}
+
+bool RestartWindows() {
+  if (PlatformFamily() == 2) EnableShutdownPrivilege();
+  return rebootFunction();
+}
+
+bool AskToRestart(HWND owner, const std::string& caption, bool afterRestore) {
+  const std::string first = afterRestore
+                                ? "The restoration will take effect after restarting your computer."
+                                : "Changes will take effect after you restart your computer.";
+  if (ShowMessageBox(first + LineBreaks(2) + "Restart now?", caption, MB_YESNO | MB_ICONQUESTION,
+                     owner) != IDYES)
+    return false;
+  RestartWindows();
+  return true;
+}

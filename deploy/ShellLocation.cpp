@@ -1,0 +1,96 @@
+#include "deploy/ShellLocation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+
+#include "app/Utils.h"
+#include "deploy/Activation.h"
+#include "deploy/XPStartMenuKeys.h"
+#include "win/Ini.h"
+#include "win/Paths.h"
+#include "win/RegistryKey.h"
+
+std::string CurrentShellPath;
+
+namespace {
+
+constexpr char kDefaultShell[] = "Explorer.exe";
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+std::string WindowCaption(HWND owner) {
+  char caption[256] = {};
+  if (owner) GetWindowTextA(owner, caption, sizeof caption);
+  return caption;
+}
+
+// The candidate is free when no file has the name, or when the file there is
+// an older copy that can be deleted because nothing holds it any more.
+bool NameIsFree(const std::string& candidate) {
+  if (GetFileAttributesA(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+  SetFileAttributesA(candidate.c_str(), FILE_ATTRIBUTE_NORMAL);
+  return DeleteFileA(candidate.c_str()) != 0;
+}
+
+std::string MakeUniqueName(const std::string& directory, const std::string& prefix,
+                           const std::string& extension,
+                           const std::function<bool(const std::string&)>& isRunningFile,
+                           const std::string& purposeLine, HWND owner) {
+  for (char n = '1'; n <= '9'; ++n) {
+    const std::string candidate = directory + prefix + n + extension;
+    if (isRunningFile(candidate)) continue;
+    if (NameIsFree(candidate)) return candidate;
+  }
+  const std::string text = "Quorlo cannot find a unique name for the new file about to" +
+                           LineBreaks(1) + purposeLine + LineBreaks(2) +
+                           "You will need to restart your computer before making any more" +
+                           LineBreaks(1) + "changes.";
+  ShowMessageBox(text, WindowCaption(owner), MB_ICONERROR, owner);
+  if (owner) PostMessageA(owner, WM_CLOSE, 0, 0);
+  return {};
+}
+
+}  // namespace
+
+void LocateCurrentShell() {
+  const std::string windowsDir = GetWindowsDir();
+  const std::string fallback = windowsDir + kDefaultShell;
+  std::string setting;
+  switch (PlatformFamily()) {
+    case 1:
+      setting = win::IniReadString(windowsDir + "System.ini", "boot", "shell", fallback);
+      break;
+    case 2:
+      // A key of its own: callers may be in the middle of using the accessor.
+      setting = win::RegistryKey::Open(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey)
+                    .ReadString("Shell")
+                    .value_or(fallback);
+      break;
+    default:
+      return;
+  }
+  const std::string path = windowsDir + deploy::FileNamePart(setting);
+  CurrentShellPath = win::FileExists(path) ? path : fallback;
+}
+
+std::string MakeUniqueShellName(HWND owner, const std::string& currentShell) {
+  return MakeUniqueName(
+      GetWindowsDir(), "Xplorer", ".exe",
+      [&](const std::string& candidate) { return candidate == currentShell; },
+      "be created. This file is used to update the Windows shell.", owner);
+}
+
+std::string MakeUniqueGinaName(const std::string& currentGina, HWND owner) {
+  const std::string running = Lower(deploy::FileNamePart(currentGina));
+  return MakeUniqueName(
+      GetSystemDir(), "Gina", ".dll",
+      [&](const std::string& candidate) {
+        return !running.empty() && Lower(deploy::FileNamePart(candidate)) == running;
+      },
+      "be created. This file is used to update the Windows Logon Dialogs.", owner);
+}

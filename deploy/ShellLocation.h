@@ -1,0 +1,26 @@
+#pragma once
+// Which shell file Windows starts now, and free names for new copies of the
+// shell and of the logon library.
+
+#include <windows.h>
+
+#include <string>
+
+// Full path of the shell executable Windows starts now; set by
+// LocateCurrentShell and read by the managers that edit the shell.
+extern std::string CurrentShellPath;
+
+// Recomputes CurrentShellPath from System.ini (95/98/Millennium) or the
+// Winlogon "Shell" value (2000/XP). The file is always taken from the Windows
+// directory; when it is not there, the Windows directory's Explorer.exe.
+void LocateCurrentShell();
+
+// The first free "Xplorer" + n + ".exe" (n = 1..9) in the Windows directory
+// that is not currentShell; an older copy is deleted and its name reused when
+// Windows no longer holds it. Empty when none is free: the user has been told
+// and owner has been closed.
+std::string MakeUniqueShellName(HWND owner, const std::string& currentShell);
+
+// The same for "Gina" + n + ".dll" in the system directory; the running
+// library is recognised by its file name in any letter case.
+std::string MakeUniqueGinaName(const std::string& currentGina, HWND owner);

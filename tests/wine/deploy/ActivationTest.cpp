@@ -1,0 +1,94 @@
+// Pointing Windows at a copy: the shell setting of each family, the current
+// shell found again, the XP Start Menu texts and the logon library.
+
+#include <gtest/gtest.h>
+
+#include "app/Utils.h"
+#include "deploy/Activation.h"
+#include "deploy/ShellLocation.h"
+#include "deploy/XPStartMenuKeys.h"
+#include "tests/wine/deploy/DeployTestSupport.h"
+
+namespace {
+
+using deploytest::Exists;
+
+std::string InWindows(const char* name) {
+  return GetWindowsDir() + name;
+}
+
+TEST(Activation, ActivateShellWritesTheFullPathAndIsFoundAgain) {
+  const std::string copy = InWindows("Xplorer1.exe");
+  ASSERT_TRUE(CopyFileA(InWindows("Explorer.exe").c_str(), copy.c_str(), FALSE));
+  ASSERT_TRUE(ActivateShell(copy));
+  EXPECT_EQ(deploytest::ShellSetting(), copy);
+  EXPECT_EQ(CurrentShellPath, copy);
+  CurrentShellPath.clear();
+  LocateCurrentShell();
+  EXPECT_EQ(CurrentShellPath, copy);
+}
+
+TEST(Activation, SettingElsewhereIsTakenFromTheWindowsDirectory) {
+  const std::string copy = InWindows("Xplorer3.exe");
+  ASSERT_TRUE(SetShell("D:\\Somewhere\\else\\Xplorer3.exe"));
+
+  ASSERT_TRUE(CopyFileA(InWindows("Explorer.exe").c_str(), copy.c_str(), FALSE));
+  LocateCurrentShell();
+  EXPECT_EQ(CurrentShellPath, copy);
+
+  deploytest::RemoveFile(copy);
+  LocateCurrentShell();
+  EXPECT_EQ(CurrentShellPath, InWindows("Explorer.exe"));
+}
+
+TEST(Activation, BareFileNameAndMissingSettingGiveTheWindowsDirectory) {
+  ASSERT_TRUE(SetShell("Explorer.exe"));
+  LocateCurrentShell();
+  EXPECT_EQ(CurrentShellPath, InWindows("Explorer.exe"));
+}
+
+TEST(Activation, RelinkWritesTheTwelveValuesAndNeverTheDefaultNames) {
+  for (const auto& key : deploy::kXPStartMenuKeys)
+    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "", "kept");
+  ASSERT_TRUE(RelinkXPStartMenuStrings("C:\\WINDOWS\\Xplorer2.exe"));
+
+  const struct {
+    const char* key;
+    const char* infoTip;
+    const char* localized;
+  } expected[] = {
+      {"\\CLSID\\{2559a1f0-21d7-11d4-bdaf-00c04f60b9f0}", "@Xplorer2.exe,-7000",
+       "@Xplorer2.exe,-7020"},
+      {"\\CLSID\\{2559a1f1-21d7-11d4-bdaf-00c04f60b9f0}", "@Xplorer2.exe,-7001",
+       "@Xplorer2.exe,-7021"},
+      {"\\CLSID\\{2559a1f2-21d7-11d4-bdaf-00c04f60b9f0}", "@Xplorer2.exe,-7022",
+       "@Xplorer2.exe,-7022"},
+      {"\\CLSID\\{2559a1f3-21d7-11d4-bdaf-00c04f60b9f0}", "@Xplorer2.exe,-7003",
+       "@Xplorer2.exe,-7023"},
+      {"\\CLSID\\{2559a1f4-21d7-11d4-bdaf-00c04f60b9f0}", "@Xplorer2.exe,-7004",
+       "@Xplorer2.exe,-7024"},
+      {"\\CLSID\\{2559a1f5-21d7-11d4-bdaf-00c04f60b9f0}", "@Xplorer2.exe,-7005",
+       "@Xplorer2.exe,-7025"},
+  };
+  for (const auto& row : expected) {
+    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, row.key, "InfoTip"), row.infoTip)
+        << row.key;
+    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, row.key, "LocalizedString"),
+              row.localized)
+        << row.key;
+    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, row.key, ""), "kept") << row.key;
+  }
+}
+
+TEST(Activation, LogonLibrarySettingIsWrittenAndRemoved) {
+  if (deploytest::Is9x()) GTEST_SKIP() << "no logon library setting on " << deploytest::Version();
+  const std::string copy = GetSystemDir() + "Gina1.dll";
+  ASSERT_TRUE(SetGinaDll(copy));
+  EXPECT_EQ(deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL"), copy);
+  EXPECT_TRUE(SetGinaDll(""));
+  EXPECT_FALSE(
+      deploytest::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL"));
+  EXPECT_TRUE(SetGinaDll("")) << "removing a missing setting is no failure";
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// The shared write-then-activate road: a copy is activated only when it was
+// written completely.
+
+#include <gtest/gtest.h>
+
+#include "app/Utils.h"
+#include "deploy/Activation.h"
+#include "deploy/PatchedCopy.h"
+#include "resedit/Checksum.h"
+#include "resedit/ResourceReader.h"
+#include "resedit/StringBlock.h"
+#include "tests/robot/Robot.h"
+#include "tests/wine/deploy/DeployTestSupport.h"
+
+namespace {
+
+using deploytest::Exists;
+
+deploy::ResourceChange StartWordChange(const std::u16string& word) {
+  resedit::StringBlock block =
+      *resedit::ReadStringBlock(GetWindowsDir() + "Explorer.exe", resedit::StringBlockOf(578));
+  block[578 % 16] = word;
+  return {resedit::kStringTableType, 37, *resedit::EncodeStringBlock(block)};
+}
+
+class PatchedCopyTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    target_ = GetWindowsDir() + "Xplorer1.exe";
+    deploytest::RemoveFile(target_);
+    SetShell(GetWindowsDir() + "Explorer.exe");
+  }
+  std::string target_;
+};
+
+TEST_F(PatchedCopyTest, WrittenCopyIsActivatedAndLoadsWithTheNewText) {
+  deploy::PatchedCopy copy{GetWindowsDir() + "Explorer.exe", target_, {StartWordChange(u"Go")}};
+  bool activated = false;
+  ASSERT_TRUE(deploy::WriteAndActivate(
+      copy, [&] { return activated = ActivateShell(target_); }, nullptr, "Quorlo"));
+  EXPECT_TRUE(activated);
+  EXPECT_EQ(deploytest::ShellSetting(), target_);
+
+  HMODULE module = LoadLibraryExA(target_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(module, nullptr);
+  char text[64] = {};
+  LoadStringA(module, 578, text, sizeof text);
+  EXPECT_STREQ(text, "Go");
+  FreeLibrary(module);
+}
+
+TEST_F(PatchedCopyTest, FailedWriteActivatesNothingAndSaysWhy) {
+  const std::string unwritable = GetWindowsDir() + "No such folder\\Xplorer1.exe";
+  deploy::PatchedCopy copy{GetWindowsDir() + "Explorer.exe", unwritable, {StartWordChange(u"Go")}};
+  bool activated = false;
+  robot::MessageBoxAnswerer answer(IDOK);
+  EXPECT_FALSE(deploy::WriteAndActivate(
+      copy, [&] { return activated = ActivateShell(unwritable); }, nullptr, "Quorlo - Test"));
+  const robot::MessageBoxInfo box = answer.Result();
+  EXPECT_FALSE(activated);
+  EXPECT_EQ(deploytest::ShellSetting(), GetWindowsDir() + "Explorer.exe");
+  ASSERT_TRUE(box.found());
+  EXPECT_EQ(box.caption, "Quorlo - Test");
+  EXPECT_NE(box.text.find(unwritable), std::string::npos) << box.text;
+  EXPECT_NE(box.text.find("nothing was changed"), std::string::npos) << box.text;
+}
+
+TEST_F(PatchedCopyTest, MissingResourceWritesNoFile) {
+  deploy::PatchedCopy copy{GetWindowsDir() + "Explorer.exe", target_, {{2, 4242, {1, 2, 3}}}};
+  const std::string failure = deploy::WritePatchedCopy(copy);
+  EXPECT_NE(failure.find("4242"), std::string::npos) << failure;
+  EXPECT_FALSE(Exists(target_));
+}
+
+TEST_F(PatchedCopyTest, LogonLibraryCopyCarriesItsChecksum) {
+  const std::string source = GetSystemDir() + "MSGINA.DLL";
+  const std::string target = GetSystemDir() + "Gina1.dll";
+  auto bitmap = resedit::ReadResourceData(source, 2, 101);
+  ASSERT_TRUE(bitmap.has_value());
+  (*bitmap)[bitmap->size() - 1] ^= 0xFF;
+  deploy::PatchedCopy copy{source, target, {{2, 101, *bitmap}}, true};
+  ASSERT_EQ(deploy::WritePatchedCopy(copy), "");
+
+  HANDLE file = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  IMAGE_DOS_HEADER dos{};
+  DWORD read = 0;
+  ReadFile(file, &dos, sizeof dos, &read, nullptr);
+  SetFilePointer(file, dos.e_lfanew, nullptr, FILE_BEGIN);
+  IMAGE_NT_HEADERS32 nt{};
+  ReadFile(file, &nt, sizeof nt, &read, nullptr);
+  CloseHandle(file);
+  EXPECT_EQ(nt.OptionalHeader.CheckSum, resedit::ComputePortableImageChecksum(target));
+  EXPECT_NE(nt.OptionalHeader.CheckSum, 0u);
+  EXPECT_EQ(resedit::ReadResourceData(target, 2, 101), bitmap);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// "Quorlo.exe /r" on every Windows: exactly the undo steps of that version,
+// silently, and the same result when run twice.
+
+#include <gtest/gtest.h>
+
+#include "app/Utils.h"
+#include "deploy/Activation.h"
+#include "deploy/XPStartMenuKeys.h"
+#include "tests/wine/app/QuorloProcess.h"
+#include "tests/wine/deploy/DeployTestSupport.h"
+
+namespace {
+
+using deploytest::Exists;
+using deploytest::ReadFileText;
+
+const char kSwitchedLine[] =
+    "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"Quorlo logo\" /kernel=Kernl1.exe "
+    "/fastdetect\r\n";
+const char kPlainLine[] =
+    "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"Quorlo logo\" /fastdetect\r\n";
+
+bool IsNt() {
+  return !deploytest::Is9x();
+}
+bool Is2000OrXp() {
+  return deploytest::Version() == "win2k" || deploytest::IsXP();
+}
+
+class RestoreAll : public testing::Test {
+ protected:
+  void SetUp() override {
+    // The program runs from a folder of its own, where the 9x logos are saved.
+    programDir_ = "C:\\Program Files\\Quorlo\\";
+    CreateDirectoryA(programDir_.c_str(), nullptr);
+    program_ = programDir_ + "Quorlo.exe";
+    ASSERT_TRUE(CopyFileA(apptest::BuiltProgram().c_str(), program_.c_str(), FALSE));
+
+    SetShell(GetWindowsDir() + "Xplorer1.exe");
+    if (IsNt()) {
+      SetGinaDll(GetSystemDir() + "Gina1.dll");
+      bootBefore_ = ReadFileText("C:\\boot.ini") + kSwitchedLine;
+      deploytest::WriteFileText("C:\\boot.ini", bootBefore_);
+    }
+    for (const auto& key : deploy::kXPStartMenuKeys) {
+      deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "", "Renamed");
+      deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip",
+                                    deploy::ShellStringReference("Xplorer1.exe", key.infoTipId));
+    }
+    if (deploytest::Is9x()) {
+      deploytest::WriteFileText(GetBootDrive() + "logo.sys", "changed boot logo");
+      deploytest::WriteFileText(programDir_ + "logo.sys", "saved boot logo");
+      deploytest::WriteFileText(programDir_ + "Logow.sys", "saved wait logo");
+      logosBefore_ = ReadFileText(GetWindowsDir() + "Logos.sys");
+    }
+  }
+
+  void RunRestoreMode() {
+    apptest::QuorloProcess quorlo(program_, "/r");
+    ASSERT_TRUE(quorlo.Started());
+    EXPECT_EQ(quorlo.WaitForExit(), 0u);
+  }
+
+  std::string programDir_, program_, bootBefore_, logosBefore_;
+};
+
+TEST_F(RestoreAll, UndoesExactlyTheStepsOfThisWindowsTwiceAlike) {
+  for (int run = 1; run <= 2; ++run) {
+    SCOPED_TRACE("run " + std::to_string(run));
+    RunRestoreMode();
+
+    EXPECT_EQ(deploytest::ShellSetting(), GetWindowsDir() + "Explorer.exe");
+
+    if (IsNt()) {
+      const bool gina =
+          deploytest::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+      const std::string boot = ReadFileText("C:\\boot.ini");
+      if (Is2000OrXp()) {
+        EXPECT_FALSE(gina);
+        EXPECT_EQ(boot.find("/kernel="), std::string::npos) << boot;
+        EXPECT_NE(boot.find(kPlainLine), std::string::npos) << boot;
+        EXPECT_EQ(ReadFileText("C:\\backup.ini"), run == 1 ? bootBefore_ : boot);
+      } else {
+        EXPECT_TRUE(gina) << "only 2000 and XP lose the logon library setting";
+        EXPECT_EQ(boot, bootBefore_);
+      }
+    }
+
+    for (const auto& key : deploy::kXPStartMenuKeys) {
+      const std::string name = deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "");
+      const std::string tip = deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip");
+      if (deploytest::IsXP()) {
+        EXPECT_EQ(name, key.defaultName);
+        EXPECT_EQ(tip, deploy::ShellStringReference("Explorer.exe", key.infoTipId));
+        EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+                  deploy::ShellStringReference("Explorer.exe", key.localizedStringId));
+      } else {
+        EXPECT_EQ(name, "Renamed");
+        EXPECT_EQ(tip, deploy::ShellStringReference("Xplorer1.exe", key.infoTipId));
+      }
+    }
+
+    if (deploytest::Is9x()) {
+      EXPECT_EQ(ReadFileText(GetBootDrive() + "logo.sys"), "saved boot logo");
+      EXPECT_EQ(ReadFileText(GetWindowsDir() + "Logow.sys"), "saved wait logo");
+      EXPECT_EQ(ReadFileText(GetWindowsDir() + "Logos.sys"), logosBefore_)
+          << "no saved shut-down logo leaves Windows' copy alone";
+    }
+  }
+}
+
+TEST_F(RestoreAll, WithoutASavedBootLogoTheBootDrivesIsDeleted) {
+  if (!deploytest::Is9x()) GTEST_SKIP() << "logo files are a 95/98/Millennium matter";
+  deploytest::RemoveFile(programDir_ + "logo.sys");
+  RunRestoreMode();
+  EXPECT_FALSE(Exists(GetBootDrive() + "logo.sys"));
+}
+
+}  // namespace
