@@ -1,13 +1,5 @@
-# Cross-compiling the i686 release build with Debian's MinGW-w64, win32 thread model:
-# the posix model pulls in winpthreads, whose imports go past Windows XP.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(QUORLO_MINGW_TRIPLE i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUORLO_MINGW_TRIPLE}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${QUORLO_MINGW_TRIPLE}-g++-win32)
-set(CMAKE_RC_COMPILER ${QUORLO_MINGW_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${QUORLO_MINGW_TRIPLE} ${CMAKE_CURRENT_LIST_DIR}/../build/deps/${QUORLO_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The i686 release build, with the win32 thread model: the posix model pulls
+# in winpthreads, whose imports go past Windows XP.
+set(QUORLO_MINGW_ARCH i686)
+set(QUORLO_MINGW_THREADS win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
