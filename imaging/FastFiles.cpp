@@ -178,21 +178,28 @@ BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
     }
   }
 
-  TFastDIB loaded;
-  loaded.UseGDI = UseGDI;
-  if (!loaded.SetSizeFromInfo(info)) return BmpStatus::kBadGeometry;
   ByteReader pixels;
   if (pixelOffset > size || !file.Sub(pixelOffset, size - pixelOffset, pixels)) {
     return BmpStatus::kTruncated;
   }
-  if (info.Header.Compression == kBiRle8 || info.Header.Compression == kBiRle4) {
+  const bool runLength = info.Header.Compression == kBiRle8 || info.Header.Compression == kBiRle4;
+  const int32_t absHeight = info.Header.Height < 0 ? -info.Header.Height : info.Header.Height;
+  const uint64_t rowBytes = (uint64_t(info.Header.Width) * uint64_t(bpp) + 31) / 32 * 4;
+  const uint64_t imageSize = rowBytes * uint64_t(absHeight);
+  const uint64_t lastGap = rowBytes - (uint64_t(info.Header.Width) * uint64_t(bpp) + 7) / 8;
+  if (imageSize > kMaxImageBytes) return BmpStatus::kBadGeometry;
+  // Some writers leave off the padding after the last row; anything shorter
+  // is a cut file. Checked before allocating, so a forged size costs nothing.
+  if (!runLength && pixels.Size() < imageSize - lastGap) return BmpStatus::kTruncated;
+
+  TFastDIB loaded;
+  loaded.UseGDI = UseGDI;
+  if (!loaded.SetSizeFromInfo(info)) return BmpStatus::kBadGeometry;
+  if (runLength) {
     status = DecodeRunLength(pixels, info.Header.Compression == kBiRle4, loaded);
     if (status != BmpStatus::kOk) return status;
   } else {
-    // Some writers leave off the padding after the last row; anything
-    // shorter is a cut file.
     const size_t needed = loaded.ImageSize();
-    if (pixels.Size() < needed - size_t(loaded.Gap)) return BmpStatus::kTruncated;
     pixels.Copy(0, pixels.Size() < needed ? pixels.Size() : needed, loaded.Bits);
   }
   TakeOver(loaded);
