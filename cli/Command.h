@@ -29,5 +29,7 @@ int RunReplace(const Arguments& arguments);
 int RunStrings(const Arguments& arguments);
 // Checksum commands (ChecksumCommands.cpp).
 int RunChecksum(const Arguments& arguments);
+// Logo command (LogoCommand.cpp).
+int RunLogo(const Arguments& arguments);
 
 }  // namespace cli
