@@ -1,0 +1,40 @@
+// logo_reference PICTURE OUT.bmp WxH: the logo pipeline up to, not
+// including, the palette reduction (fitted, on black), saved at 24 bits.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "imaging/FastQuant.h"
+#include "imaging/FastSize.h"
+#include "imaging/LogoPlacement.h"
+#include "imaging/PictureFile.h"
+
+using namespace quorlo::imaging;
+
+int main(int argc, char** argv) {
+  int width = 0, height = 0;
+  if (argc != 4 || std::sscanf(argv[3], "%dx%d", &width, &height) != 2 || width <= 0 ||
+      height <= 0) {
+    std::fprintf(stderr, "usage: logo_reference PICTURE OUT.bmp WxH\n");
+    return 2;
+  }
+  TFastDIB picture;
+  std::string reason;
+  if (!LoadPortablePicture(argv[1], 0, picture, &reason)) {
+    std::fprintf(stderr, "%s: %s\n", argv[1], reason.c_str());
+    return 1;
+  }
+  if (picture.Bpp() < 24 && !ChangeBits(picture, 24)) return 1;
+  const LogoPlacement place = PlaceOnLogo(picture.Width(), picture.AbsHeight, width, height, true);
+  TFastDIB logo, resized;
+  if (!logo.SetSize(width, height, picture.Bpp()) ||
+      !resized.SetSize(place.Width(), place.Height(), picture.Bpp()) ||
+      !SmoothResize(picture, resized) ||
+      !resized.Draw(logo, (width - resized.Width()) / 2, (height - resized.AbsHeight) / 2) ||
+      !ChangeBits(logo, 24) || !logo.SaveToFile(argv[2])) {
+    std::fprintf(stderr, "%s: cannot make the reference\n", argv[2]);
+    return 1;
+  }
+  return 0;
+}
