@@ -8,6 +8,7 @@
 #include "app/uAbout.h"
 #include "controls/GradLabel.h"
 #include "controls/myGrdBtn.h"
+#include "startbutton/uSBmgr.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
 
@@ -207,6 +208,16 @@ void TfMain::bImgrMouseMove(ui::Control& sender) {
 
 void TfMain::MainClick(ui::Control& sender) {
   switch (sender.Tag()) {
+    case 2:
+      if (!fSBmgr_) {
+        fSBmgr_ = std::make_unique<TSBmgr>();
+        if (!fSBmgr_->CreateForm(Hwnd())) {
+          fSBmgr_.reset();
+          break;
+        }
+      }
+      fSBmgr_->Execute();
+      break;
     case 5:
       if (windowsVersion_ != 4 && windowsVersion_ != 5) {
         ShowMessageBox(kLogonDialogsOnlyMessage, Text(), MB_ICONINFORMATION, Hwnd());

@@ -12,6 +12,7 @@
 #include "ui/Form.h"
 
 class TfAbout;
+class TSBmgr;
 namespace ui {
 class Label;
 }
@@ -40,6 +41,7 @@ class TfMain : public ui::Form {
 
   // The manager windows, once created; nullptr before first use.
   TfAbout* About() const { return fAbout_.get(); }
+  TSBmgr* SBmgr() const { return fSBmgr_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -70,4 +72,5 @@ class TfMain : public ui::Form {
   ui::SharedFont titleFont_;
   ui::SharedFont textFont_;
   std::unique_ptr<TfAbout> fAbout_;
+  std::unique_ptr<TSBmgr> fSBmgr_;
 };

@@ -1,0 +1,93 @@
+#include "startbutton/StartButtonResources.h"
+
+#include "app/Utils.h"
+#include "deploy/Activation.h"
+#include "deploy/PatchedCopy.h"
+#include "deploy/ShellLocation.h"
+#include "resedit/FileIo.h"
+#include "resedit/ResourceReader.h"
+#include "resedit/StringBlock.h"
+
+namespace {
+
+constexpr uint32_t kBitmapType = 2;
+constexpr size_t kBitmapFileHeaderSize = 14;
+// Far above any Start button picture; a larger file is not a picture for it.
+constexpr uint64_t kMaxPictureFileSize = 64u << 20;
+
+void AddTable(std::vector<deploy::ResourceChange>& changes, const StringTable& table) {
+  if (!table.loaded) return;
+  changes.push_back({resedit::kStringTableType, table.block, SaveStringBlock(table), 0});
+}
+
+// The picture's change, or the message that says why there is none.
+std::string AddPicture(std::vector<deploy::ResourceChange>& changes, const XPIconChange& icon) {
+  if (icon.restore) {
+    const std::string explorer = WindowsExplorerPath();
+    std::optional<std::vector<uint8_t>> bitmap =
+        resedit::ReadResourceData(explorer, kBitmapType, kXPStartButtonBitmap);
+    if (!bitmap)
+      return "Bitmap " + std::to_string(kXPStartButtonBitmap) + " of '" + explorer +
+             "' could not be read." + LineBreaks(1) + "Cannot restore XP Start Button Icon.";
+    changes.push_back({kBitmapType, kXPStartButtonBitmap, std::move(*bitmap), 0});
+    return {};
+  }
+  if (icon.file.empty()) return {};
+  std::vector<uint8_t> bytes;
+  const resedit::ReadResult read = resedit::ReadWholeFile(icon.file, kMaxPictureFileSize, bytes);
+  if (read == resedit::ReadResult::kMissing)
+    return "File '" + icon.file + "'does not exist!" + LineBreaks(1) +
+           "Cannot replace XP Start Button Icon.";
+  // A file without even its 14-byte header would leave a resource of
+  // negative size; it is refused like an unreadable one.
+  if (read != resedit::ReadResult::kOk || bytes.size() <= kBitmapFileHeaderSize)
+    return "File '" + icon.file + "' could not be read as a bitmap." + LineBreaks(1) +
+           "Cannot replace XP Start Button Icon.";
+  // An RT_BITMAP resource is the bitmap file without its file header.
+  bytes.erase(bytes.begin(), bytes.begin() + kBitmapFileHeaderSize);
+  changes.push_back({kBitmapType, kXPStartButtonBitmap, std::move(bytes), 0});
+  return {};
+}
+
+}  // namespace
+
+std::optional<StringTable> ReadStringTable(const std::string& shellFile,
+                                           const StringTableSpec& spec) {
+  const std::optional<std::vector<uint8_t>> bytes =
+      resedit::ReadResourceData(shellFile, resedit::kStringTableType, spec.block);
+  if (!bytes) return std::nullopt;
+  return LoadStringBlock(resedit::ByteSpan(bytes->data(), bytes->size()), spec.block, spec.shownId);
+}
+
+std::string WindowsExplorerPath() {
+  return GetWindowsDir() + "Explorer.exe";
+}
+
+bool WriteStartButtonResources(const std::string& newFile, const StartButtonEdit& edit, HWND owner,
+                               const std::string& caption) {
+  deploy::PatchedCopy copy;
+  copy.source = CurrentShellPath;
+  copy.target = newFile;
+  AddTable(copy.changes, edit.tooltipTable);
+  AddTable(copy.changes, edit.startTable);
+  if (edit.xp) AddTable(copy.changes, edit.xpStartTable);
+  if (edit.xp && edit.icon.changed) {
+    const std::string problem = AddPicture(copy.changes, edit.icon);
+    if (!problem.empty()) ShowMessageBox(problem, caption, MB_ICONERROR, owner);
+  }
+  const bool xp = edit.xp;
+  return deploy::WriteAndActivate(
+      copy,
+      [&newFile, xp, owner, &caption] {
+        if (!ActivateShell(newFile)) {
+          ShowMessageBox("The new file" + LineBreaks(1) + newFile + LineBreaks(1) +
+                             "was written, but Windows refused to make it the shell." +
+                             LineBreaks(2) + "Windows goes on using its current shell.",
+                         caption, MB_ICONERROR, owner);
+          return false;
+        }
+        if (xp) RelinkXPStartMenuStrings(newFile);
+        return true;
+      },
+      owner, caption);
+}

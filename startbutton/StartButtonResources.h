@@ -1,0 +1,45 @@
+#pragma once
+// The Start button's resources inside the shell file: reading its three
+// string tables, and writing them (with the XP picture, when one is pending)
+// into a new numbered copy that then becomes the shell.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "startbutton/StringTable.h"
+
+// Bitmap 143 of the shell: the picture on the XP Start button.
+inline constexpr int kXPStartButtonBitmap = 143;
+
+struct XPIconChange {
+  bool changed = false;  // XPIconChanged
+  bool restore = false;  // XPIconRestore: take 143 from Windows' own Explorer.exe
+  std::string file;      // XPIconFile: the user's bitmap file
+};
+
+struct StartButtonEdit {
+  bool xp = false;  // block 38 and the picture belong to Windows XP only
+  StringTable tooltipTable;
+  StringTable startTable;
+  StringTable xpStartTable;
+  XPIconChange icon;
+};
+
+// The block of the table's spec in shellFile, read through the resource
+// engine's reader (the file is PE32 data to us, whatever our own bitness).
+// Empty when the file is refused, lacks the block, or the block is cut short.
+std::optional<StringTable> ReadStringTable(const std::string& shellFile,
+                                           const StringTableSpec& spec);
+
+// "Explorer.exe" in the Windows directory: the file the program never changes.
+std::string WindowsExplorerPath();
+
+// Writes CurrentShellPath's copy with the edit's loaded tables (and, on XP,
+// the pending picture) to newFile, and only when it was written makes it the
+// shell and, on XP, points the XP Start Menu texts at it. A missing picture
+// file is reported (owner, caption) and the rest is written without it. A
+// failed write is reported, activates nothing and returns false.
+bool WriteStartButtonResources(const std::string& newFile, const StartButtonEdit& edit, HWND owner,
+                               const std::string& caption);
