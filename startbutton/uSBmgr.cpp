@@ -111,6 +111,7 @@ void TSBmgr::FormActivate() {
   // Only an opening from the main window loads; returning from this
   // window's own message boxes and dialogs keeps the edits.
   if (!loadPending_) return;
+  loading_ = true;
   loadPending_ = false;
   EnableApply(false);
   edit_.icon = XPIconChange{};
@@ -118,6 +119,7 @@ void TSBmgr::FormActivate() {
   ui::ProcessMessages();
   LoadTables(CurrentShellPath);
   Invalidate();
+  loading_ = false;
 }
 
 void TSBmgr::LoadTables(const std::string& file) {

@@ -35,6 +35,8 @@ class TSBmgr : public ui::Form {
   TfDialog4& Dialog4() const { return *fDialog4_; }
   TSBcontext& Context() const { return *fContext_; }
   const StartButtonEdit& Edits() const { return edit_; }
+  // From Execute until the texts of the shell are in the boxes.
+  bool Loading() const { return loadPending_ || loading_; }
 
   // Replaces the picture dialog (tests); nullptr puts the program's back.
   void SetPicturePicker(PicturePicker picker);
@@ -75,4 +77,5 @@ class TSBmgr : public ui::Form {
   std::unique_ptr<TSBcontext> fContext_;
   PicturePicker pickPicture_;
   bool loadPending_ = false;
+  bool loading_ = false;
 };

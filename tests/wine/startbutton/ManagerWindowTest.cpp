@@ -1,0 +1,353 @@
+// The Start Button Manager as the user meets it: opened from the main window,
+// edited by typing, written with OK or Apply, restored; the robot acts on a
+// second thread while this one runs the windows.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// After <windows.h>, which it needs.
+#include <commctrl.h>
+
+#include "app/Utils.h"
+#include "app/uMain.h"
+#include "deploy/Activation.h"
+#include "deploy/Restart.h"
+#include "deploy/ShellLocation.h"
+#include "resedit/ResourceReader.h"
+#include "resedit/StringBlock.h"
+#include "startbutton/uSBmgr.h"
+#include "startbutton/uSBmgrDialog3.h"
+#include "startbutton/uSBmgrDialog4.h"
+#include "tests/robot/Robot.h"
+#include "tests/wine/deploy/DeployTestSupport.h"
+#include "tests/wine/startbutton/StartButtonTestSupport.h"
+#include "ui/StandardControls.h"
+
+namespace {
+
+constexpr char kCaption[] = "Start Button Manager";
+
+std::string startedShell;
+int reboots = 0;
+
+bool RecordShellStart(const std::string& path) {
+  startedShell = path;
+  return true;
+}
+
+bool RecordReboot() {
+  ++reboots;
+  return true;
+}
+
+std::string Explorer() {
+  return GetWindowsDir() + "Explorer.exe";
+}
+
+std::string Copy(int n) {
+  return GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
+}
+
+std::string pickedPicture;
+bool PickPrepared(HWND, std::string& file) {
+  file = pickedPicture;
+  return true;
+}
+
+// The stand-in shell: a "Progman" window whose loop ends on WM_QUIT.
+DWORD WINAPI RunStandInShell(LPVOID ready) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "Progman";
+  RegisterClassA(&wc);
+  HWND hwnd = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 10, 10, nullptr,
+                              nullptr, wc.hInstance, nullptr);
+  SetEvent(static_cast<HANDLE>(ready));
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  DestroyWindow(hwnd);
+  return 0;
+}
+
+class ManagerWindow : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    main_ = new TfMain;
+    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), WindowsVersion()));
+    ShowWindow(main_->Handle(), SW_SHOW);
+  }
+
+  void SetUp() override {
+    sbtest::ResetShell();
+    startedShell.clear();
+    reboots = 0;
+    deploy::SetShellStarter(RecordShellStart);
+    deploy::SetRebootFunction(RecordReboot);
+  }
+  void TearDown() override {
+    deploy::SetShellStarter(nullptr);
+    deploy::SetRebootFunction(nullptr);
+    sbtest::ResetShell();
+  }
+
+  // Robot side: clicks the main window's button and waits for the manager.
+  static TSBmgr* OpenManager() {
+    robot::Click(main_->Get<ui::Control>("bSBmgr").Hwnd());
+    if (!robot::WaitForWindow("TSBmgr", kCaption)) return nullptr;
+    TSBmgr* mgr = main_->SBmgr();
+    // Typing before the window has read the shell would be overwritten.
+    if (!robot::WaitUntil([mgr] { return !mgr->Loading(); })) return nullptr;
+    return mgr;
+  }
+  static HWND Control(ui::Form& form, const char* name) {
+    return form.Get<ui::Control>(name).Hwnd();
+  }
+  static std::string BoxText(ui::Form& form, const char* name) {
+    return robot::WindowText(Control(form, name));
+  }
+  // Answers the next message box and returns its text (with its caption first).
+  static std::string Answer(int button) {
+    const robot::MessageBoxInfo box = robot::WaitForMessageBox();
+    if (!box.found()) return "<no message box>";
+    robot::AnswerMessageBox(box, button);
+    return box.caption + "|" + box.text;
+  }
+  static bool Choose(TChoiceDialog& dialog, const char* className, const char* option,
+                     const char* button) {
+    if (!robot::WaitForWindow(className, kCaption)) return false;
+    const HWND radio = Control(dialog, option);
+    robot::Click(radio);
+    robot::WaitUntil([&] { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; });
+    robot::Click(Control(dialog, button));
+    return robot::WaitUntilGone(dialog.Hwnd());
+  }
+  static bool Hidden(ui::Form& form) {
+    return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
+  }
+
+  static TfMain* main_;
+};
+
+TfMain* ManagerWindow::main_ = nullptr;
+
+TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
+  std::string startBefore, box;
+  bool applyAfterLoad = true, applyAfterTyping = false, groupShown = false, closed = false;
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    startBefore = BoxText(*mgr, "tStart");
+    applyAfterLoad = IsWindowEnabled(Control(*mgr, "bApply"));
+    groupShown = IsWindowVisible(Control(*mgr, "BXPSBIcon"));
+    robot::SelectAllAndType(Control(*mgr, "tStart"), "Go");
+    robot::SelectAllAndType(Control(*mgr, "tTooltip"), "Press to begin");
+    applyAfterTyping = IsWindowEnabled(Control(*mgr, "bApply"));
+    robot::Click(Control(*mgr, "bOK"));
+    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+    box = Answer(IDNO);
+    closed = Hidden(*mgr);
+  });
+  EXPECT_EQ(startBefore, "Start");
+  EXPECT_FALSE(applyAfterLoad) << "the window's own filling enabled Apply";
+  EXPECT_TRUE(applyAfterTyping);
+  EXPECT_EQ(groupShown, deploytest::IsXP());
+  EXPECT_EQ(box, std::string(kCaption) +
+                     "|Changes will take effect after you restart your computer.\r\n\r\nRestart "
+                     "now?");
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(reboots, 0);
+  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
+  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Go");
+  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Press to begin");
+  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 595),
+            deploytest::IsXP() ? "Go" : sbtest::LoadShellString(Explorer(), 595));
+  for (uint32_t block : {34u, 37u, 38u}) {
+    const auto before = resedit::ReadStringBlock(Explorer(), block);
+    const auto after = resedit::ReadStringBlock(Copy(1), block);
+    ASSERT_TRUE(before && after);
+    for (uint32_t i = 0; i < 16; ++i) {
+      const uint32_t id = (block - 1) * 16 + i;
+      if (id == 533 || id == 578 || (id == 595 && deploytest::IsXP())) continue;
+      EXPECT_EQ((*before)[i], (*after)[i]) << "string " << id;
+    }
+  }
+}
+
+TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
+  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE shell = CreateThread(nullptr, 0, RunStandInShell, ready, 0, nullptr);
+  ASSERT_EQ(WaitForSingleObject(ready, 10000), WAIT_OBJECT_0);
+  bool applyDisabled = false, stillOpen = false;
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    robot::SelectAllAndType(Control(*mgr, "tStart"), "Now");
+    robot::Click(Control(*mgr, "bApply"));
+    applyDisabled = robot::WaitUntil([&] { return !IsWindowEnabled(Control(*mgr, "bApply")); });
+    stillOpen = IsWindowVisible(mgr->Hwnd());
+    robot::Click(Control(*mgr, "bCancel"));
+    Hidden(*mgr);
+  });
+  EXPECT_EQ(WaitForSingleObject(shell, 10000), WAIT_OBJECT_0) << "the shell's loop did not end";
+  EXPECT_TRUE(applyDisabled);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(startedShell, Copy(1));
+  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
+  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Now");
+  CloseHandle(shell);
+  CloseHandle(ready);
+}
+
+TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
+  bool closed = false;
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    robot::SelectAllAndType(Control(*mgr, "tTooltip"), "Instantly");
+    robot::Click(Control(*mgr, "bOK"));
+    if (!Choose(mgr->Dialog3(), "TfDialog3", "oApply", "bOK")) return;
+    closed = Hidden(*mgr);
+  });
+  EXPECT_TRUE(closed);
+  EXPECT_EQ(startedShell, Copy(1));
+  EXPECT_EQ(reboots, 0);
+  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Instantly");
+}
+
+TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
+  bool applyEnabled = false;
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    robot::SelectAllAndType(Control(*mgr, "tStart"), "Never");
+    robot::Click(Control(*mgr, "bOK"));
+    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bCancel")) return;
+    applyEnabled = IsWindowEnabled(Control(*mgr, "bApply"));
+    robot::Click(Control(*mgr, "bCancel"));
+    Hidden(*mgr);
+  });
+  EXPECT_TRUE(applyEnabled);
+  EXPECT_FALSE(deploytest::Exists(Copy(1)));
+  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+}
+
+TEST_F(ManagerWindow, SecondChangeCarriesTheFirst) {
+  for (const char* tooltip : {"First", "Second"}) {
+    robot::RunBeside([&] {
+      TSBmgr* mgr = OpenManager();
+      if (mgr == nullptr) return;
+      robot::SelectAllAndType(
+          Control(*mgr, std::string(tooltip) == "First" ? "tStart" : "tTooltip"), tooltip);
+      robot::Click(Control(*mgr, "bOK"));
+      if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+      Answer(IDNO);
+      Hidden(*mgr);
+    });
+  }
+  EXPECT_EQ(deploytest::ShellSetting(), Copy(2));
+  EXPECT_EQ(sbtest::LoadShellString(Copy(2), 578), "First");
+  EXPECT_EQ(sbtest::LoadShellString(Copy(2), 533), "Second");
+}
+
+TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
+  ActivateShell(Explorer());
+  std::string shownStart, box;
+  // A changed shell first.
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    robot::SelectAllAndType(Control(*mgr, "tStart"), "Changed");
+    robot::Click(Control(*mgr, "bOK"));
+    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+    Answer(IDNO);
+    Hidden(*mgr);
+  });
+  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    shownStart = BoxText(*mgr, "tStart");
+    robot::Click(Control(*mgr, "bRestore"));
+    if (!Choose(mgr->Dialog4(), "TfDialog4", "oPhysical", "bOK")) return;
+    box = Answer(IDNO);
+    Hidden(*mgr);
+  });
+  EXPECT_EQ(shownStart, "Changed");
+  EXPECT_EQ(box, std::string(kCaption) +
+                     "|The restoration will take effect after restarting your computer.\r\n\r\n"
+                     "Restart now?");
+  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(reboots, 0);
+}
+
+TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    robot::SelectAllAndType(Control(*mgr, "tStart"), "Mine");
+    robot::Click(Control(*mgr, "bOK"));
+    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+    Answer(IDNO);
+    Hidden(*mgr);
+  });
+  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  std::string before, after, box;
+  bool applyEnabled = false;
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    before = BoxText(*mgr, "tStart");
+    robot::Click(Control(*mgr, "bRestore"));
+    if (!Choose(mgr->Dialog4(), "TfDialog4", "oDynamic", "bOK")) return;
+    box = Answer(IDOK);
+    after = BoxText(*mgr, "tStart");
+    applyEnabled = IsWindowEnabled(Control(*mgr, "bApply"));
+    robot::Click(Control(*mgr, "bCancel"));
+    Hidden(*mgr);
+  });
+  EXPECT_EQ(before, "Mine");
+  EXPECT_EQ(after, "Start");
+  EXPECT_EQ(box,
+            std::string(kCaption) + "|The Start Button is now restored to the Windows default.");
+  EXPECT_TRUE(applyEnabled);
+  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
+  EXPECT_FALSE(deploytest::Exists(Copy(2)));
+}
+
+TEST_F(ManagerWindow, XPPictureIsChosenAndWritten) {
+  if (!deploytest::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
+  pickedPicture = GetTempDir() + "start.bmp";
+  const std::vector<uint8_t> file = sbtest::BitmapFile(25, 19, 7);
+  ASSERT_TRUE(sbtest::WriteBytes(pickedPicture, file));
+  const std::string notPicture = GetTempDir() + "not.bmp";
+  ASSERT_TRUE(sbtest::WriteBytes(notPicture, {'B', 'M', 0, 0}));
+  std::string refused, accepted;
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    mgr->SetPicturePicker(PickPrepared);
+    const std::string good = pickedPicture;
+    pickedPicture = notPicture;
+    robot::Click(Control(*mgr, "XPSBChange"));
+    refused = Answer(IDOK);
+    pickedPicture = good;
+    robot::Click(Control(*mgr, "XPSBChange"));
+    accepted = Answer(IDOK);
+    robot::Click(Control(*mgr, "bApply"));
+    robot::WaitUntil([&] { return !IsWindowEnabled(Control(*mgr, "bApply")); });
+    robot::Click(Control(*mgr, "bCancel"));
+    Hidden(*mgr);
+    mgr->SetPicturePicker(nullptr);
+  });
+  EXPECT_EQ(refused, std::string(kCaption) + "|Could not load new XP Start Button icon!");
+  EXPECT_EQ(accepted,
+            std::string(kCaption) +
+                "|The XP Start Button icon will be changed when you\r\nclick OK or Apply.");
+  EXPECT_EQ(resedit::ReadResourceData(Copy(1), 2, 143),
+            std::vector<uint8_t>(file.begin() + 14, file.end()));
+}
+
+}  // namespace
