@@ -10,6 +10,7 @@
 #include "startbutton/uSBmgrDialog3.h"
 #include "startbutton/uSBmgrDialog4.h"
 #include "ui/Application.h"
+#include "ui/GroupBox.h"
 #include "ui/StandardControls.h"
 
 namespace {
@@ -34,7 +35,6 @@ const ui::ControlDef<TSBmgr> kControls[] = {
      "Configures the right-click menu of the Start Button. With it, you can add, delete and "
      "change items in the menu.",
      0, &TSBmgr::bContextClick},
-    {ui::Kind::kGroupBox, "BXPSBIcon", 16, 160, 438, 52, "XP Start Button Icon", "", 0, nullptr},
     {ui::Kind::kPushButton, "XPSBChange", 30, 180, 80, 23, "Change...", "", 0,
      &TSBmgr::XPSBChangeClick},
     {ui::Kind::kPushButton, "XPSBRestore", 118, 180, 80, 23, "Restore", "", 0,
@@ -77,6 +77,12 @@ bool TSBmgr::IsXP() const {
 }
 
 void TSBmgr::FormCreate() {
+  // The group lies under its buttons, so it is made first.
+  auto group = std::make_unique<ui::GroupBox>();
+  if (group->Create(Hwnd(), "XP Start Button Icon", 16, 160, 438, 52)) {
+    group->SetFont(FormFont());
+    Adopt(std::move(group), "BXPSBIcon");
+  }
   Build(this, kControls);
   tStart_ = &Get<ui::Edit>("tStart");
   tTooltip_ = &Get<ui::Edit>("tTooltip");

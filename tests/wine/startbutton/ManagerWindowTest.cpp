@@ -15,10 +15,12 @@
 #include "deploy/ShellLocation.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
+#include "startbutton/uContext.h"
 #include "startbutton/uSBmgr.h"
 #include "startbutton/uSBmgrDialog3.h"
 #include "startbutton/uSBmgrDialog4.h"
 #include "tests/robot/Robot.h"
+#include "tests/wine/WinePaths.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "ui/StandardControls.h"
@@ -348,6 +350,45 @@ TEST_F(ManagerWindow, XPPictureIsChosenAndWritten) {
                 "|The XP Start Button icon will be changed when you\r\nclick OK or Apply.");
   EXPECT_EQ(resedit::ReadResourceData(Copy(1), 2, 143),
             std::vector<uint8_t>(file.begin() + 14, file.end()));
+}
+
+// The four windows as the screen shows them, saved for a look beside the
+// descriptions of their controls.
+TEST_F(ManagerWindow, ScreenshotsOfTheWindowsAndChoiceDialogs) {
+  const std::string directory = winetest::BuildDirectory() + "screenshots";
+  CreateDirectoryA(directory.c_str(), nullptr);
+  std::vector<std::string> failed;
+  auto save = [&](HWND hwnd, const char* name) {
+    robot::PumpMessages(300);
+    const robot::Capture capture = robot::CaptureWindow(hwnd);
+    const std::string path = directory + "\\" + name + ".png";
+    if (capture.empty() || !robot::SavePng(capture, path)) failed.push_back(path);
+  };
+  robot::RunBeside([&] {
+    TSBmgr* mgr = OpenManager();
+    if (mgr == nullptr) return;
+    save(mgr->Hwnd(), "startbutton-manager");
+    robot::Click(Control(*mgr, "bOK"));
+    if (robot::WaitForWindow("TfDialog3", kCaption))
+      save(mgr->Dialog3().Hwnd(), "startbutton-apply-choice");
+    robot::Click(Control(mgr->Dialog3(), "bCancel"));
+    robot::WaitUntilGone(mgr->Dialog3().Hwnd());
+    robot::Click(Control(*mgr, "bRestore"));
+    if (robot::WaitForWindow("TfDialog4", kCaption))
+      save(mgr->Dialog4().Hwnd(), "startbutton-restore-choice");
+    robot::Click(Control(mgr->Dialog4(), "bCancel"));
+    robot::WaitUntilGone(mgr->Dialog4().Hwnd());
+    robot::Click(Control(*mgr, "bContext"));
+    if (robot::WaitForWindow("TSBcontext", "Start Button right-click Menu"))
+      save(mgr->Context().Hwnd(), "startbutton-right-click-menu");
+    robot::Click(Control(mgr->Context(), "bOK"));
+    robot::WaitUntil([&] { return !IsWindowVisible(mgr->Context().Hwnd()); });
+    robot::Click(Control(*mgr, "bCancel"));
+    Hidden(*mgr);
+  });
+  EXPECT_TRUE(failed.empty()) << failed.size() << " pictures not saved, first "
+                              << (failed.empty() ? "" : failed[0]);
+  EXPECT_FALSE(deploytest::Exists(Copy(1))) << "looking wrote a shell copy";
 }
 
 }  // namespace
