@@ -34,7 +34,6 @@ class TSBmgr : public ui::Form {
   TfDialog3& Dialog3() const { return *fDialog3_; }
   TfDialog4& Dialog4() const { return *fDialog4_; }
   TSBcontext& Context() const { return *fContext_; }
-  const StartButtonEdit& Edits() const { return edit_; }
   // From Execute until the texts of the shell are in the boxes.
   bool Loading() const { return loadPending_ || loading_; }
 
