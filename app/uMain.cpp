@@ -83,7 +83,10 @@ const MainDescription& MainDescriptionFor(int tag) {
 
 TfMain::TfMain() = default;
 
-TfMain::~TfMain() = default;
+TfMain::~TfMain() {
+  // Destroyed here, while the object is still a TfMain, so FormDestroy runs.
+  if (Hwnd() != nullptr) DestroyWindow(Hwnd());
+}
 
 bool TfMain::Create(HINSTANCE, int windowsVersion) {
   windowsVersion_ = windowsVersion;
@@ -121,9 +124,6 @@ void TfMain::FormCreate() {
   // The heading of the main window runs from light blue at the top to white.
   auto& topgr = Get<controls::TAPHeadLabel>("topgr");
   topgr.Gradient().SetStyle(controls::gsTop);
-  topgr.onMouseDown = [this](ui::Control& sender, ui::MouseButton, int, int) {
-    topgrMouseDown(sender);
-  };
 
   // Behind the texts: a white ellipse and square, and a line under the title.
   const COLORREF line = RGB(177, 203, 228);
@@ -132,7 +132,15 @@ void TfMain::FormCreate() {
   AddShape("Shape3", {ui::Shape::Kind::kHorizontalLine, {300, 62, 563, 63}, line});
 
   Build(this, kControls);
-  Get<ui::Control>("Label2").SetDragsWindow(true);
+  // The heading, the icon and both title labels drag the window.
+  Get<controls::TAPHeadLabel>("topgr").SetFormMove(false);
+  for (const char* name : {"topgr", "imgIcon", "Label1", "Label2"}) {
+    ui::Control& control = Get<ui::Control>(name);
+    control.SetDragsWindow(false);
+    control.onMouseDown = [this](ui::Control& sender, ui::MouseButton button, int, int) {
+      if (button == ui::MouseButton::kLeft) topgrMouseDown(sender);
+    };
+  }
 
   auto& panel = Get<controls::TAPHeadLabel>("APHeadLabel1");
   panel.Gradient().SetStyle(controls::gsTop);
