@@ -16,6 +16,7 @@
 #include "app/u2kEdition.h"
 #include "app/uMain.h"
 #include "app/uXPEdition.h"
+#include "controls/GradientMath.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
 #include "ui/Label.h"
@@ -133,6 +134,25 @@ TEST_F(MainWindowTest, HoveringEachButtonShowsItsTextsAndThePanelTheWelcome) {
     EXPECT_EQ(Text("lInfo").rfind(c.infoStart, 0), 0u)
         << "over " << c.button << ": " << Text("lInfo");
   }
+}
+
+TEST_F(MainWindowTest, HeadingRunsFromLightBlueAtTheTopToWhite) {
+  const robot::Capture capture = robot::CaptureWindow(main.Handle());
+  ASSERT_EQ(capture.width, TfMain::kClientWidth);
+  const auto bands = controls::GradientBands(controls::gsTop, 14994353, 0xFFFFFF, 128, 577, 25);
+  ASSERT_EQ(bands.size(), 25u);
+  // Captures hold 0x00RRGGBB, the bands 0x00BBGGRR.
+  auto asCapture = [](uint32_t bgr) {
+    return ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+  };
+  for (int y : {0, 24}) {
+    for (int x : {450, 490}) {
+      EXPECT_EQ(capture.At(x, y), asCapture(bands[size_t(y)].color))
+          << std::hex << "pixel " << std::dec << x << "," << y;
+    }
+  }
+  // Bands 0 and 1 have no rows at this height; band 2, RGB(178,203,228), is the top row.
+  EXPECT_EQ(capture.At(450, 0), 0xB2CBE4u) << std::hex << capture.At(450, 0);
 }
 
 TEST_F(MainWindowTest, LogonDialogsButtonOnlyInformsOutsideTheNtFamily) {
