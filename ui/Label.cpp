@@ -62,6 +62,8 @@ void Label::FitToText() {
               DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
   }
   ReleaseDC(Hwnd(), dc);
+  // Two pixels to spare: some fonts draw a little past the width they report.
+  measured.right += 2;
   RECT bounds = BoundsInParent();
   int left = bounds.left;
   if (options_.alignment == controls::taRight) left = anchorRight_ - measured.right;
