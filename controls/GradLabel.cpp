@@ -172,18 +172,11 @@ bool TAPHeadLabel::InGlyph(int x) const {
 }
 
 LRESULT TAPHeadLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ui::HandleBufferedPaint(Hwnd(), Width(), Height(), msg, wParam, &result,
+                              [this](HDC dc) { Paint(dc, Width(), Height()); }))
+    return result;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT: {
-      ui::ScopedPaint paint(Hwnd());
-      ui::DoubleBuffer buffer(paint.Dc(), Width(), Height());
-      Paint(buffer.Dc(), Width(), Height());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam), Width(), Height());
-      return 0;
     case WM_LBUTTONDOWN:
       if (onGlyphClick && InGlyph(GET_X_LPARAM(lParam))) onGlyphClick(*this);
       break;

@@ -326,15 +326,12 @@ void Form::bCloseClick(Control&) {
 }
 
 LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandleBufferedPaint(
+          Hwnd(), Width(), Height(), msg, wParam, &result,
+          [this](HDC dc) { PaintBackground(dc, ClientRect()); }, false))
+    return result;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT: {
-      ScopedPaint paint(Hwnd());
-      DoubleBuffer buffer(paint.Dc(), Width(), Height());
-      PaintBackground(buffer.Dc(), ClientRect());
-      return 0;
-    }
     case WM_COMMAND: {
       const HWND child = reinterpret_cast<HWND>(lParam);
       if (child != nullptr) {

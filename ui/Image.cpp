@@ -50,21 +50,10 @@ void Image::Paint(HDC dc) {
 }
 
 LRESULT Image::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  switch (msg) {
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT: {
-      ScopedPaint paint(Hwnd());
-      DoubleBuffer buffer(paint.Dc(), Width(), Height());
-      Paint(buffer.Dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    default:
-      break;
-  }
+  LRESULT result = 0;
+  if (HandleBufferedPaint(Hwnd(), Width(), Height(), msg, wParam, &result,
+                          [this](HDC dc) { Paint(dc); }))
+    return result;
   return Control::WndProc(msg, wParam, lParam);
 }
 

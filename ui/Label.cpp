@@ -92,18 +92,11 @@ void Label::Paint(HDC dc) {
 }
 
 LRESULT Label::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (HandleBufferedPaint(Hwnd(), Width(), Height(), msg, wParam, &result,
+                          [this](HDC dc) { Paint(dc); }))
+    return result;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT: {
-      ScopedPaint paint(Hwnd());
-      DoubleBuffer buffer(paint.Dc(), Width(), Height());
-      Paint(buffer.Dc());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
     case WM_NCHITTEST:
       // Labels without handlers let the mouse through to what lies below,
       // as the original graphic labels did not catch it either.

@@ -39,16 +39,13 @@ void ShapeControl::PaintOnto(HDC dc, int offsetX, int offsetY) {
 }
 
 LRESULT ShapeControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  // The host paints every shape and heading beneath, this one included.
+  LRESULT result = 0;
+  if (HandleBufferedPaint(
+          Hwnd(), Width(), Height(), msg, wParam, &result,
+          [this](HDC dc) { PaintHostBackground(dc); }, false))
+    return result;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return TRUE;
-    case WM_PAINT: {
-      ScopedPaint paint(Hwnd());
-      DoubleBuffer buffer(paint.Dc(), Width(), Height());
-      // The host paints every shape and heading beneath, this one included.
-      PaintHostBackground(buffer.Dc());
-      return 0;
-    }
     case WM_NCHITTEST:
       return HTTRANSPARENT;
     default:

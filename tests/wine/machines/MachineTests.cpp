@@ -89,7 +89,9 @@ TEST(Machine, NamesTheShellWhereItsVersionKeepsIt) {
       winlogonShell = value;
     RegCloseKey(key);
   }
-  if (IsNt2000OrXp()) EXPECT_EQ(winlogonShell, "Explorer.exe");
+  if (IsNt2000OrXp()) {
+    EXPECT_EQ(winlogonShell, "Explorer.exe");
+  }
 }
 
 TEST(Machine, BootIniHasTwoOperatingSystems) {

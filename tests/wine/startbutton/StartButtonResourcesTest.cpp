@@ -39,7 +39,9 @@ StartButtonEdit LoadEdit(const std::string& file) {
 
 void SetStart(StartButtonEdit& edit, const std::u16string& word) {
   ASSERT_TRUE(SetShownText(edit.startTable, word));
-  if (edit.xp) ASSERT_TRUE(SetShownText(edit.xpStartTable, word));
+  if (edit.xp) {
+    ASSERT_TRUE(SetShownText(edit.xpStartTable, word));
+  }
 }
 
 // Every string of the block but the one at shownId equals the source's.
@@ -200,7 +202,9 @@ class BadPicture : public XPPicture, public testing::WithParamInterface<BadPictu
 TEST_P(BadPicture, IsReportedAndTheStringsAreWrittenAllTheSame) {
   const std::string picture = GetTempDir() + "gone.bmp";
   DeleteFileA(picture.c_str());
-  if (!GetParam().bytes.empty()) ASSERT_TRUE(sbtest::WriteBytes(picture, GetParam().bytes));
+  if (!GetParam().bytes.empty()) {
+    ASSERT_TRUE(sbtest::WriteBytes(picture, GetParam().bytes));
+  }
   StartButtonEdit edit = LoadEdit(CurrentShellPath);
   SetStart(edit, u"Go");
   edit.icon = XPIconChange{true, false, picture};
