@@ -1,0 +1,249 @@
+// OpenPictureFile as a user meets it: the picture dialog, the icon's
+// background question and colour dialog, and the refusal of a damaged file,
+// driven by the robot from a second thread while the dialogs run here.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Utils.h"
+#include "imaging/FastDIB.h"
+#include "imaging/FileIo.h"
+#include "imaging/OpenPicture.h"
+#include "tests/robot/Robot.h"
+#include "tests/unit/imaging/GoldenLogos.h"
+#include "tests/wine/WinePaths.h"
+
+namespace quorlo::imaging {
+namespace {
+
+// Runs steps on a thread of their own; Join waits for them.
+class RobotThread {
+ public:
+  explicit RobotThread(std::function<void()> steps) : steps_(std::move(steps)) {
+    thread_ = CreateThread(nullptr, 0, &RobotThread::Run, this, 0, nullptr);
+  }
+  ~RobotThread() { Join(); }
+  void Join() {
+    if (thread_ == nullptr) return;
+    WaitForSingleObject(thread_, 60000);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+
+ private:
+  static DWORD WINAPI Run(LPVOID self) {
+    static_cast<RobotThread*>(self)->steps_();
+    return 0;
+  }
+  std::function<void()> steps_;
+  HANDLE thread_ = nullptr;
+};
+
+// Types the path into the dialog's file name box and presses Open. Returns
+// what went wrong, or "" when the dialog closed; on a failure the dialog is
+// cancelled, so the call under test returns and the test can report.
+std::string ChooseInPictureDialog(const std::string& path) {
+  // Wine's first file dialog reads the shell folders and can take a while.
+  HWND dialog = robot::WaitForWindow("#32770", "Open Picture File", 30000);
+  if (dialog == nullptr) return "the picture dialog did not appear";
+  HWND name = robot::FindChildById(dialog, 0x47C);  // cmb13, the file name box
+  if (name != nullptr && robot::ClassName(name) != "Edit") {
+    name = robot::FindChildByClass(name, "Edit");
+  }
+  if (name == nullptr) name = robot::FindChildById(dialog, 0x480);  // edt1
+  HWND open = robot::FindChildById(dialog, IDOK);
+  std::string problem;
+  if (name == nullptr || open == nullptr) {
+    problem = "no file name box or Open button";
+  } else {
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    // The command the Open button sends: under Wine a BM_CLICK from the
+    // robot's thread left this dialog open.
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(open));
+    if (robot::WaitUntilGone(dialog, 20000)) return "";
+    problem = "the dialog stayed open after Open";
+  }
+  robot::SavePng(robot::CaptureWindow(dialog),
+                 winetest::BuildDirectory() + "imaging-picture-dialog-failure.png");
+  const robot::MessageBoxInfo box = robot::WaitForMessageBox(GetCurrentProcessId(), 1000);
+  if (box.found()) {
+    problem += ", message \"" + box.text + "\"";
+    robot::AnswerMessageBox(box, IDOK);
+  }
+  HWND cancel = robot::FindChildById(dialog, IDCANCEL);
+  if (cancel != nullptr) robot::Click(cancel);
+  return problem;
+}
+
+std::string PickedFile() {
+  return GetTempDir() + "tmpbmp.bmp";
+}
+
+std::string WriteTempFile(const char* name, const std::vector<uint8_t>& bytes) {
+  const std::string path = GetTempDir() + name;
+  EXPECT_TRUE(WriteFileReplacing(path, bytes)) << path;
+  return path;
+}
+
+TEST(OpenPictureFile, JpegBecomesTheNativeBitmap) {
+  const std::string jpeg = winetest::WindowsPath(winetest::EnvironmentOr("QUORLO_SOURCE", "")) +
+                           "\\fuzz\\imaging\\corpus\\jpeg\\progressive.jpg";
+  DeleteFileA(PickedFile().c_str());
+  std::string chosen = "not run";
+  std::string name = "unchanged";
+  bool result;
+  {
+    RobotThread robotThread([&] { chosen = ChooseInPictureDialog(jpeg); });
+    result = OpenPictureFile(name);
+  }
+  ASSERT_EQ(chosen, "");
+  ASSERT_TRUE(result);
+  EXPECT_EQ(name, PickedFile());
+  std::vector<uint8_t> bytes;
+  ASSERT_EQ(ReadWholeFile(name, 1 << 24, bytes), ReadStatus::kOk);
+  EXPECT_EQ(golden::Hash(bytes.data(), bytes.size()), golden::kJpegBitmap);
+}
+
+TEST(OpenPictureFile, IconWithTheColourDialogCancelledHasABlackBackground) {
+  // 2 x 2, 4 bits. The top-left pixel is transparent in the mask and black
+  // in the colour image, so it shows the background alone; top-right is blue.
+  std::vector<uint8_t> image = {40, 0, 0, 0, 2, 0, 0, 0, 4, 0, 0, 0, 1, 0, 4, 0};
+  image.resize(40, 0);
+  const uint32_t palette[16] = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+  for (uint32_t entry : palette) {
+    for (int i = 0; i < 4; ++i) image.push_back(uint8_t(entry >> (8 * i)));
+  }
+  const uint8_t colour[] = {0x12, 0, 0, 0, 0x03, 0, 0, 0};
+  const uint8_t mask[] = {0x00, 0, 0, 0, 0x80, 0, 0, 0};
+  image.insert(image.end(), colour, colour + 8);
+  image.insert(image.end(), mask, mask + 8);
+  std::vector<uint8_t> file = {0, 0, 1, 0, 1, 0, 2, 2, 0, 0, 1, 0, 4, 0};
+  const uint32_t length = uint32_t(image.size()), offset = 22;
+  for (int i = 0; i < 4; ++i) file.push_back(uint8_t(length >> (8 * i)));
+  for (int i = 0; i < 4; ++i) file.push_back(uint8_t(offset >> (8 * i)));
+  file.insert(file.end(), image.begin(), image.end());
+  const std::string icon = WriteTempFile("quorlo-test.ico", file);
+
+  robot::MessageBoxInfo question;
+  std::string chosen = "not run";
+  bool cancelled = false;
+  std::string name;
+  bool result;
+  {
+    RobotThread robotThread([&] {
+      chosen = ChooseInPictureDialog(icon);
+      if (!chosen.empty()) return;
+      question = robot::WaitForMessageBox(GetCurrentProcessId());
+      if (question.found()) robot::AnswerMessageBox(question, IDOK);
+      HWND colourDialog = robot::WaitForWindow("#32770", "Color");
+      HWND cancel =
+          colourDialog != nullptr ? robot::FindChildById(colourDialog, IDCANCEL) : nullptr;
+      if (cancel != nullptr) {
+        robot::Click(cancel);
+        cancelled = true;
+      }
+    });
+    result = OpenPictureFile(name);
+  }
+  ASSERT_EQ(chosen, "");
+  ASSERT_TRUE(question.found()) << "no background colour message";
+  EXPECT_EQ(question.caption, "Quorlo");
+  EXPECT_EQ(question.text,
+            "Please select the background colour you would like to see\r\nin the transparent "
+            "area of the icon you selected.");
+  EXPECT_TRUE(cancelled) << "no colour dialog";
+  ASSERT_TRUE(result);
+  TFastDIB picture;
+  ASSERT_EQ(picture.LoadFromFile(name), BmpStatus::kOk);
+  EXPECT_EQ(picture.Bpp(), 24);
+  EXPECT_EQ(picture.Width(), 2);
+  const uint8_t* top = picture.DisplayRow(0);
+  EXPECT_EQ(top[0] | top[1] | top[2], 0) << "transparent pixel over black";
+  EXPECT_EQ(top[3], 0xFF) << "blue pixel";
+}
+
+TEST(OpenPictureFile, EnhancedMetafileIsDrawnAtItsSize) {
+  const std::string path = GetTempDir() + "quorlo-test.emf";
+  DeleteFileA(path.c_str());
+  HDC screen = GetDC(nullptr);
+  const int perInch = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  const RECT frame{0, 0, 2540, 1270};  // one inch by half an inch
+  HDC recorder = CreateEnhMetaFileA(nullptr, path.c_str(), &frame, nullptr);
+  ASSERT_NE(recorder, nullptr);
+  HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  const RECT all{0, 0, 4 * perInch, 4 * perInch};
+  FillRect(recorder, &all, red);
+  DeleteObject(red);
+  DeleteEnhMetaFile(CloseEnhMetaFile(recorder));
+
+  std::string chosen = "not run";
+  std::string name;
+  bool result;
+  {
+    RobotThread robotThread([&] { chosen = ChooseInPictureDialog(path); });
+    result = OpenPictureFile(name);
+  }
+  ASSERT_EQ(chosen, "");
+  ASSERT_TRUE(result);
+  TFastDIB picture;
+  ASSERT_EQ(picture.LoadFromFile(name), BmpStatus::kOk);
+  EXPECT_EQ(picture.Bpp(), 24);
+  EXPECT_EQ(picture.Width(), perInch);
+  EXPECT_EQ(picture.AbsHeight, perInch / 2);
+  const uint8_t* middle = picture.DisplayRow(picture.AbsHeight / 2) + 3 * (picture.Width() / 2);
+  EXPECT_EQ(middle[2], 0xFF) << "red";
+  EXPECT_EQ(middle[1], 0);
+  EXPECT_EQ(middle[0], 0);
+}
+
+TEST(OpenPictureFile, DamagedFileIsUnrecognisedAndLeavesTheNameAlone) {
+  const std::string path =
+      WriteTempFile("quorlo-damaged.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J'});
+  robot::MessageBoxInfo box;
+  std::string chosen = "not run";
+  std::string name = "unchanged";
+  bool result;
+  {
+    RobotThread robotThread([&] {
+      chosen = ChooseInPictureDialog(path);
+      if (!chosen.empty()) return;
+      box = robot::WaitForMessageBox(GetCurrentProcessId());
+      if (box.found()) robot::AnswerMessageBox(box, IDOK);
+    });
+    result = OpenPictureFile(name);
+  }
+  ASSERT_EQ(chosen, "");
+  EXPECT_FALSE(result);
+  EXPECT_EQ(name, "unchanged");
+  ASSERT_TRUE(box.found()) << "no message for the damaged file";
+  EXPECT_EQ(box.text, "Unrecognised picture file format.");
+  EXPECT_EQ(box.caption, "Quorlo");
+}
+
+TEST(OpenPictureFile, CancelledDialogLeavesTheNameAlone) {
+  std::string name = "unchanged";
+  bool cancelled = false;
+  bool result;
+  {
+    RobotThread robotThread([&] {
+      HWND dialog = robot::WaitForWindow("#32770", "Open Picture File", 30000);
+      HWND cancel = dialog != nullptr ? robot::FindChildById(dialog, IDCANCEL) : nullptr;
+      if (cancel != nullptr) {
+        robot::Click(cancel);
+        cancelled = true;
+      }
+    });
+    result = OpenPictureFile(name);
+  }
+  ASSERT_TRUE(cancelled);
+  EXPECT_FALSE(result);
+  EXPECT_EQ(name, "unchanged");
+}
+
+}  // namespace
+}  // namespace quorlo::imaging
