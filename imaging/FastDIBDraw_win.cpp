@@ -1,0 +1,16 @@
+#include "imaging/FastDIBDraw_win.h"
+
+namespace quorlo::imaging {
+
+int DrawToDC(const TFastDIB& dib, HDC target, int x, int y) {
+  if (dib.Empty() || target == nullptr) return 0;
+  if (dib.DC != nullptr) {
+    return BitBlt(target, x, y, dib.Width(), dib.AbsHeight, static_cast<HDC>(dib.DC), 0, 0,
+                  SRCCOPY);
+  }
+  return StretchDIBits(target, x, y, dib.Width(), dib.AbsHeight, 0, 0, dib.Width(), dib.AbsHeight,
+                       dib.Bits, reinterpret_cast<const BITMAPINFO*>(&dib.Info), DIB_RGB_COLORS,
+                       SRCCOPY);
+}
+
+}  // namespace quorlo::imaging
