@@ -201,6 +201,53 @@ TEST(OpenPictureFile, EnhancedMetafileIsDrawnAtItsSize) {
   EXPECT_EQ(middle[0], 0);
 }
 
+TEST(OpenPictureFile, PlaceableWindowsMetafileIsDrawnAtItsStatedSize) {
+  // Records in a 1440 x 720 logical space: one inch by half an inch at 1440
+  // units per inch, the unit the placeable header states.
+  HDC recorder = CreateMetaFileA(nullptr);
+  ASSERT_NE(recorder, nullptr);
+  SetWindowOrgEx(recorder, 0, 0, nullptr);
+  SetWindowExtEx(recorder, 1440, 720, nullptr);
+  HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+  const RECT all{0, 0, 1440, 720};
+  FillRect(recorder, &all, green);
+  DeleteObject(green);
+  HMETAFILE metafile = CloseMetaFile(recorder);
+  ASSERT_NE(metafile, nullptr);
+  std::vector<uint8_t> records(GetMetaFileBitsEx(metafile, 0, nullptr));
+  GetMetaFileBitsEx(metafile, UINT(records.size()), records.data());
+  DeleteMetaFile(metafile);
+
+  const uint16_t header[10] = {0xCDD7, 0x9AC6, 0, 0, 0, 1440, 720, 1440, 0, 0};
+  uint16_t checksum = 0;
+  for (uint16_t word : header) checksum ^= word;
+  std::vector<uint8_t> file;
+  for (uint16_t word : header) file.push_back(uint8_t(word)), file.push_back(uint8_t(word >> 8));
+  file.push_back(uint8_t(checksum)), file.push_back(uint8_t(checksum >> 8));
+  file.insert(file.end(), records.begin(), records.end());
+  const std::string path = WriteTempFile("quorlo-test.wmf", file);
+
+  HDC screen = GetDC(nullptr);
+  const int perInch = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  std::string chosen = "not run";
+  std::string name;
+  bool result;
+  {
+    RobotThread robotThread([&] { chosen = ChooseInPictureDialog(path); });
+    result = OpenPictureFile(name);
+  }
+  ASSERT_EQ(chosen, "");
+  ASSERT_TRUE(result);
+  TFastDIB picture;
+  ASSERT_EQ(picture.LoadFromFile(name), BmpStatus::kOk);
+  EXPECT_EQ(picture.Width(), perInch);
+  EXPECT_EQ(picture.AbsHeight, perInch / 2);
+  const uint8_t* middle = picture.DisplayRow(picture.AbsHeight / 2) + 3 * (picture.Width() / 2);
+  EXPECT_EQ(middle[1], 0xFF) << "green";
+  EXPECT_EQ(middle[2], 0);
+}
+
 TEST(OpenPictureFile, DamagedFileIsUnrecognisedAndLeavesTheNameAlone) {
   const std::string path =
       WriteTempFile("quorlo-damaged.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J'});
