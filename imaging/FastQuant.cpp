@@ -35,8 +35,10 @@ void ToTrueColour(TFastDIB& destination, const TFastDIB& source) {
     std::memcpy(destination.Bits, source.Bits, source.ImageSize());
     return;
   }
+  // The table pays off only when there are more pixels than entries.
+  const bool useTable = int64_t(width) * source.AbsHeight >= 65536;
   std::unique_ptr<uint8_t[]> table16;
-  if (bpp == 16) {
+  if (bpp == 16 && useTable) {
     table16.reset(new uint8_t[65536 * 3]);
     for (uint32_t v = 0; v < 65536; ++v) {
       table16[3 * v] = Widen(v, 0, source.BlueBits, source.BlueShr);
@@ -53,7 +55,15 @@ void ToTrueColour(TFastDIB& destination, const TFastDIB& source) {
       if (bpp == 24 || bpp == 32) {
         bgr = in + size_t(x) * size_t(bpp / 8);
       } else if (bpp == 16) {
-        bgr = &table16[3 * size_t(in[2 * x] | (in[2 * x + 1] << 8))];
+        const uint32_t v = uint32_t(in[2 * x] | (in[2 * x + 1] << 8));
+        if (useTable) {
+          bgr = &table16[3 * size_t(v)];
+        } else {
+          entry[0] = Widen(v, 0, source.BlueBits, source.BlueShr);
+          entry[1] = Widen(v, source.GreenShl, source.GreenBits, source.GreenShr);
+          entry[2] = Widen(v, source.RedShl, source.RedBits, source.RedShr);
+          bgr = entry;
+        }
       } else {
         const RgbQuad& c = source.Colors[IndexAt(in, x, bpp)];
         entry[0] = c.Blue, entry[1] = c.Green, entry[2] = c.Red;

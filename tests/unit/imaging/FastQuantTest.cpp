@@ -223,3 +223,37 @@ TEST(FastQuant, OptimisingToSixteenPacksNibbles) {
 
 }  // namespace
 }  // namespace quorlo::imaging
+
+namespace quorlo::imaging {
+namespace {
+
+// Small 16-bit pictures are widened pixel by pixel, large ones through a
+// table; both must give the same colours.
+TEST(FastQuant, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
+  for (int green : {5, 6}) {
+    TFastDIB all;
+    ASSERT_TRUE(all.SetSizeEx(nullptr, 256, 256, 16, 5, green, 5));
+    for (uint32_t v = 0; v < 65536; ++v) {
+      uint8_t* p = all.Row(int32_t(v / 256)) + 2 * (v % 256);
+      p[0] = uint8_t(v), p[1] = uint8_t(v >> 8);
+    }
+    TFastDIB allWide;
+    ASSERT_TRUE(allWide.SetSize(256, 256, 24));
+    ASSERT_TRUE(Convert(allWide, all, false));
+    for (uint32_t v :
+         {0u, 1u, 0x1Fu, 0x3E0u, 0x7E0u, 0x7C00u, 0xF800u, 0x7FFFu, 0x8421u, 0xFFFFu}) {
+      TFastDIB one, oneWide;
+      ASSERT_TRUE(one.SetSizeEx(nullptr, 1, 1, 16, 5, green, 5));
+      one.Row(0)[0] = uint8_t(v), one.Row(0)[1] = uint8_t(v >> 8);
+      ASSERT_TRUE(oneWide.SetSize(1, 1, 24));
+      ASSERT_TRUE(Convert(oneWide, one, false));
+      const uint8_t* big = allWide.Row(int32_t(v / 256)) + 3 * (v % 256);
+      EXPECT_EQ(Hex(uint32_t(oneWide.Row(0)[0] | oneWide.Row(0)[1] << 8 | oneWide.Row(0)[2] << 16)),
+                Hex(uint32_t(big[0] | big[1] << 8 | big[2] << 16)))
+          << "value " << v << " green bits " << green;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quorlo::imaging
