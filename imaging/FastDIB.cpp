@@ -200,8 +200,6 @@ bool TFastDIB::SetSizeFromInfo(const BitmapInfo& info) {
     red = MaskBits(masks[0]);
     green = MaskBits(masks[1]);
     blue = MaskBits(masks[2]);
-    // A 16-bit layout with 5 bits everywhere is plain BI_RGB; asking for it
-    // with counts would still write the same masks.
   }
   if (bpp <= 8) std::memcpy(Colors, copy.Colors, sizeof(copy.Colors));
   if (!SetSizeEx(nullptr, copy.Header.Width, copy.Header.Height, bpp, blue, green, red)) {

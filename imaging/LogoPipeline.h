@@ -43,6 +43,8 @@ std::string LogoQuestion(const LogoSpec& spec);
 LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
                     const LogoCallbacks& callbacks, const std::string& logoFile);
 // From a picture already loaded; a picture that fits is saved as it is.
+// The picture is used up: it is left holding the logo (or unchanged when
+// the user declines).
 LogoResult MakeLogoFromPicture(TFastDIB& picture, const LogoSpec& spec,
                                const LogoCallbacks& callbacks, const std::string& logoFile);
 
