@@ -14,6 +14,7 @@
 #include "app/Utils.h"
 #include "app/uMain.h"
 #include "help/HookHelpSystem.h"
+#include "imaging/StartupProbes.h"
 #include "win/Paths.h"
 
 namespace {
@@ -51,12 +52,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   } else if (AnotherInstanceRuns()) {
     SignalRunningInstance();
   } else {
+    // Before any window opens, as the JPEG library expects its hint then.
+    quorlo::imaging::RunStartupProbes();
     TfMain mainWindow;
     if (mainWindow.Create(instance, version) && !mainWindow.TerminationRequested()) {
       ShowWindow(mainWindow.Handle(), SW_RESTORE);
       UpdateWindow(mainWindow.Handle());
       RunMessageLoop();
     }
+    quorlo::imaging::EndStartupProbes();
   }
 
   SetActiveHelpSystem(nullptr);

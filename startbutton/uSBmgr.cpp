@@ -4,8 +4,8 @@
 #include "deploy/Activation.h"
 #include "deploy/Restart.h"
 #include "deploy/ShellLocation.h"
+#include "imaging/OpenPicture.h"
 #include "startbutton/AnsiText.h"
-#include "startbutton/PicturePick.h"
 #include "startbutton/uContext.h"
 #include "startbutton/uSBmgrDialog3.h"
 #include "startbutton/uSBmgrDialog4.h"
@@ -57,7 +57,7 @@ const ui::ControlDef<TSBmgr> kControls[] = {
 
 }  // namespace
 
-TSBmgr::TSBmgr() : pickPicture_(OpenPictureForButton) {}
+TSBmgr::TSBmgr() = default;
 
 TSBmgr::~TSBmgr() = default;
 
@@ -159,10 +159,6 @@ int TSBmgr::Notify(const std::string& text, UINT flags) {
   return ShowMessageBox(text, Text(), flags, Hwnd());
 }
 
-void TSBmgr::SetPicturePicker(PicturePicker picker) {
-  pickPicture_ = picker != nullptr ? picker : OpenPictureForButton;
-}
-
 void TSBmgr::tStartChange(ui::Control&) {
   const std::u16string text = AnsiToUnicode(tStart_->Text());
   SetShownText(edit_.startTable, text);
@@ -233,7 +229,7 @@ void TSBmgr::bContextClick(ui::Control&) {
 
 void TSBmgr::XPSBChangeClick(ui::Control&) {
   std::string file;
-  if (!pickPicture_(Hwnd(), file) || file.empty()) return;
+  if (!quorlo::imaging::OpenPictureFile(file, Hwnd()) || file.empty()) return;
   HANDLE bitmap = LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
   if (bitmap == nullptr) {
     Notify("Could not load new XP Start Button icon!", MB_ICONERROR);

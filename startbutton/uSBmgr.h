@@ -20,9 +20,6 @@ class TSBmgr : public ui::Form {
   static constexpr int kClientWidth = 470;
   static constexpr int kClientHeight = 276;
 
-  // Asks the user for a picture: true with the path of a bitmap file of it.
-  using PicturePicker = bool (*)(HWND owner, std::string& fileName);
-
   TSBmgr();
   ~TSBmgr() override;
 
@@ -36,9 +33,6 @@ class TSBmgr : public ui::Form {
   TSBcontext& Context() const { return *fContext_; }
   // From Execute until the texts of the shell are in the boxes.
   bool Loading() const { return loadPending_ || loading_; }
-
-  // Replaces the picture dialog (tests); nullptr puts the program's back.
-  void SetPicturePicker(PicturePicker picker);
 
   // Handlers, bound by the window's control table.
   void tStartChange(ui::Control& sender);
@@ -74,7 +68,6 @@ class TSBmgr : public ui::Form {
   std::unique_ptr<TfDialog3> fDialog3_;
   std::unique_ptr<TfDialog4> fDialog4_;
   std::unique_ptr<TSBcontext> fContext_;
-  PicturePicker pickPicture_;
   bool loadPending_ = false;
   bool loading_ = false;
 };

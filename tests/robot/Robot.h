@@ -72,6 +72,13 @@ class MessageBoxAnswerer {
   HANDLE thread_ = nullptr;
 };
 
+// A common file dialog of this process with that caption: types path into
+// its file name box and presses Open. Returns "" when the dialog closed, else
+// what went wrong; then any message box is answered and the dialog
+// cancelled, so the code under test returns and the test can report.
+std::string ChooseFileInDialog(const char* caption, const std::string& path,
+                               DWORD timeoutMs = 30000);
+
 // Pictures.
 struct Capture {
   int width = 0;

@@ -43,40 +43,8 @@ class RobotThread {
   HANDLE thread_ = nullptr;
 };
 
-// Types the path into the dialog's file name box and presses Open. Returns
-// what went wrong, or "" when the dialog closed; on a failure the dialog is
-// cancelled, so the call under test returns and the test can report.
 std::string ChooseInPictureDialog(const std::string& path) {
-  // Wine's first file dialog reads the shell folders and can take a while.
-  HWND dialog = robot::WaitForWindow("#32770", "Open Picture File", 30000);
-  if (dialog == nullptr) return "the picture dialog did not appear";
-  HWND name = robot::FindChildById(dialog, 0x47C);  // cmb13, the file name box
-  if (name != nullptr && robot::ClassName(name) != "Edit") {
-    name = robot::FindChildByClass(name, "Edit");
-  }
-  if (name == nullptr) name = robot::FindChildById(dialog, 0x480);  // edt1
-  HWND open = robot::FindChildById(dialog, IDOK);
-  std::string problem;
-  if (name == nullptr || open == nullptr) {
-    problem = "no file name box or Open button";
-  } else {
-    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    // The command the Open button sends: under Wine a BM_CLICK from the
-    // robot's thread left this dialog open.
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(open));
-    if (robot::WaitUntilGone(dialog, 20000)) return "";
-    problem = "the dialog stayed open after Open";
-  }
-  robot::SavePng(robot::CaptureWindow(dialog),
-                 winetest::BuildDirectory() + "imaging-picture-dialog-failure.png");
-  const robot::MessageBoxInfo box = robot::WaitForMessageBox(GetCurrentProcessId(), 1000);
-  if (box.found()) {
-    problem += ", message \"" + box.text + "\"";
-    robot::AnswerMessageBox(box, IDOK);
-  }
-  HWND cancel = robot::FindChildById(dialog, IDCANCEL);
-  if (cancel != nullptr) robot::Click(cancel);
-  return problem;
+  return robot::ChooseFileInDialog("Open Picture File", path);
 }
 
 std::string PickedFile() {

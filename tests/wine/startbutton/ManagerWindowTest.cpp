@@ -50,12 +50,6 @@ std::string Copy(int n) {
   return GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
 }
 
-std::string pickedPicture;
-bool PickPrepared(HWND, std::string& file) {
-  file = pickedPicture;
-  return true;
-}
-
 // The stand-in shell: a "Progman" window whose loop ends on WM_QUIT.
 DWORD WINAPI RunStandInShell(LPVOID ready) {
   WNDCLASSA wc{};
@@ -319,37 +313,39 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
   EXPECT_FALSE(deploytest::Exists(Copy(2)));
 }
 
-TEST_F(ManagerWindow, XPPictureIsChosenAndWritten) {
+TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
   if (!deploytest::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
-  pickedPicture = GetTempDir() + "start.bmp";
-  const std::vector<uint8_t> file = sbtest::BitmapFile(25, 19, 7);
-  ASSERT_TRUE(sbtest::WriteBytes(pickedPicture, file));
+  const std::string picture = GetTempDir() + "start.bmp";
+  ASSERT_TRUE(sbtest::WriteBytes(picture, sbtest::BitmapFile(25, 19, 7)));
   const std::string notPicture = GetTempDir() + "not.bmp";
   ASSERT_TRUE(sbtest::WriteBytes(notPicture, {'B', 'M', 0, 0}));
-  std::string refused, accepted;
+  std::string refusedDialog = "not run", refused, acceptedDialog = "not run", accepted;
   robot::RunBeside([&] {
     TSBmgr* mgr = OpenManager();
     if (mgr == nullptr) return;
-    mgr->SetPicturePicker(PickPrepared);
-    const std::string good = pickedPicture;
-    pickedPicture = notPicture;
     robot::Click(Control(*mgr, "XPSBChange"));
+    refusedDialog = robot::ChooseFileInDialog("Open Picture File", notPicture);
     refused = Answer(IDOK);
-    pickedPicture = good;
     robot::Click(Control(*mgr, "XPSBChange"));
+    acceptedDialog = robot::ChooseFileInDialog("Open Picture File", picture);
     accepted = Answer(IDOK);
     robot::Click(Control(*mgr, "bApply"));
     robot::WaitUntil([&] { return !IsWindowEnabled(Control(*mgr, "bApply")); });
     robot::Click(Control(*mgr, "bCancel"));
     Hidden(*mgr);
-    mgr->SetPicturePicker(nullptr);
   });
-  EXPECT_EQ(refused, std::string(kCaption) + "|Could not load new XP Start Button icon!");
+  EXPECT_EQ(refusedDialog, "");
+  EXPECT_EQ(refused, "Quorlo|Unrecognised picture file format.");
+  EXPECT_EQ(acceptedDialog, "");
   EXPECT_EQ(accepted,
             std::string(kCaption) +
                 "|The XP Start Button icon will be changed when you\r\nclick OK or Apply.");
+  // The dialog hands over the picture as a bitmap file; the resource is
+  // that file without its 14-byte file header.
+  const std::vector<uint8_t> picked = sbtest::ReadBytes(GetTempDir() + "tmpbmp.bmp");
+  ASSERT_GT(picked.size(), 14u);
   EXPECT_EQ(resedit::ReadResourceData(Copy(1), 2, 143),
-            std::vector<uint8_t>(file.begin() + 14, file.end()));
+            std::vector<uint8_t>(picked.begin() + 14, picked.end()));
 }
 
 // The four windows as the screen shows them, saved for a look beside the
