@@ -1,5 +1,7 @@
 #include "imaging/BmpRle.h"
 
+#include <optional>
+
 namespace quorlo::imaging {
 
 namespace {
@@ -42,12 +44,13 @@ class RowWriter {
 
 }  // namespace
 
-BmpStatus DecodeRunLength(const ByteReader& stream, bool fourBit, TFastDIB& dib) {
+BmpStatus DecodeRunLength(ByteSpan stream, bool fourBit, TFastDIB& dib) {
   RowWriter out(dib, fourBit);
   size_t at = 0;
   while (!out.Done()) {
-    uint8_t count, value;
-    if (!stream.U8(at, count) || !stream.U8(at + 1, value)) return BmpStatus::kBadRunLength;
+    const std::optional<uint8_t> countByte = stream.U8(at), valueByte = stream.U8(at + 1);
+    if (!countByte || !valueByte) return BmpStatus::kBadRunLength;
+    const uint8_t count = *countByte, value = *valueByte;
     at += 2;
     if (count > 0) {
       for (int i = 0; i < count; ++i) {
@@ -62,20 +65,20 @@ BmpStatus DecodeRunLength(const ByteReader& stream, bool fourBit, TFastDIB& dib)
       case 1:
         return BmpStatus::kOk;
       case 2: {
-        uint8_t dx, dy;
-        if (!stream.U8(at, dx) || !stream.U8(at + 1, dy)) return BmpStatus::kBadRunLength;
+        const std::optional<uint8_t> dx = stream.U8(at), dy = stream.U8(at + 1);
+        if (!dx || !dy) return BmpStatus::kBadRunLength;
         at += 2;
-        out.Move(dx, dy);
+        out.Move(*dx, *dy);
         break;
       }
       default: {
         const size_t dataBytes = fourBit ? (size_t(value) + 1) / 2 : value;
-        ByteReader literal;
-        if (!stream.Sub(at, dataBytes, literal)) return BmpStatus::kBadRunLength;
+        const std::optional<ByteSpan> literal = stream.Sub(at, dataBytes);
+        if (!literal) return BmpStatus::kBadRunLength;
         for (int i = 0; i < value; ++i) {
-          uint8_t byte = 0;
-          literal.U8(fourBit ? size_t(i) / 2 : size_t(i), byte);
-          out.Put(fourBit ? uint8_t((i & 1) ? byte & 0x0F : byte >> 4) : byte);
+          const std::optional<uint8_t> byte = literal->U8(fourBit ? size_t(i) / 2 : size_t(i));
+          if (!byte) return BmpStatus::kBadRunLength;
+          out.Put(fourBit ? uint8_t((i & 1) ? *byte & 0x0F : *byte >> 4) : *byte);
         }
         // Literal runs are padded to a 16-bit boundary in the stream.
         at += dataBytes + (dataBytes & 1);

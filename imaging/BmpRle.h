@@ -2,8 +2,8 @@
 // Decoding of run-length encoded pixel data (BI_RLE8, BI_RLE4) into a
 // bitmap already sized for it.
 
+#include "core/ByteSpan.h"
 #include "imaging/BmpStatus.h"
-#include "imaging/ByteReader.h"
 #include "imaging/FastDIB.h"
 
 namespace quorlo::imaging {
@@ -12,6 +12,6 @@ namespace quorlo::imaging {
 // are clipped at the end of the row, moves and rows past the picture end it;
 // a stream that ends inside a command, or before the picture is complete
 // without an end-of-picture mark, is refused as kBadRunLength.
-BmpStatus DecodeRunLength(const ByteReader& stream, bool fourBit, TFastDIB& dib);
+BmpStatus DecodeRunLength(ByteSpan stream, bool fourBit, TFastDIB& dib);
 
 }  // namespace quorlo::imaging

@@ -6,9 +6,10 @@
 // refused.
 
 #include <cstring>
+#include <optional>
 
+#include "core/ByteSpan.h"
 #include "imaging/BmpRle.h"
-#include "imaging/ByteReader.h"
 #include "imaging/FastDIB.h"
 #include "imaging/FileIo.h"
 
@@ -30,20 +31,18 @@ bool MasksMatchLayout(const uint32_t masks[3], int bpp) {
   return std::memcmp(probe.Colors, masks, 12) == 0;
 }
 
-BmpStatus ParseHeader(const ByteReader& file, BitmapInfo& info, size_t& paletteAt,
-                      int& entryBytes) {
-  uint32_t headerSize;
-  if (!file.U32(kFileHeaderBytes, headerSize)) return BmpStatus::kTruncated;
+BmpStatus ParseHeader(ByteSpan file, BitmapInfo& info, size_t& paletteAt, int& entryBytes) {
+  const std::optional<uint32_t> sizeField = file.U32(kFileHeaderBytes);
+  if (!sizeField) return BmpStatus::kTruncated;
+  const uint32_t headerSize = *sizeField;
   if (headerSize == 12) {
-    uint16_t width, height, planes, bitCount;
-    if (!file.U16(18, width) || !file.U16(20, height) || !file.U16(22, planes) ||
-        !file.U16(24, bitCount)) {
-      return BmpStatus::kTruncated;
-    }
-    info.Header.Width = width;
-    info.Header.Height = height;
-    info.Header.Planes = planes;
-    info.Header.BitCount = bitCount;
+    const std::optional<uint16_t> width = file.U16(18), height = file.U16(20),
+                                  planes = file.U16(22), bitCount = file.U16(24);
+    if (!width || !height || !planes || !bitCount) return BmpStatus::kTruncated;
+    info.Header.Width = *width;
+    info.Header.Height = *height;
+    info.Header.Planes = *planes;
+    info.Header.BitCount = *bitCount;
     info.Header.Compression = kBiRgb;
     paletteAt = kFileHeaderBytes + 12;
     entryBytes = 3;
@@ -53,27 +52,36 @@ BmpStatus ParseHeader(const ByteReader& file, BitmapInfo& info, size_t& paletteA
       headerSize != 124) {
     return BmpStatus::kNotBitmap;
   }
-  ByteReader header;
-  if (!file.Sub(kFileHeaderBytes, headerSize, header)) return BmpStatus::kTruncated;
+  const std::optional<ByteSpan> header = file.Sub(kFileHeaderBytes, headerSize);
+  if (!header) return BmpStatus::kTruncated;
+  const std::optional<int32_t> width = header->I32(4), height = header->I32(8),
+                               xPelsPerMeter = header->I32(24), yPelsPerMeter = header->I32(28);
+  const std::optional<uint16_t> planes = header->U16(12), bitCount = header->U16(14);
+  const std::optional<uint32_t> compression = header->U32(16), sizeImage = header->U32(20),
+                                clrUsed = header->U32(32), clrImportant = header->U32(36);
+  if (!width || !height || !xPelsPerMeter || !yPelsPerMeter || !planes || !bitCount ||
+      !compression || !sizeImage || !clrUsed || !clrImportant) {
+    return BmpStatus::kTruncated;
+  }
   BitmapInfoHeader& h = info.Header;
-  header.U32(0, h.Size);
-  header.I32(4, h.Width);
-  header.I32(8, h.Height);
-  header.U16(12, h.Planes);
-  header.U16(14, h.BitCount);
-  header.U32(16, h.Compression);
-  header.U32(20, h.SizeImage);
-  header.I32(24, h.XPelsPerMeter);
-  header.I32(28, h.YPelsPerMeter);
-  header.U32(32, h.ClrUsed);
-  header.U32(36, h.ClrImportant);
+  // Whatever the file's header size, the picture is kept with an info header.
   h.Size = 40;
+  h.Width = *width;
+  h.Height = *height;
+  h.Planes = *planes;
+  h.BitCount = *bitCount;
+  h.Compression = *compression;
+  h.SizeImage = *sizeImage;
+  h.XPelsPerMeter = *xPelsPerMeter;
+  h.YPelsPerMeter = *yPelsPerMeter;
+  h.ClrUsed = *clrUsed;
+  h.ClrImportant = *clrImportant;
   paletteAt = kFileHeaderBytes + headerSize;
   entryBytes = 4;
   if (h.Compression == kBiBitfields) {
     // Masks follow a 40-byte header and are part of the longer ones; either
     // way they sit right after the first 40 bytes.
-    if (!file.Copy(kFileHeaderBytes + 40, 12, info.Colors)) return BmpStatus::kTruncated;
+    if (!file.CopyTo(kFileHeaderBytes + 40, 12, info.Colors)) return BmpStatus::kTruncated;
     if (headerSize == 40) paletteAt += 12;
   }
   return BmpStatus::kOk;
@@ -146,12 +154,12 @@ BmpStatus TFastDIB::LoadFromFile(const std::string& fileName) {
 }
 
 BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
-  const ByteReader file(data, size);
-  uint16_t magic;
-  uint32_t pixelOffset;
-  if (!file.U16(0, magic)) return BmpStatus::kTruncated;
-  if (magic != 0x4D42) return BmpStatus::kNotBitmap;
-  if (!file.U32(10, pixelOffset)) return BmpStatus::kTruncated;
+  const ByteSpan file(data, size);
+  const std::optional<uint16_t> magic = file.U16(0);
+  if (!magic) return BmpStatus::kTruncated;
+  if (*magic != 0x4D42) return BmpStatus::kNotBitmap;
+  const std::optional<uint32_t> pixelOffset = file.U32(10);
+  if (!pixelOffset) return BmpStatus::kTruncated;
 
   BitmapInfo info{};
   size_t paletteAt = 0;
@@ -171,17 +179,17 @@ BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
     const uint32_t entries = info.Header.ClrUsed != 0 ? info.Header.ClrUsed : 1u << bpp;
     for (uint32_t i = 0; i < entries; ++i) {
       uint8_t entry[4] = {0, 0, 0, 0};
-      if (!file.Copy(paletteAt + size_t(i) * size_t(entryBytes), size_t(entryBytes), entry)) {
+      if (!file.CopyTo(paletteAt + uint64_t(i) * uint64_t(entryBytes), uint64_t(entryBytes),
+                       entry)) {
         return BmpStatus::kTruncated;
       }
       info.Colors[i] = RgbQuad{entry[0], entry[1], entry[2], 0};
     }
   }
 
-  ByteReader pixels;
-  if (pixelOffset > size || !file.Sub(pixelOffset, size - pixelOffset, pixels)) {
-    return BmpStatus::kTruncated;
-  }
+  if (*pixelOffset > size) return BmpStatus::kTruncated;
+  const std::optional<ByteSpan> pixels = file.Sub(*pixelOffset, size - *pixelOffset);
+  if (!pixels) return BmpStatus::kTruncated;
   const bool runLength = info.Header.Compression == kBiRle8 || info.Header.Compression == kBiRle4;
   const int32_t absHeight = info.Header.Height < 0 ? -info.Header.Height : info.Header.Height;
   const uint64_t rowBytes = (uint64_t(info.Header.Width) * uint64_t(bpp) + 31) / 32 * 4;
@@ -190,17 +198,19 @@ BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
   if (imageSize > kMaxImageBytes) return BmpStatus::kBadGeometry;
   // Some writers leave off the padding after the last row; anything shorter
   // is a cut file. Checked before allocating, so a forged size costs nothing.
-  if (!runLength && pixels.Size() < imageSize - lastGap) return BmpStatus::kTruncated;
+  if (!runLength && pixels->Size() < imageSize - lastGap) return BmpStatus::kTruncated;
 
   TFastDIB loaded;
   loaded.UseGDI = UseGDI;
   if (!loaded.SetSizeFromInfo(info)) return BmpStatus::kBadGeometry;
   if (runLength) {
-    status = DecodeRunLength(pixels, info.Header.Compression == kBiRle4, loaded);
+    status = DecodeRunLength(*pixels, info.Header.Compression == kBiRle4, loaded);
     if (status != BmpStatus::kOk) return status;
   } else {
     const size_t needed = loaded.ImageSize();
-    pixels.Copy(0, pixels.Size() < needed ? pixels.Size() : needed, loaded.Bits);
+    if (!pixels->CopyTo(0, pixels->Size() < needed ? pixels->Size() : needed, loaded.Bits)) {
+      return BmpStatus::kTruncated;
+    }
   }
   TakeOver(loaded);
   return BmpStatus::kOk;

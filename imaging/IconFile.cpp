@@ -1,9 +1,10 @@
 #include "imaging/IconFile.h"
 
 #include <cstdlib>
+#include <optional>
 
+#include "core/ByteSpan.h"
 #include "imaging/BitmapInfo.h"
-#include "imaging/ByteReader.h"
 #include "imaging/FileIo.h"
 
 namespace quorlo::imaging {
@@ -18,25 +19,28 @@ struct Entry {
   int width = 0, height = 0, bitCount = 0;
 };
 
-bool IsPng(const ByteReader& image) {
-  uint32_t signature;
-  return image.U32(0, signature) && signature == 0x474E5089u;
+bool IsPng(ByteSpan image) {
+  const std::optional<uint32_t> signature = image.U32(0);
+  return signature && *signature == 0x474E5089u;
 }
 
 uint32_t RowBytesFor(int32_t width, int bpp) {
   return uint32_t((int64_t(width) * bpp + 31) / 32 * 4);
 }
 
-IconStatus DecodeImage(const ByteReader& image, IconImage& out) {
-  uint32_t headerSize, compression;
-  int32_t width, doubleHeight;
-  uint16_t planes, bpp;
-  uint32_t clrUsed;
-  if (!image.U32(0, headerSize) || !image.I32(4, width) || !image.I32(8, doubleHeight) ||
-      !image.U16(12, planes) || !image.U16(14, bpp) || !image.U32(16, compression) ||
-      !image.U32(32, clrUsed)) {
+IconStatus DecodeImage(ByteSpan image, IconImage& out) {
+  const std::optional<uint32_t> headerField = image.U32(0), compressionField = image.U32(16),
+                                clrUsedField = image.U32(32);
+  const std::optional<int32_t> widthField = image.I32(4), doubleHeightField = image.I32(8);
+  const std::optional<uint16_t> planesField = image.U16(12), bppField = image.U16(14);
+  if (!headerField || !widthField || !doubleHeightField || !planesField || !bppField ||
+      !compressionField || !clrUsedField) {
     return IconStatus::kTruncated;
   }
+  const uint32_t headerSize = *headerField, compression = *compressionField,
+                 clrUsed = *clrUsedField;
+  const int32_t width = *widthField, doubleHeight = *doubleHeightField;
+  const uint16_t bpp = *bppField;
   if (headerSize != 40 || compression != kBiRgb) return IconStatus::kUnsupported;
   if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32) return IconStatus::kUnsupported;
   // The height counts the colour image and the mask together.
@@ -51,12 +55,12 @@ IconStatus DecodeImage(const ByteReader& image, IconImage& out) {
   const size_t colourAt = paletteAt + size_t(paletteEntries) * 4;
   const uint32_t colourRow = RowBytesFor(width, bpp), maskRow = RowBytesFor(width, 1);
   const size_t maskAt = colourAt + size_t(colourRow) * size_t(height);
-  ByteReader colour, mask;
-  if (!image.Sub(colourAt, size_t(colourRow) * size_t(height), colour)) {
-    return IconStatus::kTruncated;
-  }
+  const std::optional<ByteSpan> colour =
+      image.Sub(colourAt, uint64_t(colourRow) * uint64_t(height));
+  if (!colour) return IconStatus::kTruncated;
   // 32-bit icons may leave the mask out: their alpha says everything.
-  const bool hasMask = image.Sub(maskAt, size_t(maskRow) * size_t(height), mask);
+  const std::optional<ByteSpan> mask = image.Sub(maskAt, uint64_t(maskRow) * uint64_t(height));
+  const bool hasMask = mask.has_value();
   if (!hasMask && bpp != 32) return IconStatus::kTruncated;
 
   IconImage result;
@@ -72,23 +76,32 @@ IconStatus DecodeImage(const ByteReader& image, IconImage& out) {
       uint32_t value = 0;
       if (bpp >= 24) {
         uint8_t p[4] = {0, 0, 0, 0};
-        colour.Copy(rowStart + size_t(x) * (bpp / 8), bpp / 8, p);
+        if (!colour->CopyTo(rowStart + size_t(x) * (bpp / 8), bpp / 8, p)) {
+          return IconStatus::kTruncated;
+        }
         value = uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
                 (uint32_t(p[3]) << 24);
         if (p[3] != 0) result.HasAlpha = true;
       } else {
-        uint8_t byte = 0;
-        colour.U8(rowStart + size_t(x) * bpp / 8, byte);
-        const uint32_t index = bpp == 8   ? byte
-                               : bpp == 4 ? ((x & 1) ? byte & 0x0F : byte >> 4)
-                                          : (byte >> (7 - (x & 7))) & 1;
+        const std::optional<uint8_t> byte = colour->U8(rowStart + size_t(x) * bpp / 8);
+        if (!byte) return IconStatus::kTruncated;
+        const uint32_t index = bpp == 8   ? *byte
+                               : bpp == 4 ? ((x & 1) ? *byte & 0x0F : *byte >> 4)
+                                          : (*byte >> (7 - (x & 7))) & 1;
+        // An index past the palette is kept black rather than refused.
         uint8_t entry[4] = {0, 0, 0, 0};
-        if (index < paletteEntries) image.Copy(paletteAt + index * 4, 4, entry);
+        if (index < paletteEntries && !image.CopyTo(paletteAt + uint64_t(index) * 4, 4, entry)) {
+          return IconStatus::kTruncated;
+        }
         value = uint32_t(entry[0]) | (uint32_t(entry[1]) << 8) | (uint32_t(entry[2]) << 16);
       }
       result.Colour[size_t(row) * size_t(width) + size_t(x)] = value;
       uint8_t maskByte = 0;
-      if (hasMask) mask.U8(line * maskRow + size_t(x) / 8, maskByte);
+      if (hasMask) {
+        const std::optional<uint8_t> stored = mask->U8(line * maskRow + size_t(x) / 8);
+        if (!stored) return IconStatus::kTruncated;
+        maskByte = *stored;
+      }
       result.Transparent[size_t(row) * size_t(width) + size_t(x)] =
           uint8_t((maskByte >> (7 - (x & 7))) & 1);
     }
@@ -101,34 +114,35 @@ IconStatus DecodeImage(const ByteReader& image, IconImage& out) {
 }  // namespace
 
 IconStatus ParseIcon(const uint8_t* data, size_t size, IconImage& out) {
-  const ByteReader file(data, size);
-  uint16_t reserved, type, count;
-  if (!file.U16(0, reserved) || !file.U16(2, type) || !file.U16(4, count)) {
-    return IconStatus::kTruncated;
-  }
-  if (reserved != 0 || type != 1 || count == 0) return IconStatus::kNotIcon;
+  const ByteSpan file(data, size);
+  const std::optional<uint16_t> reserved = file.U16(0), type = file.U16(2),
+                                countField = file.U16(4);
+  if (!reserved || !type || !countField) return IconStatus::kTruncated;
+  const uint16_t count = *countField;
+  if (*reserved != 0 || *type != 1 || count == 0) return IconStatus::kNotIcon;
 
   bool found = false;
   Entry best;
   IconStatus firstFailure = IconStatus::kUnsupported;
   for (uint16_t i = 0; i < count; ++i) {
     const size_t at = 6 + size_t(i) * 16;
-    uint8_t width, height;
-    uint16_t bitCount;
+    const std::optional<uint8_t> width = file.U8(at), height = file.U8(at + 1);
+    const std::optional<uint16_t> bitCount = file.U16(at + 6);
+    const std::optional<uint32_t> length = file.U32(at + 8), offset = file.U32(at + 12);
+    if (!width || !height || !bitCount || !length || !offset) return IconStatus::kTruncated;
     Entry entry;
-    if (!file.U8(at, width) || !file.U8(at + 1, height) || !file.U16(at + 6, bitCount) ||
-        !file.U32(at + 8, entry.length) || !file.U32(at + 12, entry.offset)) {
-      return IconStatus::kTruncated;
-    }
-    entry.width = width == 0 ? 256 : width;
-    entry.height = height == 0 ? 256 : height;
-    entry.bitCount = bitCount;
-    ByteReader image;
-    if (!file.Sub(entry.offset, entry.length, image)) {
+    entry.length = *length;
+    entry.offset = *offset;
+    // A stored 0 means 256.
+    entry.width = *width == 0 ? 256 : *width;
+    entry.height = *height == 0 ? 256 : *height;
+    entry.bitCount = *bitCount;
+    const std::optional<ByteSpan> image = file.Sub(entry.offset, entry.length);
+    if (!image) {
       firstFailure = IconStatus::kTruncated;
       continue;
     }
-    if (IsPng(image)) continue;
+    if (IsPng(*image)) continue;
     const auto distance = [](const Entry& e) {
       return std::abs(e.width - 32) + std::abs(e.height - 32);
     };
@@ -139,9 +153,9 @@ IconStatus ParseIcon(const uint8_t* data, size_t size, IconImage& out) {
     }
   }
   if (!found) return firstFailure;
-  ByteReader image;
-  file.Sub(best.offset, best.length, image);
-  return DecodeImage(image, out);
+  const std::optional<ByteSpan> image = file.Sub(best.offset, best.length);
+  if (!image) return IconStatus::kTruncated;
+  return DecodeImage(*image, out);
 }
 
 IconStatus ParseIconFile(const std::string& fileName, IconImage& out) {

@@ -2,9 +2,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
-#include "imaging/ByteReader.h"
+#include "core/ByteSpan.h"
 #include "imaging/FileIo.h"
 
 namespace quorlo::imaging {
@@ -28,24 +29,22 @@ int ScreenPixelsPerInch() {
 HENHMETAFILE ReadWindowsMetafile(const std::string& fileName, int& width, int& height) {
   std::vector<uint8_t> bytes;
   if (ReadWholeFile(fileName, kMaxMetafileBytes, bytes) != ReadStatus::kOk) return nullptr;
-  const ByteReader file(bytes.data(), bytes.size());
-  uint32_t key = 0;
+  const ByteSpan file(bytes.data(), bytes.size());
   size_t start = 0;
   width = height = 0;
-  if (file.U32(0, key) && key == kPlaceableKey) {
-    uint16_t left, top, right, bottom, unitsPerInch;
-    if (!file.U16(6, left) || !file.U16(8, top) || !file.U16(10, right) || !file.U16(12, bottom) ||
-        !file.U16(14, unitsPerInch) || unitsPerInch == 0) {
-      return nullptr;
-    }
+  const std::optional<uint32_t> key = file.U32(0);
+  if (key && *key == kPlaceableKey) {
+    const std::optional<uint16_t> left = file.U16(6), top = file.U16(8), right = file.U16(10),
+                                  bottom = file.U16(12), unitsPerInch = file.U16(14);
+    if (!left || !top || !right || !bottom || !unitsPerInch || *unitsPerInch == 0) return nullptr;
     const int perInch = ScreenPixelsPerInch();
-    width = MulDiv(int16_t(right) - int16_t(left), perInch, unitsPerInch);
-    height = MulDiv(int16_t(bottom) - int16_t(top), perInch, unitsPerInch);
+    width = MulDiv(int16_t(*right) - int16_t(*left), perInch, *unitsPerInch);
+    height = MulDiv(int16_t(*bottom) - int16_t(*top), perInch, *unitsPerInch);
     start = kPlaceableHeaderBytes;
   }
-  ByteReader records;
-  if (!file.Sub(start, bytes.size() - start, records) || records.Size() < 18) return nullptr;
-  return SetWinMetaFileBits(UINT(records.Size()), bytes.data() + start, nullptr, nullptr);
+  const std::optional<ByteSpan> records = file.Sub(start, bytes.size() - start);
+  if (!records || records->Size() < 18) return nullptr;
+  return SetWinMetaFileBits(UINT(records->Size()), records->Data(), nullptr, nullptr);
 }
 
 }  // namespace
