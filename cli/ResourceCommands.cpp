@@ -3,8 +3,8 @@
 
 #include "cli/Arguments.h"
 #include "cli/Command.h"
+#include "core/FileIo.h"
 #include "resedit/Checksum.h"
-#include "resedit/FileIo.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/Sorcery.h"
 #include "resedit/StringBlock.h"
@@ -22,9 +22,7 @@ int OpenOrFail(resedit::ResourceFile& file, const std::string& path) {
 }
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  return resedit::WriteFileReplacing(path, [&](resedit::OutputSink& sink) {
-           return sink.Write(resedit::ByteSpan(bytes.data(), bytes.size()));
-         }) == resedit::WriteResult::kOk;
+  return quorlo::WriteFileReplacing(path, bytes) == quorlo::WriteResult::kOk;
 }
 
 }  // namespace
@@ -59,7 +57,7 @@ int RunReplace(const Arguments& arguments) {
   const std::string& in = arguments[0];
   const std::string& out = arguments[1];
   std::vector<uint8_t> data;
-  if (resedit::ReadWholeFile(arguments[4], kMaxDataFile, data) != resedit::ReadResult::kOk)
+  if (quorlo::ReadWholeFile(arguments[4], kMaxDataFile, data) != quorlo::ReadResult::kOk)
     return Fail(arguments[4] + ": cannot be read");
   resedit::ResourceStatus status = resedit::BeginResourceUpdate(in);
   if (status != resedit::ResourceStatus::kSuccess)

@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "core/ByteSpan.h"
+#include "core/FileIo.h"
 #include "imaging/BmpRle.h"
 #include "imaging/FastDIB.h"
-#include "imaging/FileIo.h"
 
 namespace quorlo::imaging {
 
@@ -143,11 +143,13 @@ const char* BmpStatusText(BmpStatus status) {
 BmpStatus TFastDIB::LoadFromFile(const std::string& fileName) {
   std::vector<uint8_t> bytes;
   switch (ReadWholeFile(fileName, kMaxFileBytes, bytes)) {
-    case ReadStatus::kOk:
+    case ReadResult::kOk:
       return LoadFromMemory(bytes.data(), bytes.size());
-    case ReadStatus::kTooLarge:
+    case ReadResult::kTooLarge:
       return BmpStatus::kBadGeometry;
-    case ReadStatus::kCannotOpen:
+    case ReadResult::kMissing:
+    case ReadResult::kUnreadable:
+    case ReadResult::kShortRead:
       break;
   }
   return BmpStatus::kCannotOpen;
@@ -249,7 +251,7 @@ std::vector<uint8_t> TFastDIB::FileBytes() const {
 
 bool TFastDIB::SaveToFile(const std::string& fileName) const {
   const std::vector<uint8_t> bytes = FileBytes();
-  return !bytes.empty() && WriteFileReplacing(fileName, bytes);
+  return !bytes.empty() && WriteFileReplacing(fileName, bytes) == WriteResult::kOk;
 }
 
 }  // namespace quorlo::imaging

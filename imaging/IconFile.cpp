@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "core/ByteSpan.h"
+#include "core/FileIo.h"
 #include "imaging/BitmapInfo.h"
-#include "imaging/FileIo.h"
 
 namespace quorlo::imaging {
 
@@ -160,7 +160,7 @@ IconStatus ParseIcon(const uint8_t* data, size_t size, IconImage& out) {
 
 IconStatus ParseIconFile(const std::string& fileName, IconImage& out) {
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(fileName, kMaxIconFileBytes, bytes) != ReadStatus::kOk) {
+  if (ReadWholeFile(fileName, kMaxIconFileBytes, bytes) != ReadResult::kOk) {
     return IconStatus::kCannotOpen;
   }
   return ParseIcon(bytes.data(), bytes.size(), out);

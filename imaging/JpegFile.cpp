@@ -8,7 +8,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "imaging/FileIo.h"
+#include "core/FileIo.h"
 
 namespace quorlo::imaging {
 
@@ -107,12 +107,14 @@ JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string
 JpegStatus LoadJpegFile(const std::string& fileName, TFastDIB& out, std::string* reason) {
   std::vector<uint8_t> bytes;
   switch (ReadWholeFile(fileName, kMaxJpegFileBytes, bytes)) {
-    case ReadStatus::kOk:
+    case ReadResult::kOk:
       return LoadJpeg(bytes.data(), bytes.size(), out, reason);
-    case ReadStatus::kTooLarge:
+    case ReadResult::kTooLarge:
       if (reason) *reason = "file too large";
       return JpegStatus::kTooLarge;
-    case ReadStatus::kCannotOpen:
+    case ReadResult::kMissing:
+    case ReadResult::kUnreadable:
+    case ReadResult::kShortRead:
       break;
   }
   if (reason) *reason = "cannot read the file";

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "core/FileIo.h"
 #include "imaging/FastQuant.h"
 #include "imaging/FastSize.h"
-#include "imaging/FileIo.h"
 #include "imaging/LogoPlacement.h"
 
 namespace quorlo::imaging {
@@ -89,7 +89,7 @@ LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
                     const LogoCallbacks& callbacks, const std::string& logoFile) {
   Say(callbacks, "Opening picture file...");
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes) != ReadStatus::kOk) {
+  if (ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes) != ReadResult::kOk) {
     return Fail(callbacks);
   }
   TFastDIB picture;
@@ -97,7 +97,7 @@ LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
     return Fail(callbacks);
   }
   if (Fits(picture, spec)) {
-    if (!WriteFileReplacing(logoFile, bytes)) return Fail(callbacks);
+    if (WriteFileReplacing(logoFile, bytes) != WriteResult::kOk) return Fail(callbacks);
     if (spec.KeepPalette) std::memcpy(LogoPalette16, picture.Colors, sizeof(LogoPalette16));
     Say(callbacks, "Finished.");
     return LogoResult::kCopied;

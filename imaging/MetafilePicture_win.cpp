@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/ByteSpan.h"
-#include "imaging/FileIo.h"
+#include "core/FileIo.h"
 
 namespace quorlo::imaging {
 
@@ -28,7 +28,7 @@ int ScreenPixelsPerInch() {
 // Returns the enhanced form and, for placeable files, the size they state.
 HENHMETAFILE ReadWindowsMetafile(const std::string& fileName, int& width, int& height) {
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(fileName, kMaxMetafileBytes, bytes) != ReadStatus::kOk) return nullptr;
+  if (ReadWholeFile(fileName, kMaxMetafileBytes, bytes) != ReadResult::kOk) return nullptr;
   const ByteSpan file(bytes.data(), bytes.size());
   size_t start = 0;
   width = height = 0;

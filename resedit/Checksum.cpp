@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "resedit/FileIo.h"
+#include "core/FileIo.h"
 
 namespace resedit {
 
@@ -59,20 +59,19 @@ uint32_t StorableChecksum(ByteSpan file, uint32_t computed) {
 
 uint32_t ComputePortableImageChecksum(const std::string& fileName) {
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(fileName, kMaxChecksumFile, bytes) != ReadResult::kOk) return 0;
+  if (quorlo::ReadWholeFile(fileName, kMaxChecksumFile, bytes) != quorlo::ReadResult::kOk) return 0;
   ByteSpan file(bytes.data(), bytes.size());
   return StorableChecksum(file, PeImageChecksum(file));
 }
 
 bool WriteImageChecksum(const std::string& fileName, uint32_t checksum) {
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(fileName, kMaxChecksumFile, bytes) != ReadResult::kOk) return false;
+  if (quorlo::ReadWholeFile(fileName, kMaxChecksumFile, bytes) != quorlo::ReadResult::kOk)
+    return false;
   auto field = ChecksumFieldOffset(ByteSpan(bytes.data(), bytes.size()));
   if (!field) return false;
   ByteWriter(bytes.data(), bytes.size()).PutU32(*field, checksum);
-  return WriteFileReplacing(fileName, [&](OutputSink& sink) {
-           return sink.Write(ByteSpan(bytes.data(), bytes.size()));
-         }) == WriteResult::kOk;
+  return quorlo::WriteFileReplacing(fileName, bytes) == quorlo::WriteResult::kOk;
 }
 
 }  // namespace resedit

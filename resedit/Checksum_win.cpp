@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "core/FileIo.h"
 #include "resedit/Checksum.h"
-#include "resedit/FileIo.h"
 
 namespace resedit {
 
@@ -53,7 +53,8 @@ uint32_t ComputeImageChecksum(const std::string& fileName) {
   // IMAGEHLP answers for the field as it is now; what matters is the value
   // that verifies once stored.
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(fileName, 0xFFFFFFFFu, bytes) != ReadResult::kOk) return checksum;
+  if (quorlo::ReadWholeFile(fileName, 0xFFFFFFFFu, bytes) != quorlo::ReadResult::kOk)
+    return checksum;
   return StorableChecksum(ByteSpan(bytes.data(), bytes.size()), checksum);
 }
 

@@ -234,7 +234,7 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
   return ResourceStatus::kSuccess;
 }
 
-bool WritePlan(const RebuildPlan& plan, OutputSink& sink) {
+bool WritePlan(const RebuildPlan& plan, quorlo::OutputSink& sink) {
   if (!sink.Write(ByteSpan(plan.headers.data(), plan.headers.size()))) return false;
   for (const RebuildPlan::Piece& piece : plan.pieces) {
     if (!sink.Write(piece.bytes) || !sink.WriteZeros(piece.zeros)) return false;

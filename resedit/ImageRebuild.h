@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "resedit/FileIo.h"
+#include "core/FileIo.h"
 #include "resedit/ResourceSection.h"
 #include "resedit/ResourceUpdateState.h"
 
@@ -32,6 +32,6 @@ struct RebuildPlan {
 // records it finds, so the state must not be reused afterwards.
 ResourceStatus PlanRebuild(ResourceUpdateState& state, RebuildPlan& plan);
 
-bool WritePlan(const RebuildPlan& plan, OutputSink& sink);
+bool WritePlan(const RebuildPlan& plan, quorlo::OutputSink& sink);
 
 }  // namespace resedit

@@ -1,6 +1,6 @@
 #include "resedit/ResourceReader.h"
 
-#include "resedit/FileIo.h"
+#include "core/FileIo.h"
 #include "resedit/ResourceTree.h"
 
 namespace resedit {
@@ -18,15 +18,15 @@ ResourceId ListedId(const NameTable& names, uint32_t id) {
 
 ResourceStatus ResourceFile::Open(const std::string& fileName) {
   state_ = ResourceUpdateState();
-  switch (ReadWholeFile(fileName, kMaxImageSize, state_.image)) {
-    case ReadResult::kOk:
+  switch (quorlo::ReadWholeFile(fileName, kMaxImageSize, state_.image)) {
+    case quorlo::ReadResult::kOk:
       return ReadTables();
-    case ReadResult::kMissing:
-    case ReadResult::kUnreadable:
+    case quorlo::ReadResult::kMissing:
+    case quorlo::ReadResult::kUnreadable:
       return ResourceStatus::kFileNotAccessible;
-    case ReadResult::kShortRead:
+    case quorlo::ReadResult::kShortRead:
       return ResourceStatus::kShortRead;
-    case ReadResult::kTooLarge:
+    case quorlo::ReadResult::kTooLarge:
       break;
   }
   return ResourceStatus::kUnsupportedImage;

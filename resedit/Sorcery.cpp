@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "resedit/FileIo.h"
+#include "core/FileIo.h"
 #include "resedit/ImageRebuild.h"
 #include "resedit/ResourceTree.h"
 #include "resedit/ResourceUpdateState.h"
@@ -59,15 +59,15 @@ ResourceStatus BeginResourceUpdate(const std::string& fileName) {
   state.sourceExtension = UpperExtension(fileName);
   if (state.sourceExtension != ".EXE" && state.sourceExtension != ".DLL")
     return ResourceStatus::kExtensionNotAccepted;
-  switch (ReadWholeFile(fileName, kMaxImageSize, state.image)) {
-    case ReadResult::kOk:
+  switch (quorlo::ReadWholeFile(fileName, kMaxImageSize, state.image)) {
+    case quorlo::ReadResult::kOk:
       break;
-    case ReadResult::kMissing:
-    case ReadResult::kUnreadable:
+    case quorlo::ReadResult::kMissing:
+    case quorlo::ReadResult::kUnreadable:
       return ResourceStatus::kFileNotAccessible;
-    case ReadResult::kShortRead:
+    case quorlo::ReadResult::kShortRead:
       return ResourceStatus::kShortRead;
-    case ReadResult::kTooLarge:
+    case quorlo::ReadResult::kTooLarge:
       return ResourceStatus::kUnsupportedImage;
   }
   ResourceStatus status = ReadImageTables(state);
@@ -106,15 +106,15 @@ ResourceStatus EndResourceUpdate(const std::string& fileName) {
   RebuildPlan plan;
   ResourceStatus status = PlanRebuild(state, plan);
   if (status != ResourceStatus::kSuccess) return status;
-  WriteResult written =
-      WriteFileReplacing(fileName, [&](OutputSink& sink) { return WritePlan(plan, sink); });
+  const quorlo::WriteResult written = quorlo::WriteFileReplacing(
+      fileName, [&](quorlo::OutputSink& sink) { return WritePlan(plan, sink); });
   ResetState();
   switch (written) {
-    case WriteResult::kOk:
+    case quorlo::WriteResult::kOk:
       return ResourceStatus::kSuccess;
-    case WriteResult::kCannotCreate:
+    case quorlo::WriteResult::kCannotCreate:
       return ResourceStatus::kFileNotAccessible;
-    case WriteResult::kWriteFailed:
+    case quorlo::WriteResult::kWriteFailed:
       break;
   }
   return ResourceStatus::kWriteFailed;

@@ -1,10 +1,10 @@
 #include "startbutton/StartButtonResources.h"
 
 #include "app/Utils.h"
+#include "core/FileIo.h"
 #include "deploy/Activation.h"
 #include "deploy/PatchedCopy.h"
 #include "deploy/ShellLocation.h"
-#include "resedit/FileIo.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
 
@@ -34,13 +34,13 @@ std::string AddPicture(std::vector<deploy::ResourceChange>& changes, const XPIco
   }
   if (icon.file.empty()) return {};
   std::vector<uint8_t> bytes;
-  const resedit::ReadResult read = resedit::ReadWholeFile(icon.file, kMaxPictureFileSize, bytes);
-  if (read == resedit::ReadResult::kMissing)
+  const quorlo::ReadResult read = quorlo::ReadWholeFile(icon.file, kMaxPictureFileSize, bytes);
+  if (read == quorlo::ReadResult::kMissing)
     return "File '" + icon.file + "'does not exist!" + LineBreaks(1) +
            "Cannot replace XP Start Button Icon.";
   // A file without even its 14-byte header would leave a resource of
   // negative size; it is refused like an unreadable one.
-  if (read != resedit::ReadResult::kOk || bytes.size() <= kBitmapFileHeaderSize)
+  if (read != quorlo::ReadResult::kOk || bytes.size() <= kBitmapFileHeaderSize)
     return "File '" + icon.file + "' could not be read as a bitmap." + LineBreaks(1) +
            "Cannot replace XP Start Button Icon.";
   // An RT_BITMAP resource is the bitmap file without its file header.

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/FileIo.h"
 #include "imaging/FastDIB.h"
-#include "imaging/FileIo.h"
 #include "imaging/JpegFile.h"
 #include "imaging/LogoPipeline.h"
 

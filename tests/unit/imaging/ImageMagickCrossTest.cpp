@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "DibFactory.h"
+#include "core/FileIo.h"
 #include "imaging/FastDIB.h"
-#include "imaging/FileIo.h"
 
 namespace quorlo::imaging {
 namespace {
@@ -42,7 +42,9 @@ std::string MakeSourcePicture() {
   for (int i = 0; i < 37 * 23; ++i) {
     ppm += char((i * 7) & 255), ppm += char((i * 13 + 40) & 255), ppm += char((i * 29 + 90) & 255);
   }
-  EXPECT_TRUE(WriteFileReplacing(path, reinterpret_cast<const uint8_t*>(ppm.data()), ppm.size()));
+  EXPECT_EQ(
+      WriteFileReplacing(path, ByteSpan(reinterpret_cast<const uint8_t*>(ppm.data()), ppm.size())),
+      WriteResult::kOk);
   return path;
 }
 

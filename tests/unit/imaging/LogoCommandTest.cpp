@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "DibFactory.h"
+#include "core/FileIo.h"
 #include "imaging/FastDIB.h"
-#include "imaging/FileIo.h"
 
 namespace quorlo::imaging {
 namespace {

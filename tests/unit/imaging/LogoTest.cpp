@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "DibFactory.h"
-#include "imaging/FileIo.h"
+#include "core/FileIo.h"
 #include "imaging/LogoPipeline.h"
 #include "imaging/LogoPlacement.h"
 
@@ -90,7 +90,7 @@ TEST_F(LogoPipelineTest, AFittingPictureIsCopiedWithoutTheQuestion) {
 
 TEST_F(LogoPipelineTest, AnsweringNoLeavesTheLogoFileAlone) {
   WritePicture(2, 2, {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000});
-  ASSERT_TRUE(WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}));
+  ASSERT_EQ(WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}), WriteResult::kOk);
   Recorder recorder;
   recorder.answer = false;
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{320, 400, 8, false, false, 0}, recorder.Callbacks(), logo_),
@@ -166,7 +166,7 @@ TEST_F(LogoPipelineTest, AMissingOrDamagedPictureFailsWithoutALogo) {
   Recorder recorder;
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_),
             LogoResult::kFailed);
-  ASSERT_TRUE(WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}));
+  ASSERT_EQ(WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}), WriteResult::kOk);
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_),
             LogoResult::kFailed);
   EXPECT_EQ(recorder.statuses.back(), "Logo change aborted.");

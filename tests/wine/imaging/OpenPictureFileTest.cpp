@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/Utils.h"
+#include "core/FileIo.h"
 #include "imaging/FastDIB.h"
-#include "imaging/FileIo.h"
 #include "imaging/OpenPicture.h"
 #include "tests/robot/Robot.h"
 #include "tests/unit/imaging/GoldenLogos.h"
@@ -53,7 +53,7 @@ std::string PickedFile() {
 
 std::string WriteTempFile(const char* name, const std::vector<uint8_t>& bytes) {
   const std::string path = GetTempDir() + name;
-  EXPECT_TRUE(WriteFileReplacing(path, bytes)) << path;
+  EXPECT_EQ(WriteFileReplacing(path, bytes), WriteResult::kOk) << path;
   return path;
 }
 
@@ -72,7 +72,7 @@ TEST(OpenPictureFile, JpegBecomesTheNativeBitmap) {
   ASSERT_TRUE(result);
   EXPECT_EQ(name, PickedFile());
   std::vector<uint8_t> bytes;
-  ASSERT_EQ(ReadWholeFile(name, 1 << 24, bytes), ReadStatus::kOk);
+  ASSERT_EQ(ReadWholeFile(name, 1 << 24, bytes), ReadResult::kOk);
   EXPECT_EQ(golden::Hash(bytes.data(), bytes.size()), golden::kJpegBitmap);
 }
 
