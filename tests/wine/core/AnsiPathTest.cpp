@@ -39,50 +39,67 @@ class LockedFile {
   HANDLE handle_;
 };
 
-// "C:\tmp\Müller" in the Western code page, as a German user's profile
-// folder would be named.
-TEST(AnsiPath, FileInAFolderWithANonAsciiNameIsWrittenAndReadBack) {
-  const std::string folder =
-      "C:\\tmp\\M\xFC"
-      "ller";
-  const std::string path = folder + "\\file.bin";
+// Folder names in the Western code page (and, for the second, the Central
+// European one): a German and a Czech user's profile folder. Reading the
+// bytes as UTF-8 gets both wrong; reading them as Latin-1, as the C++
+// library's filesystem paths do, gets the second wrong (0x8A is U+0160 in
+// the code page, a control character in Latin-1).
+TEST(AnsiPath, FilesInFoldersWithNonAsciiNamesAreWrittenAndReadBack) {
+  struct Case {
+    const char* folder;
+    const wchar_t* wideIn1252;  // the folder as the wide calls name it in code page 1252
+  };
+  const Case cases[] = {
+      {"C:\\tmp\\M\xFC"
+       "ller",
+       L"C:\\tmp\\M\u00FCller"},
+      {"C:\\tmp\\\x8A"
+       "imek",
+       L"C:\\tmp\\\u0160imek"},
+  };
   CreateDirectoryA("C:\\tmp", nullptr);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  ASSERT_NE(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES)
-      << "code page " << GetACP();
-  DeleteFileA(path.c_str());
+  for (const Case& c : cases) {
+    const std::string folder = c.folder;
+    const std::string path = folder + "\\file.bin";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_NE(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES)
+        << folder << ", code page " << GetACP();
+    DeleteFileA(path.c_str());
 
-  const std::vector<uint8_t> first = Bytes("first contents, longer than the second");
-  const std::vector<uint8_t> second = Bytes("second contents");
-  EXPECT_EQ(WriteFileReplacing(path, first), WriteResult::kOk);
-  EXPECT_EQ(WriteFileReplacing(path, second), WriteResult::kOk) << "replacing the first";
-  std::vector<uint8_t> back;
-  EXPECT_EQ(ReadWholeFile(path, 1000, back), ReadResult::kOk);
-  EXPECT_EQ(back, second);
-  EXPECT_EQ(GetFileAttributesA((path + kTemporarySuffix).c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::vector<uint8_t> first = Bytes("first contents, longer than the second");
+    const std::vector<uint8_t> second = Bytes("second contents");
+    EXPECT_EQ(WriteFileReplacing(path, first), WriteResult::kOk) << folder;
+    EXPECT_EQ(WriteFileReplacing(path, second), WriteResult::kOk) << folder << ", replacing";
+    std::vector<uint8_t> back;
+    EXPECT_EQ(ReadWholeFile(path, 1000, back), ReadResult::kOk) << folder;
+    EXPECT_EQ(back, second) << folder;
+    EXPECT_EQ(GetFileAttributesA((path + kTemporarySuffix).c_str()), INVALID_FILE_ATTRIBUTES)
+        << folder;
 
-  // The file sits under the name the narrow string means in the system code
-  // page, not under a reading of the bytes as UTF-8.
-  const std::wstring wide = SystemCodePageToWide(path);
-  EXPECT_NE(GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES) << "code page " << GetACP();
-  if (GetACP() == 1252) {
-    EXPECT_EQ(wide, L"C:\\tmp\\M\u00FCller\\file.bin");
+    // The file sits under the name the narrow string means in the system
+    // code page, not under another reading of its bytes.
+    const std::wstring wide = SystemCodePageToWide(path);
+    EXPECT_NE(GetFileAttributesW(wide.c_str()), INVALID_FILE_ATTRIBUTES)
+        << folder << ", code page " << GetACP();
+    if (GetACP() == 1252) {
+      EXPECT_EQ(wide, std::wstring(c.wideIn1252) + L"\\file.bin") << folder;
+    }
+
+    const std::string moved = folder + "\\moved.bin";
+    DeleteFileA(moved.c_str());
+    EXPECT_TRUE(ReplaceFileWith(path, moved)) << folder;
+    back.clear();
+    EXPECT_EQ(ReadWholeFile(moved, 1000, back), ReadResult::kOk) << folder;
+    EXPECT_EQ(back, second) << folder;
+
+    std::vector<uint8_t> none = {0xEE};
+    EXPECT_EQ(ReadWholeFile(path, 1000, none), ReadResult::kMissing) << folder << ", moved away";
+    EXPECT_EQ(ReadWholeFile(folder, 1000, none), ReadResult::kMissing) << folder << ", a folder";
+    EXPECT_EQ(none, std::vector<uint8_t>{0xEE}) << folder;
+
+    DeleteFileA(moved.c_str());
+    EXPECT_TRUE(RemoveDirectoryA(folder.c_str())) << folder << ": something was left in it";
   }
-
-  const std::string moved = folder + "\\moved.bin";
-  DeleteFileA(moved.c_str());
-  EXPECT_TRUE(ReplaceFileWith(path, moved));
-  back.clear();
-  EXPECT_EQ(ReadWholeFile(moved, 1000, back), ReadResult::kOk);
-  EXPECT_EQ(back, second);
-
-  std::vector<uint8_t> none = {0xEE};
-  EXPECT_EQ(ReadWholeFile(path, 1000, none), ReadResult::kMissing) << "moved away";
-  EXPECT_EQ(ReadWholeFile(folder, 1000, none), ReadResult::kMissing) << "a folder";
-  EXPECT_EQ(none, std::vector<uint8_t>{0xEE});
-
-  DeleteFileA(moved.c_str());
-  EXPECT_TRUE(RemoveDirectoryA(folder.c_str())) << "nothing else was left in the folder";
 }
 
 using HeldFileTest = ScratchFolder;
