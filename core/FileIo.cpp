@@ -100,7 +100,9 @@ ReadResult ReadWholeFile(const std::string& path, uint64_t maxSize, std::vector<
   if (got != bytes.size() || std::ferror(file.get())) return ReadResult::kShortRead;
   // A file that grew while it was read would otherwise come back cut short
   // and look whole.
-  if (std::fgetc(file.get()) != EOF || std::ferror(file.get())) return ReadResult::kShortRead;
+  uint8_t beyond;
+  if (std::fread(&beyond, 1, 1, file.get()) != 0 || std::ferror(file.get()))
+    return ReadResult::kShortRead;
   out.swap(bytes);
   return ReadResult::kOk;
 }
