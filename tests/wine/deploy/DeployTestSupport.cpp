@@ -135,4 +135,41 @@ bool OwnerWindow::CloseRequested() const {
   return closeRequests > 0;
 }
 
+DWORD WINAPI StandInShell::Run(LPVOID ready) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "Progman";
+  RegisterClassA(&wc);
+  HWND hwnd = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 10, 10, nullptr,
+                              nullptr, wc.hInstance, nullptr);
+  SetEvent(static_cast<HANDLE>(ready));
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  DestroyWindow(hwnd);
+  return 0;
+}
+
+StandInShell::StandInShell() {
+  ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  thread_ = CreateThread(nullptr, 0, Run, ready_, 0, nullptr);
+  if (thread_ != nullptr && WaitForSingleObject(ready_, 10000) != WAIT_OBJECT_0) {
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+}
+
+StandInShell::~StandInShell() {
+  if (thread_ != nullptr) {
+    if (HWND shell = FindWindowA("Progman", nullptr)) PostMessageA(shell, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_, 10000);
+    CloseHandle(thread_);
+  }
+  CloseHandle(ready_);
+}
+
+bool StandInShell::Ended(DWORD timeoutMs) const {
+  return thread_ != nullptr && WaitForSingleObject(thread_, timeoutMs) == WAIT_OBJECT_0;
+}
+
 }  // namespace deploytest

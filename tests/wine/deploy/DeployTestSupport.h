@@ -37,4 +37,22 @@ class OwnerWindow {
   HWND hwnd_ = nullptr;
 };
 
+// The stand-in for the running shell: a "Progman" window on a thread of its
+// own whose message loop ends on WM_QUIT, as the real shell's does.
+class StandInShell {
+ public:
+  StandInShell();
+  ~StandInShell();
+  StandInShell(const StandInShell&) = delete;
+  StandInShell& operator=(const StandInShell&) = delete;
+  bool Running() const { return thread_ != nullptr; }
+  // Whether its message loop ended within timeoutMs.
+  bool Ended(DWORD timeoutMs = 10000) const;
+
+ private:
+  static DWORD WINAPI Run(LPVOID ready);
+  HANDLE ready_ = nullptr;
+  HANDLE thread_ = nullptr;
+};
+
 }  // namespace deploytest

@@ -26,23 +26,6 @@ bool RecordReboot() {
   return true;
 }
 
-// The stand-in shell: a window of class "Progman" on its own thread, whose
-// message loop ends on WM_QUIT as the real shell's does.
-DWORD WINAPI RunStandInShell(LPVOID ready) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "Progman";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 10, 10, nullptr,
-                              nullptr, wc.hInstance, nullptr);
-  SetEvent(static_cast<HANDLE>(ready));
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-  DestroyWindow(hwnd);
-  return 0;
-}
-
 class Restart : public testing::Test {
  protected:
   void SetUp() override {
@@ -58,20 +41,17 @@ class Restart : public testing::Test {
 };
 
 TEST_F(Restart, ShellIsAskedToQuitThenTheNewOneStarts) {
-  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE shell = CreateThread(nullptr, 0, RunStandInShell, ready, 0, nullptr);
-  ASSERT_EQ(WaitForSingleObject(ready, 10000), WAIT_OBJECT_0);
+  deploytest::StandInShell shell;
+  ASSERT_TRUE(shell.Running());
   ASSERT_NE(FindWindowA("Progman", nullptr), nullptr);
 
   const std::string copy = "C:\\windows\\Xplorer1.exe";
   RestartShell(copy);
 
-  EXPECT_EQ(WaitForSingleObject(shell, 10000), WAIT_OBJECT_0) << "the shell's loop did not end";
+  EXPECT_TRUE(shell.Ended()) << "the shell's loop did not end";
   EXPECT_EQ(FindWindowA("Progman", nullptr), nullptr);
   EXPECT_EQ(startedShell, copy);
   EXPECT_EQ(deploytest::ShellSetting(), copy);
-  CloseHandle(shell);
-  CloseHandle(ready);
 }
 
 TEST_F(Restart, WithoutARunningShellTheNewOneStartsAtOnce) {

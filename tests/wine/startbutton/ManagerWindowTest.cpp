@@ -50,22 +50,6 @@ std::string Copy(int n) {
   return GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
 }
 
-// The stand-in shell: a "Progman" window whose loop ends on WM_QUIT.
-DWORD WINAPI RunStandInShell(LPVOID ready) {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "Progman";
-  RegisterClassA(&wc);
-  HWND hwnd = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 10, 10, nullptr,
-                              nullptr, wc.hInstance, nullptr);
-  SetEvent(static_cast<HANDLE>(ready));
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-  DestroyWindow(hwnd);
-  return 0;
-}
-
 class ManagerWindow : public testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -173,9 +157,8 @@ TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
 }
 
 TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
-  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  HANDLE shell = CreateThread(nullptr, 0, RunStandInShell, ready, 0, nullptr);
-  ASSERT_EQ(WaitForSingleObject(ready, 10000), WAIT_OBJECT_0);
+  deploytest::StandInShell shell;
+  ASSERT_TRUE(shell.Running());
   bool applyDisabled = false, stillOpen = false;
   robot::RunBeside([&] {
     TSBmgr* mgr = OpenManager();
@@ -187,14 +170,12 @@ TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
     robot::Click(Control(*mgr, "bCancel"));
     Hidden(*mgr);
   });
-  EXPECT_EQ(WaitForSingleObject(shell, 10000), WAIT_OBJECT_0) << "the shell's loop did not end";
+  EXPECT_TRUE(shell.Ended()) << "the shell's loop did not end";
   EXPECT_TRUE(applyDisabled);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(startedShell, Copy(1));
   EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
   EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Now");
-  CloseHandle(shell);
-  CloseHandle(ready);
 }
 
 TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
