@@ -1,6 +1,7 @@
 #include "resedit/ResourceTree.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -21,6 +22,10 @@ class TreeReader {
     uint64_t count = uint64_t{*named} + *numbered;
     uint64_t length = kDirectoryHeaderSize + count * kDirectoryEntrySize;
     if (!section_.Contains(offset, length) || !Claim(offset, length)) return false;
+    // Windows binary-searches each directory: an id that stands twice leaves
+    // one of its entries unreachable, and a lookup by id could not say which
+    // one it found.
+    std::set<uint32_t> seen;
     for (uint64_t i = 0; i < count; ++i) {
       uint64_t at = offset + kDirectoryHeaderSize + i * kDirectoryEntrySize;
       uint32_t name = *section_.U32(at);
@@ -33,6 +38,7 @@ class TreeReader {
         if (!mapped) return false;
         id = *mapped;
       }
+      if (!seen.insert(id).second) return false;
       bool leadsToDirectory = (target & kNameFlag) != 0;
       if (leadsToDirectory != (level < 2)) return false;
       if (level == 0) entry.typeId = id;

@@ -19,7 +19,8 @@ namespace resedit {
 //   language-level entry that does (a tree that is not exactly three deep);
 // - an entry counted as named whose Name has bit 31 clear, or one counted
 //   as numbered whose Name has bit 31 set;
-// - resource data that does not lie wholly inside the section.
+// - resource data that does not lie wholly inside the section;
+// - one id (or one name) standing twice in the same directory.
 // Each directory is read once and cannot overlap another, so the work is
 // bounded by the section size whatever the counts say.
 ResourceStatus ReadResourceTree(ByteSpan section, uint32_t sectionRva, DirectoryHeader& rootHeader,

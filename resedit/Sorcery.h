@@ -17,8 +17,8 @@
 //   a section's raw data starting at 0 or ending past the file by more than
 //   the FileAlignment rounding; data directory 2 not at the ".rsrc" section;
 //   a resource tree that fails a check of ReadResourceTree (ResourceTree.h):
-//   structures outside the section, loops and shared subtrees, not exactly
-//   three levels, data outside the section.
+//   structures outside the section, loops and shared subtrees, an id twice
+//   in one directory, not exactly three levels, data outside the section.
 // - kUnsupportedImage: a PE32+ image; FileAlignment or SectionAlignment 0 or
 //   above 0xFFFF; two ".rsrc" sections; files of 2 GiB and more; End: the
 //   rebuilt section would move a section after it that is not discardable or

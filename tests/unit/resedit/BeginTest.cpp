@@ -118,6 +118,8 @@ TEST(BeginResourceUpdate, RefusesMalformedImages) {
        ResourceStatus::kMalformedImage},
       {"name string outside the section", [&](auto& b) { WriteU32(b, rsrc + 16, 0x8000FFF0u); },
        ResourceStatus::kMalformedImage},
+      {"one type id twice in a directory", [&](auto& b) { WriteU32(b, rsrc + 32, 2); },
+       ResourceStatus::kMalformedImage},
   };
   for (const Case& c : cases) {
     std::vector<uint8_t> bytes = good.bytes;
