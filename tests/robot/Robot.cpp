@@ -226,6 +226,31 @@ bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
   return WaitUntilGone(box.hwnd);
 }
 
+RobotThread::RobotThread(std::function<void()> steps) : steps_(std::move(steps)) {
+  thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+}
+
+RobotThread::~RobotThread() {
+  Join();
+}
+
+DWORD WINAPI RobotThread::Run(LPVOID self) {
+  static_cast<RobotThread*>(self)->steps_();
+  return 0;
+}
+
+bool RobotThread::Join(DWORD timeoutMs) {
+  if (thread_ == nullptr) return true;
+  const DWORD start = GetTickCount();
+  while (MsgWaitForMultipleObjects(1, &thread_, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
+    PumpMessages();
+    if (GetTickCount() - start > timeoutMs) return false;
+  }
+  CloseHandle(thread_);
+  thread_ = nullptr;
+  return true;
+}
+
 MessageBoxAnswerer::MessageBoxAnswerer(int buttonId, DWORD timeoutMs)
     : buttonId_(buttonId), timeoutMs_(timeoutMs) {
   thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);

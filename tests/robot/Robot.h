@@ -52,6 +52,24 @@ MessageBoxInfo WaitForMessageBox(DWORD processId = 0, DWORD timeoutMs = kDefault
 // Presses the box's button with that id (IDYES, IDNO, IDOK, IDCANCEL).
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 
+// For code under test that blocks this thread in a modal loop of its own
+// (a dialog, a chooser): the robot's steps run on a thread started here, and
+// Join waits for them while this thread's messages keep flowing.
+class RobotThread {
+ public:
+  explicit RobotThread(std::function<void()> steps);
+  ~RobotThread();
+  RobotThread(const RobotThread&) = delete;
+  RobotThread& operator=(const RobotThread&) = delete;
+  // False when the steps had not ended within timeoutMs.
+  bool Join(DWORD timeoutMs = 60000);
+
+ private:
+  static DWORD WINAPI Run(LPVOID self);
+  std::function<void()> steps_;
+  HANDLE thread_ = nullptr;
+};
+
 // For code under test that shows a message box and waits for its answer on
 // this thread: a thread of the robot's waits for the next box of this process
 // and presses buttonId. Result() waits for that thread and tells what the box

@@ -27,35 +27,7 @@ std::string Version() {
   return winetest::EnvironmentOr("QUORLO_TEST_VERSION", "winxp");
 }
 
-// Runs `action` on a second thread while this thread keeps its windows alive;
-// `ui` may block in a modal loop, which then dispatches our messages itself.
-class RobotThread {
- public:
-  explicit RobotThread(std::function<void()> action) : action_(std::move(action)) {
-    thread_ = CreateThread(nullptr, 0, &RobotThread::Run, this, 0, nullptr);
-  }
-  ~RobotThread() { Join(); }
-  // Pumps this thread's messages until the robot is done (bounded).
-  bool Join(DWORD timeoutMs = 20000) {
-    if (thread_ == nullptr) return true;
-    const DWORD start = GetTickCount();
-    while (MsgWaitForMultipleObjects(1, &thread_, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
-      robot::PumpMessages();
-      if (GetTickCount() - start > timeoutMs) return false;
-    }
-    CloseHandle(thread_);
-    thread_ = nullptr;
-    return true;
-  }
-
- private:
-  static DWORD WINAPI Run(void* self) {
-    static_cast<RobotThread*>(self)->action_();
-    return 0;
-  }
-  std::function<void()> action_;
-  HANDLE thread_ = nullptr;
-};
+using robot::RobotThread;
 
 void WriteEdition(const char* name, int value) {
   RegOpenAccessor();

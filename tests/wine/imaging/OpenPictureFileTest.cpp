@@ -20,28 +20,7 @@
 namespace quorlo::imaging {
 namespace {
 
-// Runs steps on a thread of their own; Join waits for them.
-class RobotThread {
- public:
-  explicit RobotThread(std::function<void()> steps) : steps_(std::move(steps)) {
-    thread_ = CreateThread(nullptr, 0, &RobotThread::Run, this, 0, nullptr);
-  }
-  ~RobotThread() { Join(); }
-  void Join() {
-    if (thread_ == nullptr) return;
-    WaitForSingleObject(thread_, 60000);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-  }
-
- private:
-  static DWORD WINAPI Run(LPVOID self) {
-    static_cast<RobotThread*>(self)->steps_();
-    return 0;
-  }
-  std::function<void()> steps_;
-  HANDLE thread_ = nullptr;
-};
+using robot::RobotThread;
 
 std::string ChooseInPictureDialog(const std::string& path) {
   return robot::ChooseFileInDialog("Open Picture File", path);
