@@ -26,6 +26,21 @@ std::string ChooseInPictureDialog(const std::string& path) {
   return robot::ChooseFileInDialog("Open Picture File", path);
 }
 
+// OpenPictureFile with the user choosing path in its dialog.
+struct Opened {
+  std::string dialogProblem = "not run";  // "" when the dialog closed as asked
+  bool result = false;
+  std::string name;
+};
+
+Opened OpenThroughDialog(const std::string& path) {
+  Opened opened;
+  RobotThread robotThread([&] { opened.dialogProblem = ChooseInPictureDialog(path); });
+  opened.result = OpenPictureFile(opened.name);
+  robotThread.Join();
+  return opened;
+}
+
 std::string PickedFile() {
   return GetTempDir() + "tmpbmp.bmp";
 }
@@ -40,15 +55,10 @@ TEST(OpenPictureFile, JpegBecomesTheNativeBitmap) {
   const std::string jpeg = winetest::WindowsPath(winetest::EnvironmentOr("QUORLO_SOURCE", "")) +
                            "\\fuzz\\imaging\\corpus\\jpeg\\progressive.jpg";
   DeleteFileA(PickedFile().c_str());
-  std::string chosen = "not run";
-  std::string name = "unchanged";
-  bool result;
-  {
-    RobotThread robotThread([&] { chosen = ChooseInPictureDialog(jpeg); });
-    result = OpenPictureFile(name);
-  }
-  ASSERT_EQ(chosen, "");
-  ASSERT_TRUE(result);
+  const Opened opened = OpenThroughDialog(jpeg);
+  ASSERT_EQ(opened.dialogProblem, "");
+  ASSERT_TRUE(opened.result);
+  const std::string& name = opened.name;
   EXPECT_EQ(name, PickedFile());
   std::vector<uint8_t> bytes;
   ASSERT_EQ(ReadWholeFile(name, 1 << 24, bytes), ReadResult::kOk);
@@ -128,15 +138,10 @@ TEST(OpenPictureFile, EnhancedMetafileIsDrawnAtItsSize) {
   DeleteObject(red);
   DeleteEnhMetaFile(CloseEnhMetaFile(recorder));
 
-  std::string chosen = "not run";
-  std::string name;
-  bool result;
-  {
-    RobotThread robotThread([&] { chosen = ChooseInPictureDialog(path); });
-    result = OpenPictureFile(name);
-  }
-  ASSERT_EQ(chosen, "");
-  ASSERT_TRUE(result);
+  const Opened opened = OpenThroughDialog(path);
+  ASSERT_EQ(opened.dialogProblem, "");
+  ASSERT_TRUE(opened.result);
+  const std::string& name = opened.name;
   TFastDIB picture;
   ASSERT_EQ(picture.LoadFromFile(name), BmpStatus::kOk);
   EXPECT_EQ(picture.Bpp(), 24);
@@ -177,15 +182,10 @@ TEST(OpenPictureFile, PlaceableWindowsMetafileIsDrawnAtItsStatedSize) {
   HDC screen = GetDC(nullptr);
   const int perInch = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
-  std::string chosen = "not run";
-  std::string name;
-  bool result;
-  {
-    RobotThread robotThread([&] { chosen = ChooseInPictureDialog(path); });
-    result = OpenPictureFile(name);
-  }
-  ASSERT_EQ(chosen, "");
-  ASSERT_TRUE(result);
+  const Opened opened = OpenThroughDialog(path);
+  ASSERT_EQ(opened.dialogProblem, "");
+  ASSERT_TRUE(opened.result);
+  const std::string& name = opened.name;
   TFastDIB picture;
   ASSERT_EQ(picture.LoadFromFile(name), BmpStatus::kOk);
   EXPECT_EQ(picture.Width(), perInch);
