@@ -6,26 +6,48 @@ namespace deploy {
 
 namespace {
 
-constexpr char kSwitch[] = "/kernel=";
-constexpr size_t kSwitchLength = sizeof kSwitch - 1;
-
 size_t FindSwitch(const std::string& line) {
-  for (size_t at = 0; at + kSwitchLength <= line.size(); ++at) {
-    size_t i = 0;
-    while (i < kSwitchLength &&
-           std::tolower(static_cast<unsigned char>(line[at + i])) == kSwitch[i])
-      ++i;
-    if (i == kSwitchLength) return at;
-  }
+  for (size_t at = 0; at < line.size(); ++at)
+    if (KernelSwitchAt(line, at)) return at;
   return std::string::npos;
 }
 
 }  // namespace
 
+bool KernelSwitchAt(const std::string& text, size_t at) {
+  if (at > text.size() || text.size() - at < kKernelSwitchLength) return false;
+  for (size_t i = 0; i < kKernelSwitchLength; ++i)
+    if (std::tolower(static_cast<unsigned char>(text[at + i])) != kKernelSwitch[i]) return false;
+  return true;
+}
+
+std::vector<BootIniLine> SplitBootIniLines(const std::string& text) {
+  std::vector<BootIniLine> lines;
+  size_t begin = 0;
+  while (begin < text.size()) {
+    size_t end = text.find('\n', begin);
+    const bool hasNewline = end != std::string::npos;
+    if (!hasNewline) end = text.size();
+    size_t contentEnd = end;
+    if (hasNewline && contentEnd > begin && text[contentEnd - 1] == '\r') --contentEnd;
+    const size_t next = hasNewline ? end + 1 : end;
+    lines.push_back(
+        {text.substr(begin, contentEnd - begin), text.substr(contentEnd, next - contentEnd)});
+    begin = next;
+  }
+  return lines;
+}
+
+std::string JoinBootIniLines(const std::vector<BootIniLine>& lines) {
+  std::string text;
+  for (const BootIniLine& line : lines) text += line.content + line.ending;
+  return text;
+}
+
 std::string RemoveKernelSwitchFromLine(const std::string& line) {
   std::string result = line;
   for (size_t at = FindSwitch(result); at != std::string::npos; at = FindSwitch(result)) {
-    size_t end = at + kSwitchLength;
+    size_t end = at + kKernelSwitchLength;
     while (end < result.size() && result[end] != ' ') ++end;
     // The blank before the switch goes with it; a switch at the very start
     // of a line has none.
@@ -36,20 +58,9 @@ std::string RemoveKernelSwitchFromLine(const std::string& line) {
 }
 
 std::string RemoveKernelSwitchesFromText(const std::string& text) {
-  std::string result;
-  result.reserve(text.size());
-  size_t begin = 0;
-  while (begin < text.size()) {
-    size_t end = text.find('\n', begin);
-    const bool hasNewline = end != std::string::npos;
-    if (!hasNewline) end = text.size();
-    size_t contentEnd = end;
-    if (hasNewline && contentEnd > begin && text[contentEnd - 1] == '\r') --contentEnd;
-    result += RemoveKernelSwitchFromLine(text.substr(begin, contentEnd - begin));
-    result.append(text, contentEnd, (hasNewline ? end + 1 : end) - contentEnd);
-    begin = hasNewline ? end + 1 : end;
-  }
-  return result;
+  std::vector<BootIniLine> lines = SplitBootIniLines(text);
+  for (BootIniLine& line : lines) line.content = RemoveKernelSwitchFromLine(line.content);
+  return JoinBootIniLines(lines);
 }
 
 }  // namespace deploy

@@ -2,6 +2,9 @@
 
 #include "deploy/BootIniText.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 struct LineCase {
@@ -67,6 +70,40 @@ TEST(KernelSwitchText, KeepsEveryLineEndingAndUntouchedLine) {
 TEST(KernelSwitchText, SwitchBeforeCarriageReturnStopsAtTheLineEnd) {
   // The file name ends at the line's end: the "\r\n" is never taken with it.
   EXPECT_EQ(deploy::RemoveKernelSwitchesFromText("a /kernel=k.exe\r\nb\r\n"), "a\r\nb\r\n");
+}
+
+struct SplitCase {
+  const char* what;
+  std::string text;
+  std::vector<deploy::BootIniLine> lines;
+};
+
+TEST(BootIniLines, SplitKeepsEachEndingAndJoinGivesTheTextBack) {
+  const SplitCase cases[] = {
+      {"empty text", "", {}},
+      {"last line without ending", "a\r\nb", {{"a", "\r\n"}, {"b", ""}}},
+      {"lone line feed and carriage return pair", "a\nb\r\n", {{"a", "\n"}, {"b", "\r\n"}}},
+      {"blank lines", "\r\n\r\n", {{"", "\r\n"}, {"", "\r\n"}}},
+      {"a carriage return not before a line feed is text", "a\rb\r\n", {{"a\rb", "\r\n"}}},
+  };
+  for (const SplitCase& c : cases) {
+    const std::vector<deploy::BootIniLine> lines = deploy::SplitBootIniLines(c.text);
+    ASSERT_EQ(lines.size(), c.lines.size()) << c.what;
+    for (size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(lines[i].content, c.lines[i].content) << c.what << ", line " << i;
+      EXPECT_EQ(lines[i].ending, c.lines[i].ending) << c.what << ", line " << i;
+    }
+    EXPECT_EQ(deploy::JoinBootIniLines(lines), c.text) << c.what;
+  }
+}
+
+TEST(KernelSwitchAt, AnyLetterCaseAtThePlaceAskedOnly) {
+  EXPECT_TRUE(deploy::KernelSwitchAt("/KERNEL=k.exe"));
+  EXPECT_TRUE(deploy::KernelSwitchAt("x /Kernel=", 2));
+  EXPECT_FALSE(deploy::KernelSwitchAt("x /kernel=k.exe", 0));
+  EXPECT_FALSE(deploy::KernelSwitchAt("/kernel", 0)) << "no \"=\": not the switch";
+  EXPECT_FALSE(deploy::KernelSwitchAt("/kernelx=1", 0));
+  EXPECT_FALSE(deploy::KernelSwitchAt("/kernel=", 9)) << "past the end";
 }
 
 }  // namespace
