@@ -1,0 +1,161 @@
+#include "logos/KernelBitmaps.h"
+
+#include <cstdlib>
+#include <limits>
+
+#include "imaging/BitmapInfo.h"
+
+namespace logos {
+
+namespace {
+
+constexpr uint64_t kFileHeaderBytes = 14;
+constexpr uint32_t kInfoHeaderBytes = 40;
+constexpr uint16_t kBitmapMagic = 0x4D42;  // "BM"
+
+// What a packed bitmap's header says about where its parts lie.
+struct DibLayout {
+  uint32_t headerBytes = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  uint16_t bitsPerPixel = 0;
+  uint32_t compression = 0;
+  uint64_t paletteBytes = 0;
+};
+
+std::optional<DibLayout> ReadLayout(quorlo::ByteSpan dib) {
+  DibLayout layout;
+  const auto headerBytes = dib.U32(0);
+  const auto width = dib.I32(4);
+  const auto height = dib.I32(8);
+  const auto bitsPerPixel = dib.U16(14);
+  const auto compression = dib.U32(16);
+  const auto colorsUsed = dib.U32(32);
+  if (!headerBytes || !width || !height || !bitsPerPixel || !compression || !colorsUsed)
+    return std::nullopt;
+  if (*headerBytes < kInfoHeaderBytes) return std::nullopt;
+  layout.headerBytes = *headerBytes;
+  layout.width = *width;
+  layout.height = *height;
+  layout.bitsPerPixel = *bitsPerPixel;
+  layout.compression = *compression;
+  if (layout.bitsPerPixel <= 8) {
+    const uint32_t most = 1u << layout.bitsPerPixel;
+    if (*colorsUsed > most) return std::nullopt;
+    layout.paletteBytes = uint64_t(*colorsUsed != 0 ? *colorsUsed : most) * 4;
+  } else if (layout.compression == quorlo::imaging::kBiBitfields &&
+             layout.headerBytes == kInfoHeaderBytes) {
+    layout.paletteBytes = 12;
+  } else {
+    layout.paletteBytes = uint64_t(*colorsUsed) * 4;
+  }
+  if (!dib.Contains(0, uint64_t(layout.headerBytes) + layout.paletteBytes)) return std::nullopt;
+  return layout;
+}
+
+bool IsSixteenColours(const DibLayout& layout) {
+  return layout.bitsPerPixel == kBootLogoBitsPerPixel && layout.paletteBytes == kBootPaletteBytes;
+}
+
+// The packed bitmap of a .bmp file, checked to start right after the file
+// header and to have its pixels right after its palette.
+std::optional<std::pair<quorlo::ByteSpan, DibLayout>> PackedBitmapOf(quorlo::ByteSpan file) {
+  const auto magic = file.U16(0);
+  const auto pixelOffset = file.U32(10);
+  if (!magic || *magic != kBitmapMagic || !pixelOffset) return std::nullopt;
+  const quorlo::ByteSpan dib = file.Clamp(kFileHeaderBytes, file.Size());
+  const std::optional<DibLayout> layout = ReadLayout(dib);
+  if (!layout) return std::nullopt;
+  if (*pixelOffset != kFileHeaderBytes + layout->headerBytes + layout->paletteBytes)
+    return std::nullopt;
+  return std::make_pair(dib, *layout);
+}
+
+std::vector<uint8_t> Bytes(quorlo::ByteSpan span) {
+  std::vector<uint8_t> bytes(span.Size());
+  span.CopyTo(0, bytes.size(), bytes.data());
+  return bytes;
+}
+
+}  // namespace
+
+int BootLogoBitmapId(int windowsVersion, int edition) {
+  if (windowsVersion == 5) return 1;
+  return edition == 3 ? 1 : 4;
+}
+
+int EditionOverlayBitmapId(int xpEdition) {
+  return xpEdition == 1 ? 11 : 10;
+}
+
+std::optional<std::vector<uint8_t>> BitmapFileFromResource(quorlo::ByteSpan resource,
+                                                           const BootPalette* palette) {
+  const std::optional<DibLayout> layout = ReadLayout(resource);
+  if (!layout) return std::nullopt;
+  if (palette != nullptr && !IsSixteenColours(*layout)) return std::nullopt;
+  if (resource.Size() > std::numeric_limits<uint32_t>::max() - kFileHeaderBytes)
+    return std::nullopt;
+  const uint64_t fileBytes = kFileHeaderBytes + resource.Size();
+  std::vector<uint8_t> file(fileBytes);
+  quorlo::ByteWriter writer(file.data(), file.size());
+  bool ok =
+      writer.PutU16(0, kBitmapMagic) && writer.PutU32(2, uint32_t(fileBytes)) &&
+      writer.PutU32(6, 0) &&
+      writer.PutU32(10, uint32_t(kFileHeaderBytes + layout->headerBytes + layout->paletteBytes)) &&
+      writer.PutBytes(kFileHeaderBytes, resource);
+  if (ok && palette != nullptr) {
+    const auto colours = BootPaletteBytes(*palette);
+    ok = writer.PutBytes(kFileHeaderBytes + layout->headerBytes,
+                         quorlo::ByteSpan(colours.data(), colours.size()));
+  }
+  if (!ok) return std::nullopt;
+  return file;
+}
+
+std::optional<std::vector<uint8_t>> ResourceFromBitmapFile(quorlo::ByteSpan file) {
+  const auto packed = PackedBitmapOf(file);
+  if (!packed) return std::nullopt;
+  return Bytes(packed->first);
+}
+
+std::optional<BootPalette> LogoFilePalette(quorlo::ByteSpan file) {
+  const auto packed = PackedBitmapOf(file);
+  if (!packed || !IsSixteenColours(packed->second)) return std::nullopt;
+  return ReadBootPalette(packed->first, packed->second.headerBytes);
+}
+
+std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(quorlo::ByteSpan logoFile) {
+  const auto packed = PackedBitmapOf(logoFile);
+  if (!packed) return std::nullopt;
+  const auto& [dib, layout] = *packed;
+  if (!IsSixteenColours(layout) || layout.compression != quorlo::imaging::kBiRgb)
+    return std::nullopt;
+  // A height of INT_MIN has no magnitude; no logo is that tall anyway.
+  if (layout.height == std::numeric_limits<int32_t>::min()) return std::nullopt;
+  const uint64_t rows = uint64_t(std::llabs(layout.height));
+  if (layout.width <= kEditionOverlayX || rows <= uint64_t(kEditionOverlayY)) return std::nullopt;
+  const uint64_t stride = (uint64_t(layout.width) * kBootLogoBitsPerPixel + 31) / 32 * 4;
+  // Rows are stored bottom-up unless the height is negative.
+  const uint64_t row = layout.height > 0 ? rows - 1 - kEditionOverlayY : kEditionOverlayY;
+  const uint64_t pixels = uint64_t(layout.headerBytes) + layout.paletteBytes;
+  const auto packedPair = dib.U8(pixels + row * stride + kEditionOverlayX / 2);
+  if (!packedPair) return std::nullopt;
+  const uint8_t index = kEditionOverlayX % 2 == 0 ? *packedPair >> 4 : *packedPair & 0x0F;
+
+  const std::optional<quorlo::ByteSpan> colours = dib.Sub(layout.headerBytes, kBootPaletteBytes);
+  if (!colours) return std::nullopt;
+
+  constexpr uint32_t kRowBytes = 4;
+  std::vector<uint8_t> overlay(kInfoHeaderBytes + kBootPaletteBytes + kRowBytes);
+  quorlo::ByteWriter writer(overlay.data(), overlay.size());
+  const bool ok = writer.PutU32(0, kInfoHeaderBytes) && writer.PutU32(4, 1) &&
+                  writer.PutU32(8, 1) && writer.PutU16(12, 1) &&
+                  writer.PutU16(14, kBootLogoBitsPerPixel) &&
+                  writer.PutU32(16, quorlo::imaging::kBiRgb) && writer.PutU32(20, kRowBytes) &&
+                  writer.PutBytes(kInfoHeaderBytes, *colours);
+  if (!ok) return std::nullopt;
+  overlay[kInfoHeaderBytes + kBootPaletteBytes] = static_cast<uint8_t>(index << 4);
+  return overlay;
+}
+
+}  // namespace logos
