@@ -53,6 +53,9 @@ void StartMenuModel::ResetLastFlags(NodeId parent) {
 
 MenuEdit StartMenuModel::RenameItem(NodeId node, std::u16string text) {
   if (!InTree(node) || node == Root()) return Refused();
+  // The template ends a text at its first zero; what follows one could only
+  // be read back as the start of the next item.
+  text.erase(std::min(text.find(u'\0'), text.size()));
   records_[nodes_[node].record].text = text;
   nodes_[node].label = std::move(text);
   return Done(node, kNoNode);

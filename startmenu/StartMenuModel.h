@@ -88,6 +88,7 @@ class StartMenuModel {
   std::vector<uint8_t> SaveMenuTemplate();
 
   // None of the operations applies to the root.
+  // The text is kept up to its first zero unit, if any.
   MenuEdit RenameItem(NodeId node, std::u16string text);
   // The question to put to the user before SetSeparator(node, true) deletes
   // the node's children; empty when the node has none.

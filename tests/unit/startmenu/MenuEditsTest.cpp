@@ -138,6 +138,9 @@ TEST(MenuEdits, WriteTheMenuTheUserMade) {
   } cases[] = {
       {"nothing", {}, unchanged},
       {"rename", {{Kind::kRename, 4, 0, u"Calc"}}, Replaced(unchanged, 4, {2, u"Calc", 5203})},
+      {"rename with a zero inside keeps the text before it",
+       {{Kind::kRename, 4, 0, std::u16string(u"Ca\0lc", 5)}},
+       Replaced(unchanged, 4, {2, u"Ca", 5203})},
       {"rename to an empty text",
        {{Kind::kRename, 10, 0, u""}},
        Replaced(unchanged, 10, {1, u"", 401})},
