@@ -20,14 +20,6 @@ std::vector<uint8_t> FixtureMenu() {
   return bytes.value_or(std::vector<uint8_t>());
 }
 
-StartMenuModel Model(const std::vector<uint8_t>& bytes) {
-  MenuTemplateRead read = LoadMenuTemplate(Span(bytes));
-  EXPECT_TRUE(read.Ok()) << read.refusal;
-  StartMenuModel model;
-  model.BuildMenuTree(std::move(read.records));
-  return model;
-}
-
 std::vector<std::string> Labels(const StartMenuModel& model, NodeId parent) {
   std::vector<std::string> labels;
   for (NodeId child : model.Node(parent).children)
@@ -36,7 +28,7 @@ std::vector<std::string> Labels(const StartMenuModel& model, NodeId parent) {
 }
 
 TEST(FixtureMenu, ReadsTheShellsStartMenu) {
-  const StartMenuModel model = Model(FixtureMenu());
+  const StartMenuModel model = ModelOf(FixtureMenu());
   EXPECT_EQ(
       Labels(model, model.Root()),
       (std::vector<std::string>{"&Programs", "F&avorites", "&Documents", "&Settings", "Sear&ch",
@@ -60,7 +52,7 @@ TEST(FixtureMenu, ReadsTheShellsStartMenu) {
 TEST(FixtureMenu, WritesTheSameBytesExceptSeparatorIdsAndFinalPadding) {
   std::vector<uint8_t> original = FixtureMenu();
   ASSERT_FALSE(original.empty());
-  StartMenuModel model = Model(original);
+  StartMenuModel model = ModelOf(original);
   const std::vector<uint8_t> written = model.SaveMenuTemplate();
   ASSERT_EQ(written.size(), (original.size() + 3) / 4 * 4);
   ASSERT_GE(written.size(), original.size());
@@ -82,7 +74,7 @@ TEST(FixtureMenu, WritesTheSameBytesExceptSeparatorIdsAndFinalPadding) {
 }
 
 TEST(FixtureMenu, EditsSurviveWritingAndReading) {
-  StartMenuModel model = Model(FixtureMenu());
+  StartMenuModel model = ModelOf(FixtureMenu());
   const std::vector<NodeId> top = model.Node(model.Root()).children;
   ASSERT_EQ(top.size(), 12u);
   ASSERT_TRUE(model.MoveItem(top[11], top[0]).Done());   // Shut Down first
@@ -95,7 +87,7 @@ TEST(FixtureMenu, EditsSurviveWritingAndReading) {
   const std::vector<uint8_t> written = model.SaveMenuTemplate();
   EXPECT_EQ(written.size(), size);
 
-  const StartMenuModel reread = Model(written);
+  const StartMenuModel reread = ModelOf(written);
   EXPECT_EQ(Labels(reread, reread.Root()),
             (std::vector<std::string>{"Sh&ut Down...", "&Programs", "F&avorites", "&Documents", "",
                                       "Sear&ch", "&Help and Support", "Run a program", "",

@@ -13,11 +13,7 @@ namespace {
 constexpr uint32_t kNoId = 0xFFFF;
 
 StartMenuModel Model(const Outline& outline) {
-  MenuTemplateRead read = LoadMenuTemplate(Span(MenuBytes(outline)));
-  EXPECT_TRUE(read.Ok()) << read.refusal;
-  StartMenuModel model;
-  model.BuildMenuTree(std::move(read.records));
-  return model;
+  return ModelOf(MenuBytes(outline));
 }
 
 TEST(MenuTree, MirrorsTheNestingOfTheTemplate) {

@@ -1,5 +1,7 @@
 #include "MenuOutline.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 
 namespace startmenu::test {
@@ -57,6 +59,14 @@ std::vector<uint8_t> MenuBytes(const Outline& items) {
     }
   }
   return out;
+}
+
+StartMenuModel ModelOf(const std::vector<uint8_t>& bytes) {
+  MenuTemplateRead read = LoadMenuTemplate(Span(bytes));
+  EXPECT_TRUE(read.Ok()) << read.refusal;
+  StartMenuModel model;
+  model.BuildMenuTree(std::move(read.records));
+  return model;
 }
 
 std::string Hex(const std::vector<uint8_t>& bytes) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ByteSpan.h"
+#include "startmenu/StartMenuModel.h"
 
 namespace startmenu::test {
 
@@ -34,6 +35,9 @@ uint16_t OutlineResInfo(const Outline& items, size_t i);
 inline quorlo::ByteSpan Span(const std::vector<uint8_t>& bytes) {
   return quorlo::ByteSpan(bytes.data(), bytes.size());
 }
+
+// The model of a template that must be read; a refusal fails the test.
+StartMenuModel ModelOf(const std::vector<uint8_t>& bytes);
 
 // Bytes as "01 00 04 00 ...", for failure messages that show both sides.
 std::string Hex(const std::vector<uint8_t>& bytes);

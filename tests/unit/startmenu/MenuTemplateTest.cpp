@@ -12,14 +12,6 @@
 namespace startmenu::test {
 namespace {
 
-StartMenuModel Model(const std::vector<uint8_t>& bytes) {
-  MenuTemplateRead read = LoadMenuTemplate(Span(bytes));
-  EXPECT_TRUE(read.Ok()) << read.refusal;
-  StartMenuModel model;
-  model.BuildMenuTree(std::move(read.records));
-  return model;
-}
-
 // A root "S" (id 0, help id 0) holding "A" (id 1) and a separator.
 const std::vector<uint8_t> kExample = {
     0x01, 0x00, 0x04, 0x00, 0x00, 0x00, 0x00, 0x00,  // header
@@ -79,7 +71,7 @@ TEST(MenuTemplate, PadsTextsToTheTemplatesFourByteBoundaries) {
   };
   for (const auto& c : cases) {
     const Outline outline = {{0, c.rootText, 0, 0, 0x11223344}, {1, c.itemText, 7}, {1, u"Z", 8}};
-    StartMenuModel model = Model(MenuBytes(outline));
+    StartMenuModel model = ModelOf(MenuBytes(outline));
     const std::vector<uint8_t> written = model.SaveMenuTemplate();
     EXPECT_EQ(Hex(written), Hex(MenuBytes(outline))) << c.name;
     EXPECT_EQ(written.size(), model.MenuTemplateSize()) << c.name;

@@ -28,19 +28,11 @@ XPStartMenuTexts Read(const resedit::ResourceFile& shell) {
   return read.texts;
 }
 
-// A block's bytes, written here apart from the code under test.
+// A block's bytes, from the engine's encoder (tested with the engine).
 std::vector<uint8_t> BlockBytes(const std::vector<std::u16string>& texts) {
-  std::vector<uint8_t> bytes;
-  for (size_t i = 0; i < 16; ++i) {
-    const std::u16string text = i < texts.size() ? texts[i] : u"";
-    bytes.push_back(uint8_t(text.size()));
-    bytes.push_back(uint8_t(text.size() >> 8));
-    for (char16_t unit : text) {
-      bytes.push_back(uint8_t(unit));
-      bytes.push_back(uint8_t(unit >> 8));
-    }
-  }
-  return bytes;
+  resedit::StringBlock block;
+  std::copy(texts.begin(), texts.end(), block.begin());
+  return *resedit::EncodeStringBlock(block);
 }
 
 resedit::ResourceFile ShellWith(std::vector<resedit::test::TestResource> resources) {
