@@ -31,5 +31,7 @@ int RunStrings(const Arguments& arguments);
 int RunChecksum(const Arguments& arguments);
 // Logo command (LogoCommand.cpp).
 int RunLogo(const Arguments& arguments);
+// Start menu command (MenuCommand.cpp).
+int RunMenu(const Arguments& arguments);
 
 }  // namespace cli

@@ -15,6 +15,7 @@ const Command kCommands[] = {
     {"replace", "replace IN OUT TYPE NAME DATAFILE [--checksum]", RunReplace},
     {"checksum", "checksum FILE [--write]", RunChecksum},
     {"strings", "strings FILE BLOCK", RunStrings},
+    {"menu", "menu FILE", RunMenu},
     {"logo", "logo PICTURE OUT.bmp --size WxH --bpp 4|8 [--fit] [--background RRGGBB]", RunLogo},
 };
 
