@@ -2,6 +2,7 @@
 
 #include "controls/GradientMath.h"
 #include "controls/GradientPaint.h"
+#include "ui/Colours.h"
 #include "ui/Font.h"
 #include "ui/ScopedGdi.h"
 
@@ -15,10 +16,11 @@ HBITMAP DrawAboutLogo() {
     ui::ScopedSelect select(dc.Get(), bitmap.Get());
     // White on the left fading into the heading blue, which the gradient
     // label beside the logo continues.
-    controls::FillBands(dc.Get(), controls::GradientBands(controls::gsLeft, 0xFFFFFF, 14994353, 128,
-                                                          kAboutLogoWidth, kAboutLogoHeight));
+    controls::FillBands(
+        dc.Get(), controls::GradientBands(controls::gsLeft, controls::clWhite, ui::kHeadingBlue,
+                                          128, kAboutLogoWidth, kAboutLogoHeight));
     // A mark: three stacked bars in the button blues.
-    const COLORREF bars[] = {RGB(0, 87, 130), RGB(0, 143, 213), RGB(120, 190, 240)};
+    const COLORREF bars[] = {ui::kDeepBlue, ui::kButtonBlue, ui::kLightBlue};
     for (int i = 0; i < 3; ++i) {
       ui::ScopedBrush brush(CreateSolidBrush(bars[i]));
       RECT bar{10 + i * 4, 10 + i * 11, 40 + i * 4, 18 + i * 11};
@@ -32,7 +34,7 @@ HBITMAP DrawAboutLogo() {
     ui::SharedFont nameFont = ui::MakeFont(nameSpec);
     {
       ui::ScopedSelect selectFont(dc.Get(), nameFont.get());
-      SetTextColor(dc.Get(), RGB(0, 87, 130));
+      SetTextColor(dc.Get(), ui::kDeepBlue);
       TextOutA(dc.Get(), 56, 5, "Quorlo", 6);
     }
     ui::FontSpec versionSpec;
@@ -40,7 +42,7 @@ HBITMAP DrawAboutLogo() {
     versionSpec.pixels = 11;
     ui::SharedFont versionFont = ui::MakeFont(versionSpec);
     ui::ScopedSelect selectFont(dc.Get(), versionFont.get());
-    SetTextColor(dc.Get(), RGB(0, 87, 130));
+    SetTextColor(dc.Get(), ui::kDeepBlue);
     TextOutA(dc.Get(), 58, 35, "version 4.1", 11);
   }
   return bitmap.Release();

@@ -3,5 +3,5 @@
 #include "app/Constants.h"
 
 bool IsRestoreAllRequest(const std::vector<std::string>& arguments) {
-  return !arguments.empty() && arguments.front() == kRestoreAllArgument;
+  return !arguments.empty() && arguments.front() == app::kRestoreAllArgument;
 }

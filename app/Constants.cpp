@@ -1,5 +1,7 @@
 #include "app/Constants.h"
 
+namespace app {
+
 const char kUnsupportedWindowsMessage[] =
     "Quorlo is only designed for Windows 95, Windows 98, Windows Millennium,\r\n"
     "Windows 2000, and Windows XP.\r\n"
@@ -9,10 +11,6 @@ const char kUnsupportedWindowsMessage[] =
     "If you require further assistance or help, please don't hesitate to\r\n"
     "contact the author.";
 
-const char kHelpFileMissingMessage[] =
-    "The help file 'Help.chm' cannot be found!\r\n"
-    "Please reinstall Quorlo.";
-
 std::string NoRightsMessage(const std::string& userName) {
   // Spliced rather than passed through printf: a user name may hold '%'.
   return "Unfortunately the user '" + userName +
@@ -21,3 +19,5 @@ std::string NoRightsMessage(const std::string& userName) {
          "\r\n"
          "Contact your local Administrator for help.";
 }
+
+}  // namespace app

@@ -1,13 +1,13 @@
 #include "app/EditionChooser.h"
 
-#include "app/Constants.h"
-#include "app/RUtils.h"
 #include "controls/GradLabel.h"
 #include "controls/KorvButton.h"
 #include "ui/Application.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
 #include "ui/StandardControls.h"
+#include "win/ProgramIdentity.h"
+#include "win/RegistryAccessor.h"
 
 namespace {
 constexpr int kWidth = 300;
@@ -74,16 +74,16 @@ std::vector<bool> TEditionChooser::Choices() const {
 
 int StoredOrAskedEdition(const char* valueName, bool (*isValid)(int),
                          int (*ask)(TEditionChooser& chooser), TEditionChooser& chooser) {
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CURRENT_USER, ProgramRegistryKey);
-  const int stored = RegReadInteger(valueName, 0);
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
+  const int stored = win::RegReadInteger(valueName, 0);
+  win::RegCloseAccessor();
   if (isValid(stored)) return stored;
 
   const int edition = ask(chooser);
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CURRENT_USER, ProgramRegistryKey);
-  RegWriteInteger(valueName, edition);
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
+  win::RegWriteInteger(valueName, edition);
+  win::RegCloseAccessor();
   return edition;
 }

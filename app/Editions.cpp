@@ -1,5 +1,7 @@
 #include "app/Editions.h"
 
+#include "win/VersionRule.h"
+
 int XPEditionFromChoice(bool homeChecked) {
   return homeChecked ? kXPHomeEdition : kXPProfessionalEdition;
 }
@@ -13,11 +15,11 @@ int TwoKEditionFromChoice(const bool (&checked)[5]) {
 
 int BannerBitmapIdFor(int windowsVersion, const BannerQuestions& ask) {
   switch (windowsVersion) {
-    case 3:  // Millennium
+    case win::kWindowsMillennium:
       return 161;
-    case 5:  // XP
+    case win::kWindowsXP:
       return (ask.xpEdition && ask.xpEdition() == kXPHomeEdition) ? 166 : 167;
-    case 4:  // 2000
+    case win::kWindows2000:
       switch (ask.twoKEdition ? ask.twoKEdition() : k2000ProfessionalEdition) {
         case k2000ServerEdition:
           return 158;
@@ -30,7 +32,7 @@ int BannerBitmapIdFor(int windowsVersion, const BannerQuestions& ask) {
         default:
           return 157;
       }
-    case 1: {  // 95
+    case win::kWindows95: {
       const std::optional<uint64_t> size = ask.shellFileSize ? ask.shellFileSize() : std::nullopt;
       return (size && *size == kWindows95BannerShellSize) ? 161 : 157;
     }

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/Constants.h"
 #include "app/RestoreAll.h"
 #include "app/SingleInstance.h"
-#include "app/Utils.h"
 #include "app/uMain.h"
+#include "help/HelpTopic.h"
 #include "help/HookHelpSystem.h"
 #include "imaging/StartupProbes.h"
 #include "win/Paths.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -41,12 +41,12 @@ int RunMessageLoop() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::vector<std::string> arguments = ProgramArguments();
   const std::string programDirectory = win::ExecutableDirectory();
-  SetHelpFilePath(programDirectory + kHelpFileName);
-  THookHelpSystem help(HelpFilePath(), std::string(), THookHelpSystem::DisplayMode::HtmlHelp,
+  help::SetHelpFilePath(programDirectory + help::kHelpFileName);
+  THookHelpSystem help(help::HelpFilePath(), std::string(), THookHelpSystem::DisplayMode::HtmlHelp,
                        DiagnosticLogPath(programDirectory, arguments));
-  SetActiveHelpSystem(&help);
+  help::SetActiveHelpSystem(&help);
 
-  const int version = WindowsVersion();
+  const int version = win::WindowsVersion();
   if (IsRestoreAllRequest(arguments)) {
     RunRestoreAll(version);
   } else if (AnotherInstanceRuns()) {
@@ -63,6 +63,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     quorlo::imaging::EndStartupProbes();
   }
 
-  SetActiveHelpSystem(nullptr);
+  help::SetActiveHelpSystem(nullptr);
   return 0;
 }

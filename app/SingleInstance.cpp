@@ -25,13 +25,13 @@ LRESULT CALLBACK InstanceProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 UINT InstanceMessageId() {
-  static const UINT id = RegisterWindowMessageA(kInstanceName);
+  static const UINT id = RegisterWindowMessageA(app::kInstanceName);
   return id;
 }
 
 bool AnotherInstanceRuns() {
   // Deliberately never closed: the name must stay taken until the process ends.
-  const HANDLE mutex = CreateMutexA(nullptr, FALSE, kInstanceName);
+  const HANDLE mutex = CreateMutexA(nullptr, FALSE, app::kInstanceName);
   return mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 

@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "app/Editions.h"
-#include "app/Utils.h"
 #include "app/u2kEdition.h"
 #include "app/uXPEdition.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -22,6 +22,6 @@ int StartBannerBitmapId() {
   BannerQuestions ask;
   ask.xpEdition = &GetXPEdition;
   ask.twoKEdition = &Get2000Edition;
-  ask.shellFileSize = [] { return FileSize(GetWindowsDir() + "Explorer.exe"); };
-  return BannerBitmapIdFor(WindowsVersion(), ask);
+  ask.shellFileSize = [] { return FileSize(win::GetWindowsDir() + "Explorer.exe"); };
+  return BannerBitmapIdFor(win::WindowsVersion(), ask);
 }

@@ -4,10 +4,11 @@
 
 #include "app/AboutLinks.h"
 #include "app/AboutLogo.h"
-#include "app/Utils.h"
 #include "controls/GradLabel.h"
 #include "controls/myGrdBtn.h"
+#include "help/HelpTopic.h"
 #include "ui/Application.h"
+#include "ui/Colours.h"
 #include "ui/Image.h"
 
 namespace {
@@ -74,7 +75,7 @@ void TfAbout::FormCreate() {
   auto& a = *static_cast<controls::TAPHeadLabel*>(CreateControl(
       ui::Kind::kHeading, "a", kAboutLogoWidth, 0, kClientWidth - kAboutLogoWidth, 50, "", "", 0));
   a.Gradient().SetColorSteps(128);
-  a.Gradient().SetStartColor(14994353);
+  a.Gradient().SetStartColor(ui::kHeadingBlue);
   a.Gradient().SetEndColor(controls::clWhite);
   a.Gradient().SetStyle(controls::gsRight);
   a.SetBoundLines(0);
@@ -82,7 +83,7 @@ void TfAbout::FormCreate() {
     if (button == ui::MouseButton::kLeft) l4MouseDown(sender);
   };
 
-  const COLORREF frame = RGB(177, 203, 228);
+  const COLORREF frame = ui::kHeadingBlue;
   AddShape("Line1",
            {ui::Shape::Kind::kHorizontalLine, {0, 50, kClientWidth, 51}, RGB(128, 128, 128)});
   AddShape("Bevel1", {ui::Shape::Kind::kRectangle, {8, 56, kClientWidth - 8, 100}, frame});
@@ -110,9 +111,9 @@ void TfAbout::web1Click(ui::Control&) {
 }
 
 void TfAbout::otherlinksClick(ui::Control&) {
-  ShowHelpTopic("Contact.htm");
+  help::ShowHelpTopic("Contact.htm");
 }
 
 void TfAbout::bHelpcnrClick(ui::Control&) {
-  ShowHelpTopic("About Quorlo.htm");
+  help::ShowHelpTopic("About Quorlo.htm");
 }

@@ -4,13 +4,17 @@
 
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
-#include "app/Utils.h"
 #include "app/uAbout.h"
 #include "controls/GradLabel.h"
 #include "controls/myGrdBtn.h"
+#include "help/HelpTopic.h"
 #include "startbutton/uSBmgr.h"
 #include "ui/Application.h"
+#include "ui/Colours.h"
 #include "ui/Label.h"
+#include "ui/MessageBox.h"
+#include "win/ProgramIdentity.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -55,17 +59,20 @@ const MainDescription kDescriptions[] = {
 const ui::ControlDef<TfMain> kControls[] = {
     {ui::Kind::kLabel, "Label2", 70, 7, 0, 0, " - the tool to customise your computer", "", 0,
      nullptr},
-    {ui::Kind::kHeading, "APHeadLabel1", 1, 26, 273, 239, "", "", 0, &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bSMmgr", 6, 31, 121, 29, "Start Menu Manager", "", 1,
+    {ui::Kind::kHeading, "APHeadLabel1", 1, 26, 273, 239, "", "", kWelcomeTag, &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bSMmgr", 6, 31, 121, 29, "Start Menu Manager", "", kStartMenuTag,
      &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bSBmgr", 6, 63, 121, 29, "Start Button Manager", "", 2,
+    {ui::Kind::kGradButton, "bSBmgr", 6, 63, 121, 29, "Start Button Manager", "", kStartButtonTag,
      &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bImgr", 6, 95, 121, 29, "Icon Manager", "", 3, &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bLmgr", 6, 127, 121, 29, "Logos Manager", "", 4, &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bLDmgr", 6, 159, 121, 29, "Logon Dialogs Manager", "", 5,
+    {ui::Kind::kGradButton, "bImgr", 6, 95, 121, 29, "Icon Manager", "", kIconsTag,
      &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bAbout", 6, 199, 121, 29, "About Quorlo", "", 6, &TfMain::MainClick},
-    {ui::Kind::kGradButton, "myGrdBtn1", 509, 247, 65, 16, "Quorlo Help", "", 0,
+    {ui::Kind::kGradButton, "bLmgr", 6, 127, 121, 29, "Logos Manager", "", kLogosTag,
+     &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bLDmgr", 6, 159, 121, 29, "Logon Dialogs Manager", "",
+     kLogonDialogsTag, &TfMain::MainClick},
+    {ui::Kind::kGradButton, "bAbout", 6, 199, 121, 29, "About Quorlo", "", kAboutTag,
+     &TfMain::MainClick},
+    {ui::Kind::kGradButton, "myGrdBtn1", 509, 247, 65, 16, "Quorlo Help", "", kWelcomeTag,
      &TfMain::bHelpcnrClick},
 };
 
@@ -95,10 +102,10 @@ bool TfMain::Create(HINSTANCE, int windowsVersion) {
 
 ui::FormSpec TfMain::Spec() const {
   ui::FormSpec spec;
-  spec.caption = kApplicationTitle;
+  spec.caption = win::kApplicationTitle;
   spec.clientWidth = kClientWidth;
   spec.clientHeight = kClientHeight;
-  spec.title = kApplicationTitle;
+  spec.title = win::kApplicationTitle;
   spec.titleName = "Label1";
   spec.hintLine = false;
   spec.helpPage = "Welcome.htm";
@@ -107,16 +114,18 @@ ui::FormSpec TfMain::Spec() const {
 
 void TfMain::FormCreate() {
   ui::SetMainWindow(Hwnd());
-  ui::SetHelpHandler([](const std::string& page) { ShowHelpTopic(page); });
+  ui::SetHelpHandler([](const std::string& page) { help::ShowHelpTopic(page); });
 
   // Both checks always run, so an unsupported Windows without rights shows
   // both messages before the program ends.
-  if (windowsVersion_ < 1 || windowsVersion_ > 5) {
-    ShowMessageBox(kUnsupportedWindowsMessage, kApplicationTitle, MB_ICONERROR, Hwnd());
+  if (windowsVersion_ < win::kWindows95 || windowsVersion_ > win::kWindowsXP) {
+    ui::ShowMessageBox(app::kUnsupportedWindowsMessage, win::kApplicationTitle, MB_ICONERROR,
+                       Hwnd());
     terminationRequested_ = true;
   }
-  if (!IsAdministrator()) {
-    ShowMessageBox(NoRightsMessage(CurrentUserName()), kApplicationTitle, MB_ICONERROR, Hwnd());
+  if (!win::IsAdministrator()) {
+    ui::ShowMessageBox(app::NoRightsMessage(win::CurrentUserName()), win::kApplicationTitle,
+                       MB_ICONERROR, Hwnd());
     terminationRequested_ = true;
   }
   InstallInstanceHandler(Hwnd());
@@ -126,7 +135,7 @@ void TfMain::FormCreate() {
   topgr.Gradient().SetStyle(controls::gsTop);
 
   // Behind the texts: a white ellipse and square, and a line under the title.
-  const COLORREF line = RGB(177, 203, 228);
+  const COLORREF line = ui::kHeadingBlue;
   AddShape("Shape1", {ui::Shape::Kind::kEllipse, {150, 28, 577, 98}, RGB(255, 255, 255)});
   AddShape("Shape2", {ui::Shape::Kind::kRectangle, {160, 96, 554, 240}, RGB(255, 255, 255)});
   AddShape("Shape3", {ui::Shape::Kind::kHorizontalLine, {300, 62, 563, 63}, line});
@@ -216,7 +225,7 @@ void TfMain::bImgrMouseMove(ui::Control& sender) {
 
 void TfMain::MainClick(ui::Control& sender) {
   switch (sender.Tag()) {
-    case 2:
+    case kStartButtonTag:
       if (!fSBmgr_) {
         fSBmgr_ = std::make_unique<TSBmgr>();
         if (!fSBmgr_->CreateForm(Hwnd())) {
@@ -226,12 +235,12 @@ void TfMain::MainClick(ui::Control& sender) {
       }
       fSBmgr_->Execute();
       break;
-    case 5:
-      if (windowsVersion_ != 4 && windowsVersion_ != 5) {
-        ShowMessageBox(kLogonDialogsOnlyMessage, Text(), MB_ICONINFORMATION, Hwnd());
+    case kLogonDialogsTag:
+      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) {
+        ui::ShowMessageBox(kLogonDialogsOnlyMessage, Text(), MB_ICONINFORMATION, Hwnd());
       }
       break;
-    case 6:
+    case kAboutTag:
       if (!fAbout_) {
         fAbout_ = std::make_unique<TfAbout>();
         if (!fAbout_->CreateForm(Hwnd())) {
@@ -242,7 +251,7 @@ void TfMain::MainClick(ui::Control& sender) {
       fAbout_->ShowModal();
       break;
     default:
-      // The managers of tags 1 to 5 open here once they are part of the program.
+      // The other managers open here once they are part of the program.
       break;
   }
 }
@@ -252,7 +261,7 @@ void TfMain::topgrMouseDown(ui::Control& sender) {
 }
 
 void TfMain::bHelpcnrClick(ui::Control&) {
-  ShowHelpTopic("Welcome.htm");
+  help::ShowHelpTopic("Welcome.htm");
 }
 
 void TfMain::bMinClick(ui::Control&) {

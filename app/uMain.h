@@ -10,12 +10,26 @@
 #include <memory>
 
 #include "ui/Form.h"
+#include "win/VersionRule.h"
 
 class TfAbout;
 class TSBmgr;
 namespace ui {
 class Label;
 }
+
+// The tags of the main window's buttons: which texts each shows under the
+// mouse and which window it opens. The heading and the help button show the
+// welcome.
+enum MainTag : int {
+  kWelcomeTag = 0,
+  kStartMenuTag = 1,
+  kStartButtonTag = 2,
+  kIconsTag = 3,
+  kLogosTag = 4,
+  kLogonDialogsTag = 5,
+  kAboutTag = 6,
+};
 
 // The texts shown for the control under the mouse, by its tag.
 struct MainDescription {
@@ -64,7 +78,7 @@ class TfMain : public ui::Form {
  private:
   void ShowTexts(int tag);
 
-  int windowsVersion_ = -1;
+  int windowsVersion_ = win::kUnsupportedWindows;
   bool terminationRequested_ = false;
   ui::Label* lTitle_ = nullptr;
   ui::Label* lSubTitle_ = nullptr;

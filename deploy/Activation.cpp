@@ -2,26 +2,26 @@
 
 #include <windows.h>
 
-#include "app/RUtils.h"
-#include "app/Utils.h"
 #include "deploy/ShellLocation.h"
 #include "deploy/XPStartMenuKeys.h"
+#include "win/RegistryAccessor.h"
 #include "win/RegistryKey.h"
+#include "win/SystemFacts.h"
 
 bool SetShell(const std::string& path) {
-  switch (PlatformFamily()) {
-    case 1: {
-      const std::string ini = GetWindowsDir() + "System.ini";
+  switch (win::PlatformFamily()) {
+    case win::kPlatformWindows: {
+      const std::string ini = win::GetWindowsDir() + "System.ini";
       if (!WritePrivateProfileStringA("boot", "shell", path.c_str(), ini.c_str())) return false;
       // 95/98/Millennium cache profile files; this call writes the cache out.
       WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
       return true;
     }
-    case 2: {
-      RegOpenAccessor();
-      RegSelectKey(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey);
-      const bool written = RegWriteString("Shell", path);
-      RegCloseAccessor();
+    case win::kPlatformNT: {
+      win::RegOpenAccessor();
+      win::RegSelectKey(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey);
+      const bool written = win::RegWriteString("Shell", path);
+      win::RegCloseAccessor();
       return written;
     }
     default:
@@ -38,14 +38,15 @@ bool ActivateShell(const std::string& path) {
 bool RelinkXPStartMenuStrings(const std::string& shellPath) {
   const std::string fileName = deploy::FileNamePart(shellPath);
   bool written = true;
-  RegOpenAccessor();
+  win::RegOpenAccessor();
   for (const deploy::XPStartMenuKey& key : deploy::kXPStartMenuKeys) {
-    RegSelectKey(HKEY_CLASSES_ROOT, key.path);
-    written &= RegWriteString("InfoTip", deploy::ShellStringReference(fileName, key.infoTipId));
-    written &= RegWriteString("LocalizedString",
-                              deploy::ShellStringReference(fileName, key.localizedStringId));
+    win::RegSelectKey(HKEY_CLASSES_ROOT, key.path);
+    written &=
+        win::RegWriteString("InfoTip", deploy::ShellStringReference(fileName, key.infoTipId));
+    written &= win::RegWriteString("LocalizedString",
+                                   deploy::ShellStringReference(fileName, key.localizedStringId));
   }
-  RegCloseAccessor();
+  win::RegCloseAccessor();
   return written;
 }
 
@@ -56,9 +57,9 @@ bool SetGinaDll(const std::string& path) {
     // No key or no value: Windows already uses its own library.
     return !key.IsOpen() || !key.HasValue("GinaDLL") || key.DeleteValue("GinaDLL");
   }
-  RegOpenAccessor();
-  RegSelectKey(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey);
-  const bool written = RegWriteString("GinaDLL", path);
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey);
+  const bool written = win::RegWriteString("GinaDLL", path);
+  win::RegCloseAccessor();
   return written;
 }

@@ -1,6 +1,8 @@
 #include "deploy/PatchedCopy.h"
 
-#include "app/Utils.h"
+#include <windows.h>
+
+#include "core/Text.h"
 #include "resedit/Checksum.h"
 #include "resedit/Sorcery.h"
 
@@ -8,9 +10,10 @@ namespace deploy {
 
 namespace {
 
-std::string Failure(const PatchedCopy& copy, const std::string& reason) {
-  return "Quorlo could not write the new file" + LineBreaks(1) + copy.target + LineBreaks(2) +
-         reason + LineBreaks(2) + "Windows goes on using its current files; nothing was changed.";
+core::Outcome Failure(const PatchedCopy& copy, const std::string& reason) {
+  return core::Outcome::Failure("Quorlo could not write the new file" + core::LineBreaks(1) +
+                                copy.target + core::LineBreaks(2) + reason + core::LineBreaks(2) +
+                                "Windows goes on using its current files; nothing was changed.");
 }
 
 std::string Describe(const resedit::ResourceId& id) {
@@ -19,7 +22,7 @@ std::string Describe(const resedit::ResourceId& id) {
 
 }  // namespace
 
-std::string WritePatchedCopy(const PatchedCopy& copy) {
+core::Outcome WritePatchedCopy(const PatchedCopy& copy) {
   using resedit::ResourceStatus;
   ResourceStatus status = resedit::BeginResourceUpdate(copy.source);
   if (status != ResourceStatus::kSuccess || !resedit::ResourceUpdateOpen())
@@ -44,16 +47,13 @@ std::string WritePatchedCopy(const PatchedCopy& copy) {
       return Failure(copy, "Its checksum could not be stored; Windows would refuse the file.");
     }
   }
-  return {};
+  return core::Outcome::Success();
 }
 
-bool WriteAndActivate(const PatchedCopy& copy, const std::function<bool()>& activate, HWND owner,
-                      const std::string& caption) {
-  const std::string failure = WritePatchedCopy(copy);
-  if (!failure.empty()) {
-    ShowMessageBox(failure, caption, MB_ICONERROR, owner);
-    return false;
-  }
+core::Outcome WriteAndActivate(const PatchedCopy& copy,
+                               const std::function<core::Outcome()>& activate) {
+  core::Outcome written = WritePatchedCopy(copy);
+  if (!written.ok) return written;
   return activate();
 }
 

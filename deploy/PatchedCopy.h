@@ -2,15 +2,14 @@
 // The one road from edited resources to a file Windows may be pointed at:
 // write the numbered copy completely (with its checksum where Windows checks
 // it), and only then let the caller activate it. A failure leaves every
-// setting as it was and tells the user what failed.
-
-#include <windows.h>
+// setting as it was and says, in the user's words, what failed.
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/Outcome.h"
 #include "resedit/ResourceId.h"
 
 namespace deploy {
@@ -29,13 +28,13 @@ struct PatchedCopy {
   bool storeChecksum = false;  // kernel and logon library copies
 };
 
-// Writes the copy; empty on success, else the message that says why not.
-// A failed write leaves no file at target.
-std::string WritePatchedCopy(const PatchedCopy& copy);
+// Writes the copy; a failure carries the message that says why not and
+// leaves no file at target.
+core::Outcome WritePatchedCopy(const PatchedCopy& copy);
 
-// Writes the copy and, only when it was written, runs activate. On failure
-// shows the message (caption, error icon, owner) and returns false.
-bool WriteAndActivate(const PatchedCopy& copy, const std::function<bool()>& activate, HWND owner,
-                      const std::string& caption);
+// Writes the copy and, only when it was written, runs activate; the outcome
+// of whichever step failed, else activate's.
+core::Outcome WriteAndActivate(const PatchedCopy& copy,
+                               const std::function<core::Outcome()>& activate);
 
 }  // namespace deploy

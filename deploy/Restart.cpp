@@ -1,7 +1,9 @@
 #include "deploy/Restart.h"
 
-#include "app/Utils.h"
+#include <windows.h>
+
 #include "deploy/Activation.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -65,17 +67,6 @@ void RestartShell(const std::string& path) {
 }
 
 bool RestartWindows() {
-  if (PlatformFamily() == 2) EnableShutdownPrivilege();
+  if (win::PlatformFamily() == win::kPlatformNT) EnableShutdownPrivilege();
   return rebootFunction();
-}
-
-bool AskToRestart(HWND owner, const std::string& caption, bool afterRestore) {
-  const std::string first = afterRestore
-                                ? "The restoration will take effect after restarting your computer."
-                                : "Changes will take effect after you restart your computer.";
-  if (ShowMessageBox(first + LineBreaks(2) + "Restart now?", caption, MB_YESNO | MB_ICONQUESTION,
-                     owner) != IDYES)
-    return false;
-  RestartWindows();
-  return true;
 }

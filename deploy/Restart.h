@@ -4,8 +4,6 @@
 // (the reboot itself and starting a shell file) are replaceable, so tests
 // exercise everything up to them.
 
-#include <windows.h>
-
 #include <string>
 
 // SetShell(path); asks the running shell (the top-level "Progman" window) to
@@ -14,13 +12,9 @@
 void RestartShell(const std::string& path);
 
 // Enables the shutdown privilege on the NT family and reboots Windows; the
-// result of ExitWindowsEx.
+// result of ExitWindowsEx. The question before it is the window's
+// (ui::AskToRestart).
 bool RestartWindows();
-
-// The shared question after a change of the shell: "Restart now?" with Yes
-// leading to RestartWindows. afterRestore picks the restore wording. Returns
-// whether the user said Yes.
-bool AskToRestart(HWND owner, const std::string& caption, bool afterRestore);
 
 namespace deploy {
 

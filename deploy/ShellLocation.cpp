@@ -1,15 +1,18 @@
 #include "deploy/ShellLocation.h"
 
+#include <windows.h>
+
 #include <algorithm>
 #include <cctype>
 #include <functional>
 
-#include "app/Utils.h"
+#include "core/Text.h"
 #include "deploy/Activation.h"
 #include "deploy/XPStartMenuKeys.h"
 #include "win/Ini.h"
 #include "win/Paths.h"
 #include "win/RegistryKey.h"
+#include "win/SystemFacts.h"
 
 std::string CurrentShellPath;
 
@@ -23,12 +26,6 @@ std::string Lower(std::string s) {
   return s;
 }
 
-std::string WindowCaption(HWND owner) {
-  char caption[256] = {};
-  if (owner) GetWindowTextA(owner, caption, sizeof caption);
-  return caption;
-}
-
 // The candidate is free when no file has the name, or when the file there is
 // an older copy that can be deleted because nothing holds it any more.
 bool NameIsFree(const std::string& candidate) {
@@ -37,35 +34,33 @@ bool NameIsFree(const std::string& candidate) {
   return DeleteFileA(candidate.c_str()) != 0;
 }
 
-std::string MakeUniqueName(const std::string& directory, const std::string& prefix,
-                           const std::string& extension,
-                           const std::function<bool(const std::string&)>& isRunningFile,
-                           const std::string& purposeLine, HWND owner) {
+deploy::UniqueName MakeUniqueName(const std::string& directory, const std::string& prefix,
+                                  const std::string& extension,
+                                  const std::function<bool(const std::string&)>& isRunningFile,
+                                  const std::string& purposeLine) {
   for (char n = '1'; n <= '9'; ++n) {
     const std::string candidate = directory + prefix + n + extension;
     if (isRunningFile(candidate)) continue;
-    if (NameIsFree(candidate)) return candidate;
+    if (NameIsFree(candidate)) return {true, candidate, {}};
   }
   const std::string text = "Quorlo cannot find a unique name for the new file about to" +
-                           LineBreaks(1) + purposeLine + LineBreaks(2) +
+                           core::LineBreaks(1) + purposeLine + core::LineBreaks(2) +
                            "You will need to restart your computer before making any more" +
-                           LineBreaks(1) + "changes.";
-  ShowMessageBox(text, WindowCaption(owner), MB_ICONERROR, owner);
-  if (owner) PostMessageA(owner, WM_CLOSE, 0, 0);
-  return {};
+                           core::LineBreaks(1) + "changes.";
+  return {false, {}, text};
 }
 
 }  // namespace
 
 void LocateCurrentShell() {
-  const std::string windowsDir = GetWindowsDir();
+  const std::string windowsDir = win::GetWindowsDir();
   const std::string fallback = windowsDir + kDefaultShell;
   std::string setting;
-  switch (PlatformFamily()) {
-    case 1:
+  switch (win::PlatformFamily()) {
+    case win::kPlatformWindows:
       setting = win::IniReadString(windowsDir + "System.ini", "boot", "shell", fallback);
       break;
-    case 2:
+    case win::kPlatformNT:
       // A key of its own: callers may be in the middle of using the accessor.
       setting = win::RegistryKey::Open(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey)
                     .ReadString("Shell")
@@ -78,19 +73,19 @@ void LocateCurrentShell() {
   CurrentShellPath = win::FileExists(path) ? path : fallback;
 }
 
-std::string MakeUniqueShellName(HWND owner, const std::string& currentShell) {
+deploy::UniqueName MakeUniqueShellName(const std::string& currentShell) {
   return MakeUniqueName(
-      GetWindowsDir(), "Xplorer", ".exe",
+      win::GetWindowsDir(), "Xplorer", ".exe",
       [&](const std::string& candidate) { return candidate == currentShell; },
-      "be created. This file is used to update the Windows shell.", owner);
+      "be created. This file is used to update the Windows shell.");
 }
 
-std::string MakeUniqueGinaName(const std::string& currentGina, HWND owner) {
+deploy::UniqueName MakeUniqueGinaName(const std::string& currentGina) {
   const std::string running = Lower(deploy::FileNamePart(currentGina));
   return MakeUniqueName(
-      GetSystemDir(), "Gina", ".dll",
+      win::GetSystemDir(), "Gina", ".dll",
       [&](const std::string& candidate) {
         return !running.empty() && Lower(deploy::FileNamePart(candidate)) == running;
       },
-      "be created. This file is used to update the Windows Logon Dialogs.", owner);
+      "be created. This file is used to update the Windows Logon Dialogs.");
 }

@@ -2,9 +2,18 @@
 // Which shell file Windows starts now, and free names for new copies of the
 // shell and of the logon library.
 
-#include <windows.h>
-
 #include <string>
+
+namespace deploy {
+
+// A free name for a new copy, or the message that says there is none.
+struct UniqueName {
+  bool found = false;
+  std::string path;     // when found
+  std::string message;  // when not found: why no copy can be made before a restart
+};
+
+}  // namespace deploy
 
 // Full path of the shell executable Windows starts now; set by
 // LocateCurrentShell and read by the managers that edit the shell.
@@ -17,10 +26,10 @@ void LocateCurrentShell();
 
 // The first free "Xplorer" + n + ".exe" (n = 1..9) in the Windows directory
 // that is not currentShell; an older copy is deleted and its name reused when
-// Windows no longer holds it. Empty when none is free: the user has been told
-// and owner has been closed.
-std::string MakeUniqueShellName(HWND owner, const std::string& currentShell);
+// Windows no longer holds it. When none is free the window that asked shows
+// the message and closes (ui::ShowErrorAndClose).
+deploy::UniqueName MakeUniqueShellName(const std::string& currentShell);
 
 // The same for "Gina" + n + ".dll" in the system directory; the running
 // library is recognised by its file name in any letter case.
-std::string MakeUniqueGinaName(const std::string& currentGina, HWND owner);
+deploy::UniqueName MakeUniqueGinaName(const std::string& currentGina);

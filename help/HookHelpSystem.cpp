@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "help/HelpAddress.h"
+#include "ui/MessageBox.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ int THookHelpSystem::ShowTopic(const std::string& address) {
 void THookHelpSystem::HHShowError(int result) {
   if (result == kShown) return;
   log_.Line(FormatLine("HHShowError(%d), \"%s\"", result, kNotInstalledMessage));
-  MessageBoxA(nullptr, kNotInstalledMessage, "Warning", MB_OK | MB_ICONWARNING);
+  ui::ShowMessageBox(kNotInstalledMessage, "Warning", MB_OK | MB_ICONWARNING, nullptr);
 }
 
 bool THookHelpSystem::HelpHook(unsigned command, uintptr_t data) {

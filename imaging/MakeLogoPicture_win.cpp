@@ -1,8 +1,9 @@
 #include <windows.h>
 
-#include "app/Utils.h"
 #include "imaging/LogoPipeline.h"
 #include "imaging/OpenPicture.h"
+#include "ui/MessageBox.h"
+#include "win/SystemFacts.h"
 
 namespace quorlo::imaging {
 
@@ -28,10 +29,10 @@ void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeig
   };
   callbacks.Ask = [statusLabel](const std::string& question) {
     HWND owner = statusLabel != nullptr ? GetAncestor(statusLabel, GA_ROOT) : nullptr;
-    return ShowMessageBox(question, "Picture selection error", MB_YESNO | MB_ICONQUESTION, owner) ==
-           IDYES;
+    return ui::ShowMessageBox(question, "Picture selection error", MB_YESNO | MB_ICONQUESTION,
+                              owner) == IDYES;
   };
-  const std::string logoFile = GetTempDir() + "_tempbmp.bmp";
+  const std::string logoFile = win::GetTempDir() + "_tempbmp.bmp";
   switch (MakeLogo(pictureFile, spec, callbacks, logoFile)) {
     case LogoResult::kCopied:
     case LogoResult::kMade:

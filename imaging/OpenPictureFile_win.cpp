@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "app/Utils.h"
 #include "imaging/IconFile.h"
 #include "imaging/JpegFile.h"
 #include "imaging/MetafilePicture_win.h"
@@ -8,6 +7,8 @@
 #include "imaging/PictureDialog_win.h"
 #include "imaging/PictureFile.h"
 #include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
+#include "win/SystemFacts.h"
 
 namespace quorlo::imaging {
 
@@ -21,7 +22,7 @@ constexpr const char* kCaption = "Quorlo";
 bool LoadIconPicture(const std::string& path, HWND owner, TFastDIB& out) {
   IconImage icon;
   if (ParseIconFile(path, icon) != IconStatus::kOk) return false;
-  ShowMessageBox(
+  ui::ShowMessageBox(
       "Please select the background colour you would like to see\r\nin the transparent area of "
       "the icon you selected.",
       kCaption, MB_OK, owner);
@@ -53,9 +54,9 @@ bool OpenPictureFile(std::string& fileName, HWND owner) {
   const std::optional<std::string> chosen = ShowPictureDialog(owner);
   if (!chosen) return false;
   TFastDIB picture;
-  const std::string picked = GetTempDir() + "tmpbmp.bmp";
+  const std::string picked = win::GetTempDir() + "tmpbmp.bmp";
   if (!LoadPicture(*chosen, owner, picture) || !picture.SaveToFile(picked)) {
-    ShowMessageBox("Unrecognised picture file format.", kCaption, MB_ICONERROR, owner);
+    ui::ShowMessageBox("Unrecognised picture file format.", kCaption, MB_ICONERROR, owner);
     return false;
   }
   fileName = picked;

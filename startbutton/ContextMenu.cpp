@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/RUtils.h"
-#include "app/Utils.h"
 #include "startbutton/MenuCommand.h"
+#include "win/RegistryAccessor.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -15,20 +15,20 @@ std::string EntryKey(const std::string& name) {
 }
 
 std::string ReadDefault(const std::string& path, const std::string& fallback) {
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CLASSES_ROOT, path);
-  std::string value = RegReadString("", fallback);
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CLASSES_ROOT, path);
+  std::string value = win::RegReadString("", fallback);
+  win::RegCloseAccessor();
   return value;
 }
 
 }  // namespace
 
 std::vector<std::string> ListMenuItems() {
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CLASSES_ROOT, kDirectoryShellKey);
-  std::vector<std::string> names = RegListSubkeys();
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CLASSES_ROOT, kDirectoryShellKey);
+  std::vector<std::string> names = win::RegListSubkeys();
+  win::RegCloseAccessor();
   names.erase(std::remove_if(names.begin(), names.end(), IsReservedMenuName), names.end());
   return names;
 }
@@ -37,27 +37,43 @@ std::string ReadMenuCommand(const std::string& name) {
   return ReadDefault(EntryKey(name) + "\\command", "not specified");
 }
 
-std::string WriteMenuItem(const std::string& name, const std::string& command) {
-  std::string failure;
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CLASSES_ROOT, EntryKey(name));
-  if (!RegWriteString("", name)) {
-    failure = "Failed to set data for '" + EntryKey(name) + "'";
-  } else {
-    RegSelectKey(HKEY_CLASSES_ROOT, EntryKey(name) + "\\command");
-    if (!RegWriteString("", command))
-      failure = "Failed to set data for '" + EntryKey(name) + "\\command'";
-  }
-  RegCloseAccessor();
-  return failure;
+bool SameMenuItemName(const std::string& a, const std::string& b) {
+  return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
+         CSTR_EQUAL;
 }
 
-bool DeleteMenuItem(const std::string& name) {
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CLASSES_ROOT, EntryKey(name));
-  const bool deleted = RegDeleteSelectedKey();
-  RegCloseAccessor();
-  return deleted;
+core::Outcome WriteMenuItem(const std::string& name, const std::string& command) {
+  core::Outcome outcome;
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CLASSES_ROOT, EntryKey(name));
+  if (!win::RegWriteString("", name)) {
+    outcome = core::Outcome::Failure("Failed to set data for '" + EntryKey(name) + "'");
+  } else {
+    win::RegSelectKey(HKEY_CLASSES_ROOT, EntryKey(name) + "\\command");
+    if (!win::RegWriteString("", command))
+      outcome = core::Outcome::Failure("Failed to set data for '" + EntryKey(name) + "\\command'");
+  }
+  win::RegCloseAccessor();
+  return outcome;
+}
+
+core::Outcome ReplaceMenuItem(const std::string& oldName, const std::string& name,
+                              const std::string& command) {
+  const bool sameKey = !oldName.empty() && SameMenuItemName(oldName, name);
+  if (sameKey) DeleteMenuItem(oldName);
+  core::Outcome written = WriteMenuItem(name, command);
+  if (!written.ok) return written;
+  if (!oldName.empty() && !sameKey) DeleteMenuItem(oldName);
+  return written;
+}
+
+core::Outcome DeleteMenuItem(const std::string& name) {
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CLASSES_ROOT, EntryKey(name));
+  const bool deleted = win::RegDeleteSelectedKey();
+  win::RegCloseAccessor();
+  if (deleted) return core::Outcome::Success();
+  return core::Outcome::Failure("Failed to delete key '" + EntryKey(name) + "'");
 }
 
 std::string FindAssociatedProgram(const std::string& extension) {
@@ -69,5 +85,6 @@ std::string FindAssociatedProgram(const std::string& extension) {
       command = ReadDefault(type + "\\shell\\open\\command", kNone);
   }
   if (command == kNone) return {};
-  return ProgramOfAssociation(command, CommandFolders{GetWindowsDir(), GetProgramFilesDir()});
+  return ProgramOfAssociation(command,
+                              CommandFolders{win::GetWindowsDir(), win::GetProgramFilesDir()});
 }

@@ -1,12 +1,13 @@
 #include "startbutton/StartButtonResources.h"
 
-#include "app/Utils.h"
 #include "core/FileIo.h"
+#include "core/Text.h"
 #include "deploy/Activation.h"
 #include "deploy/PatchedCopy.h"
 #include "deploy/ShellLocation.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -20,33 +21,34 @@ void AddTable(std::vector<deploy::ResourceChange>& changes, const StringTable& t
   changes.push_back({resedit::kStringTableType, table.block, SaveStringBlock(table), 0});
 }
 
-// The picture's change, or the message that says why there is none.
-std::string AddPicture(std::vector<deploy::ResourceChange>& changes, const XPIconChange& icon) {
+// Adds the picture's change; the message that says why there is none, if so.
+std::optional<std::string> AddPicture(std::vector<deploy::ResourceChange>& changes,
+                                      const XPIconChange& icon) {
   if (icon.restore) {
     const std::string explorer = WindowsExplorerPath();
     std::optional<std::vector<uint8_t>> bitmap =
         resedit::ReadResourceData(explorer, kBitmapType, kXPStartButtonBitmap);
     if (!bitmap)
       return "Bitmap " + std::to_string(kXPStartButtonBitmap) + " of '" + explorer +
-             "' could not be read." + LineBreaks(1) + "Cannot restore XP Start Button Icon.";
+             "' could not be read." + core::LineBreaks(1) + "Cannot restore XP Start Button Icon.";
     changes.push_back({kBitmapType, kXPStartButtonBitmap, std::move(*bitmap), 0});
-    return {};
+    return std::nullopt;
   }
-  if (icon.file.empty()) return {};
+  if (icon.file.empty()) return std::nullopt;
   std::vector<uint8_t> bytes;
   const quorlo::ReadResult read = quorlo::ReadWholeFile(icon.file, kMaxPictureFileSize, bytes);
   if (read == quorlo::ReadResult::kMissing)
-    return "File '" + icon.file + "'does not exist!" + LineBreaks(1) +
+    return "File '" + icon.file + "'does not exist!" + core::LineBreaks(1) +
            "Cannot replace XP Start Button Icon.";
   // A file without even its 14-byte header would leave a resource of
   // negative size; it is refused like an unreadable one.
   if (read != quorlo::ReadResult::kOk || bytes.size() <= kBitmapFileHeaderSize)
-    return "File '" + icon.file + "' could not be read as a bitmap." + LineBreaks(1) +
+    return "File '" + icon.file + "' could not be read as a bitmap." + core::LineBreaks(1) +
            "Cannot replace XP Start Button Icon.";
   // An RT_BITMAP resource is the bitmap file without its file header.
   bytes.erase(bytes.begin(), bytes.begin() + kBitmapFileHeaderSize);
   changes.push_back({kBitmapType, kXPStartButtonBitmap, std::move(bytes), 0});
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace
@@ -60,34 +62,29 @@ std::optional<StringTable> ReadStringTable(const std::string& shellFile,
 }
 
 std::string WindowsExplorerPath() {
-  return GetWindowsDir() + "Explorer.exe";
+  return win::GetWindowsDir() + "Explorer.exe";
 }
 
-bool WriteStartButtonResources(const std::string& newFile, const StartButtonEdit& edit, HWND owner,
-                               const std::string& caption) {
+StartButtonWrite WriteStartButtonResources(const std::string& newFile,
+                                           const StartButtonEdit& edit) {
+  StartButtonWrite result;
   deploy::PatchedCopy copy;
   copy.source = CurrentShellPath;
   copy.target = newFile;
   AddTable(copy.changes, edit.tooltipTable);
   AddTable(copy.changes, edit.startTable);
   if (edit.xp) AddTable(copy.changes, edit.xpStartTable);
-  if (edit.xp && edit.icon.changed) {
-    const std::string problem = AddPicture(copy.changes, edit.icon);
-    if (!problem.empty()) ShowMessageBox(problem, caption, MB_ICONERROR, owner);
-  }
+  if (edit.xp && edit.icon.changed) result.pictureProblem = AddPicture(copy.changes, edit.icon);
   const bool xp = edit.xp;
-  return deploy::WriteAndActivate(
-      copy,
-      [&newFile, xp, owner, &caption] {
-        if (!ActivateShell(newFile)) {
-          ShowMessageBox("The new file" + LineBreaks(1) + newFile + LineBreaks(1) +
-                             "was written, but Windows refused to make it the shell." +
-                             LineBreaks(2) + "Windows goes on using its current shell.",
-                         caption, MB_ICONERROR, owner);
-          return false;
-        }
-        if (xp) RelinkXPStartMenuStrings(newFile);
-        return true;
-      },
-      owner, caption);
+  result.outcome = deploy::WriteAndActivate(copy, [&newFile, xp] {
+    if (!ActivateShell(newFile)) {
+      return core::Outcome::Failure(
+          "The new file" + core::LineBreaks(1) + newFile + core::LineBreaks(1) +
+          "was written, but Windows refused to make it the shell." + core::LineBreaks(2) +
+          "Windows goes on using its current shell.");
+    }
+    if (xp) RelinkXPStartMenuStrings(newFile);
+    return core::Outcome::Success();
+  });
+  return result;
 }

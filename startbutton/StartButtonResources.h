@@ -3,11 +3,10 @@
 // string tables, and writing them (with the XP picture, when one is pending)
 // into a new numbered copy that then becomes the shell.
 
-#include <windows.h>
-
 #include <optional>
 #include <string>
 
+#include "core/Outcome.h"
 #include "startbutton/StringTable.h"
 
 // Bitmap 143 of the shell: the picture on the XP Start button.
@@ -36,10 +35,16 @@ std::optional<StringTable> ReadStringTable(const std::string& shellFile,
 // "Explorer.exe" in the Windows directory: the file the program never changes.
 std::string WindowsExplorerPath();
 
+struct StartButtonWrite {
+  // Why the pending picture was left out; the rest was written all the same.
+  std::optional<std::string> pictureProblem;
+  // The write and activation; a failure activated nothing.
+  core::Outcome outcome;
+};
+
 // Writes CurrentShellPath's copy with the edit's loaded tables (and, on XP,
 // the pending picture) to newFile, and only when it was written makes it the
-// shell and, on XP, points the XP Start Menu texts at it. A missing picture
-// file is reported (owner, caption) and the rest is written without it. A
-// failed write is reported, activates nothing and returns false.
-bool WriteStartButtonResources(const std::string& newFile, const StartButtonEdit& edit, HWND owner,
-                               const std::string& caption);
+// shell and, on XP, points the XP Start Menu texts at it. A picture that
+// cannot be used is left out and said why; the window shows that before the
+// outcome.
+StartButtonWrite WriteStartButtonResources(const std::string& newFile, const StartButtonEdit& edit);

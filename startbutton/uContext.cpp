@@ -2,12 +2,14 @@
 
 #include <memory>
 
-#include "app/Utils.h"
+#include "core/Text.h"
 #include "startbutton/ContextMenu.h"
 #include "startbutton/MenuCommand.h"
 #include "ui/Dialogs.h"
 #include "ui/Label.h"
+#include "ui/MessageBox.h"
 #include "ui/StandardControls.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -108,7 +110,7 @@ std::string TSBcontext::SelectedName() const {
 }
 
 int TSBcontext::Ask(const std::string& text, UINT flags) {
-  return ShowMessageBox(text, kCaption, flags, Hwnd());
+  return ui::ShowMessageBox(text, kCaption, flags, Hwnd());
 }
 
 void TSBcontext::MenuItemsClick(ui::Control&) {
@@ -134,8 +136,8 @@ bool TSBcontext::SaveMenuItem(bool isUpdate) {
     SetFocus(tShortcut_->Hwnd());
     return false;
   }
-  if (!FileCanBeOpened(shortcut)) {
-    Ask("File '" + shortcut + "' could not be found." + LineBreaks(2) +
+  if (!win::FileCanBeOpened(shortcut)) {
+    Ask("File '" + shortcut + "' could not be found." + core::LineBreaks(2) +
             "Please enter a full qualified path for the file, or click Browse.",
         MB_ICONERROR);
     Get<ui::Control>("bBrowse").Click();
@@ -146,27 +148,20 @@ bool TSBcontext::SaveMenuItem(bool isUpdate) {
   if (!RunsByItself(extension)) {
     program = FindAssociatedProgram(extension);
     if (program.empty() &&
-        Ask("Quorlo cannot find a program that is associated with this file." + LineBreaks(1) +
-                "This means that the shortcut may not work." + LineBreaks(2) + "Continue?",
+        Ask("Quorlo cannot find a program that is associated with this file." +
+                core::LineBreaks(1) + "This means that the shortcut may not work." +
+                core::LineBreaks(2) + "Continue?",
             MB_YESNO | MB_ICONWARNING) != IDYES) {
       return false;
     }
   }
   const std::string command = MenuCommand(shortcut, program);
   const std::string oldName = isUpdate ? SelectedName() : std::string();
-  // Renaming writes the new key before the old one goes, so a refused write
-  // loses nothing. Keys differing in letter case only are one key: it goes
-  // first, so that the new spelling is the one kept.
-  const bool sameKey =
-      !oldName.empty() && CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, oldName.c_str(),
-                                         -1, name.c_str(), -1) == CSTR_EQUAL;
-  if (sameKey) DeleteMenuItem(oldName);
-  const std::string failure = WriteMenuItem(name, command);
-  if (!failure.empty()) {
-    Ask(failure, MB_ICONERROR);
+  const core::Outcome saved = ReplaceMenuItem(oldName, name, command);
+  if (!saved.ok) {
+    Ask(saved.message, MB_ICONERROR);
     return false;
   }
-  if (!oldName.empty() && !sameKey) DeleteMenuItem(oldName);
   return true;
 }
 
@@ -180,9 +175,7 @@ void TSBcontext::bAddClick(ui::Control&) {
   if (RefuseReservedName()) return;
   const std::string name = tName_->Text();
   for (int i = 0; i < menuItems_->Count(); ++i) {
-    if (CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, menuItems_->ItemText(i).c_str(), -1,
-                       name.c_str(), -1) != CSTR_EQUAL)
-      continue;
+    if (!SameMenuItemName(menuItems_->ItemText(i), name)) continue;
     if (Ask("Item '" + name + "' already exists.  Replace?", MB_YESNO | MB_ICONINFORMATION) == IDNO)
       return;
   }
@@ -205,9 +198,9 @@ void TSBcontext::bDeleteClick(ui::Control&) {
     return;
   }
   if (Ask("Are you sure?", MB_YESNO | MB_ICONQUESTION) == IDNO) return;
-  if (!DeleteMenuItem(name)) {
-    Ask("Failed to delete key '" + std::string(kDirectoryShellKey) + "\\" + name + "'",
-        MB_ICONERROR);
+  const core::Outcome deleted = DeleteMenuItem(name);
+  if (!deleted.ok) {
+    Ask(deleted.message, MB_ICONERROR);
     return;
   }
   LoadMenuItems();

@@ -1,9 +1,12 @@
 #include "startbutton/uSBmgr.h"
 
-#include "app/Utils.h"
+#include <optional>
+
+#include "core/Text.h"
 #include "deploy/Activation.h"
 #include "deploy/Restart.h"
 #include "deploy/ShellLocation.h"
+#include "help/HelpTopic.h"
 #include "imaging/OpenPicture.h"
 #include "startbutton/AnsiText.h"
 #include "startbutton/uContext.h"
@@ -11,11 +14,32 @@
 #include "startbutton/uSBmgrDialog4.h"
 #include "ui/Application.h"
 #include "ui/GroupBox.h"
+#include "ui/MessageBox.h"
 #include "ui/StandardControls.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
 constexpr int kMaxTextLength = 254;
+
+// Writes and activates a new shell copy with the edit; the copy's path, or
+// nothing once the window has said why (and, when no name is free, closed).
+std::optional<std::string> WriteNewShell(HWND window, const std::string& caption,
+                                         const StartButtonEdit& edit) {
+  const deploy::UniqueName name = MakeUniqueShellName(CurrentShellPath);
+  if (!name.found) {
+    ui::ShowErrorAndClose(window, name.message);
+    return std::nullopt;
+  }
+  const StartButtonWrite written = WriteStartButtonResources(name.path, edit);
+  if (written.pictureProblem)
+    ui::ShowMessageBox(*written.pictureProblem, caption, MB_ICONERROR, window);
+  if (!written.outcome.ok) {
+    ui::ShowMessageBox(written.outcome.message, caption, MB_ICONERROR, window);
+    return std::nullopt;
+  }
+  return name.path;
+}
 
 constexpr char kCloseHint[] = "Discards any changes you may have made and close this dialog.";
 
@@ -73,7 +97,7 @@ ui::FormSpec TSBmgr::Spec() const {
 }
 
 bool TSBmgr::IsXP() const {
-  return WindowsVersion() == 5;
+  return win::WindowsVersion() == win::kWindowsXP;
 }
 
 void TSBmgr::FormCreate() {
@@ -156,7 +180,7 @@ void TSBmgr::EnableApply(bool enabled) {
 }
 
 int TSBmgr::Notify(const std::string& text, UINT flags) {
-  return ShowMessageBox(text, Text(), flags, Hwnd());
+  return ui::ShowMessageBox(text, Text(), flags, Hwnd());
 }
 
 void TSBmgr::tStartChange(ui::Control&) {
@@ -172,23 +196,21 @@ void TSBmgr::tTooltipChange(ui::Control&) {
 }
 
 void TSBmgr::bApplyClick(ui::Control&) {
-  const std::string newFile = MakeUniqueShellName(Hwnd(), CurrentShellPath);
-  if (newFile.empty()) return;
-  if (!WriteStartButtonResources(newFile, edit_, Hwnd(), Text())) return;
-  RestartShell(newFile);
+  const std::optional<std::string> newFile = WriteNewShell(Hwnd(), Text(), edit_);
+  if (!newFile) return;
+  RestartShell(*newFile);
   EnableApply(false);
 }
 
 void TSBmgr::bOKClick(ui::Control&) {
   if (fDialog3_->ShowModal() != ui::mrOk) return;
-  const std::string newFile = MakeUniqueShellName(Hwnd(), CurrentShellPath);
-  if (newFile.empty()) return;
   // A failed write keeps the window open, with the edits, for another try.
-  if (!WriteStartButtonResources(newFile, edit_, Hwnd(), Text())) return;
+  const std::optional<std::string> newFile = WriteNewShell(Hwnd(), Text(), edit_);
+  if (!newFile) return;
   if (fDialog3_->ApplyChosen()) {
-    RestartShell(newFile);
-  } else {
-    AskToRestart(Hwnd(), Text(), false);
+    RestartShell(*newFile);
+  } else if (ui::AskToRestart(Hwnd(), Text(), false)) {
+    RestartWindows();
   }
   SetModalResult(ui::mrOk);
   Close();
@@ -209,12 +231,12 @@ void TSBmgr::bRestoreClick(ui::Control&) {
   const std::string explorer = WindowsExplorerPath();
   if (fDialog4_->PhysicalChosen()) {
     if (!ActivateShell(explorer)) {
-      Notify("Windows could not be pointed back at '" + explorer + "'." + LineBreaks(1) +
+      Notify("Windows could not be pointed back at '" + explorer + "'." + core::LineBreaks(1) +
                  "The shell setting was not changed.",
              MB_ICONERROR);
       return;
     }
-    AskToRestart(Hwnd(), Text(), true);
+    if (ui::AskToRestart(Hwnd(), Text(), true)) RestartWindows();
     SetModalResult(ui::mrOk);
     Close();
     return;
@@ -247,12 +269,12 @@ void TSBmgr::XPSBChangeClick(ui::Control&) {
 void TSBmgr::XPSBRestoreClick(ui::Control&) {
   edit_.icon.changed = true;
   edit_.icon.restore = true;
-  Notify("The XP Start Button icon will now be restored" + LineBreaks(1) +
+  Notify("The XP Start Button icon will now be restored" + core::LineBreaks(1) +
              "when you click OK or Apply.",
          MB_ICONINFORMATION);
   EnableApply(true);
 }
 
 void TSBmgr::bHelpcnrClick(ui::Control&) {
-  ShowHelpTopic("Start Button Manager Introduction.htm");
+  help::ShowHelpTopic("Start Button Manager Introduction.htm");
 }

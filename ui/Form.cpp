@@ -6,6 +6,7 @@
 #include "controls/KorvButton.h"
 #include "controls/myGrdBtn.h"
 #include "ui/Application.h"
+#include "ui/Colours.h"
 #include "ui/Hint.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -19,7 +20,7 @@ namespace {
 void UseStripColors(controls::TAPHeadLabel& strip) {
   controls::TGradient& gradient = strip.Gradient();
   gradient.SetColorSteps(128);
-  gradient.SetStartColor(14994353);
+  gradient.SetStartColor(kHeadingBlue);
   gradient.SetEndColor(controls::clWhite);
   gradient.SetStyle(controls::gsBottom);
 }

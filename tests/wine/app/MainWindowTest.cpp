@@ -9,10 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "app/Constants.h"
-#include "app/RUtils.h"
 #include "app/StartBanner.h"
-#include "app/Utils.h"
 #include "app/u2kEdition.h"
 #include "app/uMain.h"
 #include "app/uXPEdition.h"
@@ -20,6 +17,9 @@
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
 #include "ui/Label.h"
+#include "win/ProgramIdentity.h"
+#include "win/RegistryAccessor.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -30,24 +30,24 @@ std::string Version() {
 using robot::RobotThread;
 
 void WriteEdition(const char* name, int value) {
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CURRENT_USER, ProgramRegistryKey);
-  RegWriteInteger(name, value);
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
+  win::RegWriteInteger(name, value);
+  win::RegCloseAccessor();
 }
 
 void DeleteEdition(const char* name) {
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CURRENT_USER, ProgramRegistryKey);
-  RegDeleteValue(name);
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
+  win::RegDeleteValue(name);
+  win::RegCloseAccessor();
 }
 
 int StoredEdition(const char* name) {
-  RegOpenAccessor();
-  RegSelectKey(HKEY_CURRENT_USER, ProgramRegistryKey);
-  const int value = RegReadInteger(name, 0);
-  RegCloseAccessor();
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
+  const int value = win::RegReadInteger(name, 0);
+  win::RegCloseAccessor();
   return value;
 }
 
@@ -55,7 +55,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SetCursorPos(0, 0);
-    ASSERT_TRUE(main.Create(GetModuleHandleA(nullptr), WindowsVersion()));
+    ASSERT_TRUE(main.Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
     ASSERT_FALSE(main.TerminationRequested());
     ShowWindow(main.Handle(), SW_RESTORE);
     robot::PumpMessages(100);
@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, HeadingRunsFromLightBlueAtTheTopToWhite) {
 }
 
 TEST_F(MainWindowTest, LogonDialogsButtonOnlyInformsOutsideTheNtFamily) {
-  const bool nt = WindowsVersion() == 4 || WindowsVersion() == 5;
+  const bool nt = win::WindowsVersion() == 4 || win::WindowsVersion() == 5;
   robot::MessageBoxInfo box;
   HWND button = Control("bLDmgr");
   RobotThread robotThread([&] {
@@ -297,7 +297,7 @@ TEST(StartBanner, IdForThisMachine) {
     ++run;
     if (c.editionValue != nullptr) WriteEdition(c.editionValue, c.edition);
     if (c.shellSize != 0) {
-      ASSERT_TRUE(WriteFileOfSize(GetWindowsDir() + "Explorer.exe", c.shellSize));
+      ASSERT_TRUE(WriteFileOfSize(win::GetWindowsDir() + "Explorer.exe", c.shellSize));
     }
     // No chooser may appear: the stored edition answers, or none is needed.
     ChooserAnswer xp{"TXPEdition", nullptr, nullptr};

@@ -3,18 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Utils.h"
 #include "deploy/Activation.h"
 #include "deploy/ShellLocation.h"
 #include "deploy/XPStartMenuKeys.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
 using deploytest::Exists;
 
 std::string InWindows(const char* name) {
-  return GetWindowsDir() + name;
+  return win::GetWindowsDir() + name;
 }
 
 TEST(Activation, ActivateShellWritesTheFullPathAndIsFoundAgain) {
@@ -82,7 +82,7 @@ TEST(Activation, RelinkWritesTheTwelveValuesAndNeverTheDefaultNames) {
 
 TEST(Activation, LogonLibrarySettingIsWrittenAndRemoved) {
   if (deploytest::Is9x()) GTEST_SKIP() << "no logon library setting on " << deploytest::Version();
-  const std::string copy = GetSystemDir() + "Gina1.dll";
+  const std::string copy = win::GetSystemDir() + "Gina1.dll";
   ASSERT_TRUE(SetGinaDll(copy));
   EXPECT_EQ(deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL"), copy);
   EXPECT_TRUE(SetGinaDll(""));

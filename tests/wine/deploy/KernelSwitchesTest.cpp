@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Utils.h"
 #include "deploy/KernelSwitches.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ const char kWithout[] =
 class KernelSwitches : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = GetTempDir() + "bootini\\";
+    dir_ = win::GetTempDir() + "bootini\\";
     CreateDirectoryA(dir_.c_str(), nullptr);
     boot_ = dir_ + "boot.ini";
     backup_ = dir_ + "backup.ini";

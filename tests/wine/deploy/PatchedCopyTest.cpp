@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Utils.h"
 #include "deploy/Activation.h"
 #include "deploy/PatchedCopy.h"
 #include "resedit/Checksum.h"
@@ -11,6 +10,7 @@
 #include "resedit/StringBlock.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ using deploytest::Exists;
 
 deploy::ResourceChange StartWordChange(const std::u16string& word) {
   resedit::StringBlock block =
-      *resedit::ReadStringBlock(GetWindowsDir() + "Explorer.exe", resedit::StringBlockOf(578));
+      *resedit::ReadStringBlock(win::GetWindowsDir() + "Explorer.exe", resedit::StringBlockOf(578));
   block[578 % 16] = word;
   return {resedit::kStringTableType, 37, *resedit::EncodeStringBlock(block)};
 }
@@ -26,18 +26,22 @@ deploy::ResourceChange StartWordChange(const std::u16string& word) {
 class PatchedCopyTest : public testing::Test {
  protected:
   void SetUp() override {
-    target_ = GetWindowsDir() + "Xplorer1.exe";
+    target_ = win::GetWindowsDir() + "Xplorer1.exe";
     deploytest::RemoveFile(target_);
-    SetShell(GetWindowsDir() + "Explorer.exe");
+    SetShell(win::GetWindowsDir() + "Explorer.exe");
   }
   std::string target_;
 };
 
 TEST_F(PatchedCopyTest, WrittenCopyIsActivatedAndLoadsWithTheNewText) {
-  deploy::PatchedCopy copy{GetWindowsDir() + "Explorer.exe", target_, {StartWordChange(u"Go")}};
+  deploy::PatchedCopy copy{
+      win::GetWindowsDir() + "Explorer.exe", target_, {StartWordChange(u"Go")}};
   bool activated = false;
-  ASSERT_TRUE(deploy::WriteAndActivate(
-      copy, [&] { return activated = ActivateShell(target_); }, nullptr, "Quorlo"));
+  const core::Outcome outcome = deploy::WriteAndActivate(copy, [&] {
+    activated = ActivateShell(target_);
+    return activated ? core::Outcome::Success() : core::Outcome::Failure("not activated");
+  });
+  ASSERT_TRUE(outcome.ok) << outcome.message;
   EXPECT_TRUE(activated);
   EXPECT_EQ(deploytest::ShellSetting(), target_);
 
@@ -50,36 +54,38 @@ TEST_F(PatchedCopyTest, WrittenCopyIsActivatedAndLoadsWithTheNewText) {
 }
 
 TEST_F(PatchedCopyTest, FailedWriteActivatesNothingAndSaysWhy) {
-  const std::string unwritable = GetWindowsDir() + "No such folder\\Xplorer1.exe";
-  deploy::PatchedCopy copy{GetWindowsDir() + "Explorer.exe", unwritable, {StartWordChange(u"Go")}};
+  const std::string unwritable = win::GetWindowsDir() + "No such folder\\Xplorer1.exe";
+  deploy::PatchedCopy copy{
+      win::GetWindowsDir() + "Explorer.exe", unwritable, {StartWordChange(u"Go")}};
   bool activated = false;
-  robot::MessageBoxAnswerer answer(IDOK);
-  EXPECT_FALSE(deploy::WriteAndActivate(
-      copy, [&] { return activated = ActivateShell(unwritable); }, nullptr, "Quorlo - Test"));
-  const robot::MessageBoxInfo box = answer.Result();
+  const core::Outcome outcome = deploy::WriteAndActivate(copy, [&] {
+    activated = ActivateShell(unwritable);
+    return core::Outcome::Success();
+  });
+  EXPECT_FALSE(outcome.ok);
   EXPECT_FALSE(activated);
-  EXPECT_EQ(deploytest::ShellSetting(), GetWindowsDir() + "Explorer.exe");
-  ASSERT_TRUE(box.found());
-  EXPECT_EQ(box.caption, "Quorlo - Test");
-  EXPECT_NE(box.text.find(unwritable), std::string::npos) << box.text;
-  EXPECT_NE(box.text.find("nothing was changed"), std::string::npos) << box.text;
+  EXPECT_EQ(deploytest::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
+  EXPECT_NE(outcome.message.find(unwritable), std::string::npos) << outcome.message;
+  EXPECT_NE(outcome.message.find("nothing was changed"), std::string::npos) << outcome.message;
 }
 
 TEST_F(PatchedCopyTest, MissingResourceWritesNoFile) {
-  deploy::PatchedCopy copy{GetWindowsDir() + "Explorer.exe", target_, {{2, 4242, {1, 2, 3}}}};
-  const std::string failure = deploy::WritePatchedCopy(copy);
-  EXPECT_NE(failure.find("4242"), std::string::npos) << failure;
+  deploy::PatchedCopy copy{win::GetWindowsDir() + "Explorer.exe", target_, {{2, 4242, {1, 2, 3}}}};
+  const core::Outcome failure = deploy::WritePatchedCopy(copy);
+  EXPECT_FALSE(failure.ok);
+  EXPECT_NE(failure.message.find("4242"), std::string::npos) << failure.message;
   EXPECT_FALSE(Exists(target_));
 }
 
 TEST_F(PatchedCopyTest, LogonLibraryCopyCarriesItsChecksum) {
-  const std::string source = GetSystemDir() + "MSGINA.DLL";
-  const std::string target = GetSystemDir() + "Gina1.dll";
+  const std::string source = win::GetSystemDir() + "MSGINA.DLL";
+  const std::string target = win::GetSystemDir() + "Gina1.dll";
   auto bitmap = resedit::ReadResourceData(source, 2, 101);
   ASSERT_TRUE(bitmap.has_value());
   (*bitmap)[bitmap->size() - 1] ^= 0xFF;
   deploy::PatchedCopy copy{source, target, {{2, 101, *bitmap}}, true};
-  ASSERT_EQ(deploy::WritePatchedCopy(copy), "");
+  const core::Outcome written = deploy::WritePatchedCopy(copy);
+  ASSERT_TRUE(written.ok) << written.message;
 
   HANDLE file = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             0, nullptr);

@@ -8,6 +8,7 @@
 #include "deploy/Restart.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
+#include "ui/MessageBox.h"
 
 namespace {
 
@@ -54,6 +55,11 @@ TEST_F(Restart, ShellIsAskedToQuitThenTheNewOneStarts) {
   EXPECT_EQ(deploytest::ShellSetting(), copy);
 }
 
+TEST_F(Restart, RestartWindowsGoesThroughTheRebootStep) {
+  EXPECT_TRUE(RestartWindows());
+  EXPECT_EQ(reboots, 1);
+}
+
 TEST_F(Restart, WithoutARunningShellTheNewOneStartsAtOnce) {
   ASSERT_EQ(FindWindowA("Progman", nullptr), nullptr);
   RestartShell("C:\\windows\\Xplorer2.exe");
@@ -69,11 +75,13 @@ struct PromptCase {
 
 class RestartPrompt : public Restart, public testing::WithParamInterface<PromptCase> {};
 
+// The window asks; deploy restarts. Together they reboot only on Yes.
 TEST_P(RestartPrompt, AsksAndRebootsOnlyOnYes) {
   deploytest::OwnerWindow owner("Quorlo - Start Button Manager");
   robot::MessageBoxAnswerer answer(GetParam().answer);
   const bool yes =
-      AskToRestart(owner.hwnd(), "Quorlo - Start Button Manager", GetParam().afterRestore);
+      ui::AskToRestart(owner.hwnd(), "Quorlo - Start Button Manager", GetParam().afterRestore);
+  if (yes) RestartWindows();
   const robot::MessageBoxInfo box = answer.Result();
   ASSERT_TRUE(box.found());
   EXPECT_EQ(box.caption, "Quorlo - Start Button Manager");

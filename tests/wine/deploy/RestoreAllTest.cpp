@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Utils.h"
 #include "deploy/Activation.h"
 #include "deploy/XPStartMenuKeys.h"
 #include "tests/wine/app/QuorloProcess.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -36,9 +36,9 @@ class RestoreAll : public testing::Test {
     program_ = programDir_ + "Quorlo.exe";
     ASSERT_TRUE(CopyFileA(apptest::BuiltProgram().c_str(), program_.c_str(), FALSE));
 
-    SetShell(GetWindowsDir() + "Xplorer1.exe");
+    SetShell(win::GetWindowsDir() + "Xplorer1.exe");
     if (IsNt()) {
-      SetGinaDll(GetSystemDir() + "Gina1.dll");
+      SetGinaDll(win::GetSystemDir() + "Gina1.dll");
       bootBefore_ = ReadFileText("C:\\boot.ini") + kSwitchedLine;
       deploytest::WriteFileText("C:\\boot.ini", bootBefore_);
     }
@@ -48,10 +48,10 @@ class RestoreAll : public testing::Test {
                                     deploy::ShellStringReference("Xplorer1.exe", key.infoTipId));
     }
     if (deploytest::Is9x()) {
-      deploytest::WriteFileText(GetBootDrive() + "logo.sys", "changed boot logo");
+      deploytest::WriteFileText(win::GetBootDrive() + "logo.sys", "changed boot logo");
       deploytest::WriteFileText(programDir_ + "logo.sys", "saved boot logo");
       deploytest::WriteFileText(programDir_ + "Logow.sys", "saved wait logo");
-      logosBefore_ = ReadFileText(GetWindowsDir() + "Logos.sys");
+      logosBefore_ = ReadFileText(win::GetWindowsDir() + "Logos.sys");
     }
   }
 
@@ -69,7 +69,7 @@ TEST_F(RestoreAll, UndoesExactlyTheStepsOfThisWindowsTwiceAlike) {
     SCOPED_TRACE("run " + std::to_string(run));
     RunRestoreMode();
 
-    EXPECT_EQ(deploytest::ShellSetting(), GetWindowsDir() + "Explorer.exe");
+    EXPECT_EQ(deploytest::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
 
     if (IsNt()) {
       const bool gina =
@@ -101,9 +101,9 @@ TEST_F(RestoreAll, UndoesExactlyTheStepsOfThisWindowsTwiceAlike) {
     }
 
     if (deploytest::Is9x()) {
-      EXPECT_EQ(ReadFileText(GetBootDrive() + "logo.sys"), "saved boot logo");
-      EXPECT_EQ(ReadFileText(GetWindowsDir() + "Logow.sys"), "saved wait logo");
-      EXPECT_EQ(ReadFileText(GetWindowsDir() + "Logos.sys"), logosBefore_)
+      EXPECT_EQ(ReadFileText(win::GetBootDrive() + "logo.sys"), "saved boot logo");
+      EXPECT_EQ(ReadFileText(win::GetWindowsDir() + "Logow.sys"), "saved wait logo");
+      EXPECT_EQ(ReadFileText(win::GetWindowsDir() + "Logos.sys"), logosBefore_)
           << "no saved shut-down logo leaves Windows' copy alone";
     }
   }
@@ -113,7 +113,7 @@ TEST_F(RestoreAll, WithoutASavedBootLogoTheBootDrivesIsDeleted) {
   if (!deploytest::Is9x()) GTEST_SKIP() << "logo files are a 95/98/Millennium matter";
   deploytest::RemoveFile(programDir_ + "logo.sys");
   RunRestoreMode();
-  EXPECT_FALSE(Exists(GetBootDrive() + "logo.sys"));
+  EXPECT_FALSE(Exists(win::GetBootDrive() + "logo.sys"));
 }
 
 }  // namespace

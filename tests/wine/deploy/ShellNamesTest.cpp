@@ -5,10 +5,11 @@
 #include <memory>
 #include <vector>
 
-#include "app/Utils.h"
 #include "deploy/ShellLocation.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
+#include "ui/MessageBox.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -37,41 +38,41 @@ class ShellNames : public testing::Test {
       deploytest::RemoveFile(Gina(n));
     }
   }
-  static std::string Shell(char n) { return GetWindowsDir() + "Xplorer" + n + ".exe"; }
-  static std::string Gina(char n) { return GetSystemDir() + "Gina" + n + ".dll"; }
+  static std::string Shell(char n) { return win::GetWindowsDir() + "Xplorer" + n + ".exe"; }
+  static std::string Gina(char n) { return win::GetSystemDir() + "Gina" + n + ".dll"; }
   static void Touch(const std::string& path) { deploytest::WriteFileText(path, "old copy"); }
 };
 
 TEST_F(ShellNames, FirstUseTakesNumberOne) {
-  EXPECT_EQ(MakeUniqueShellName(nullptr, GetWindowsDir() + "Explorer.exe"), Shell('1'));
-  EXPECT_EQ(MakeUniqueGinaName(GetSystemDir() + "MSGINA.DLL", nullptr), Gina('1'));
+  EXPECT_EQ(MakeUniqueShellName(win::GetWindowsDir() + "Explorer.exe").path, Shell('1'));
+  EXPECT_EQ(MakeUniqueGinaName(win::GetSystemDir() + "MSGINA.DLL").path, Gina('1'));
 }
 
 TEST_F(ShellNames, RunningCopyIsSkippedAndKept) {
   Touch(Shell('1'));
-  EXPECT_EQ(MakeUniqueShellName(nullptr, Shell('1')), Shell('2'));
+  EXPECT_EQ(MakeUniqueShellName(Shell('1')).path, Shell('2'));
   EXPECT_TRUE(Exists(Shell('1')));
 }
 
 TEST_F(ShellNames, StaleCopyIsDeletedAndItsNumberReused) {
   Touch(Shell('1'));
-  EXPECT_EQ(MakeUniqueShellName(nullptr, Shell('2')), Shell('1'));
+  EXPECT_EQ(MakeUniqueShellName(Shell('2')).path, Shell('1'));
   EXPECT_FALSE(Exists(Shell('1')));
 }
 
 TEST_F(ShellNames, LockedCopyIsSkipped) {
   LockedFile locked(Shell('1'));
   ASSERT_TRUE(locked.ok());
-  EXPECT_EQ(MakeUniqueShellName(nullptr, GetWindowsDir() + "Explorer.exe"), Shell('2'));
+  EXPECT_EQ(MakeUniqueShellName(win::GetWindowsDir() + "Explorer.exe").path, Shell('2'));
   EXPECT_TRUE(Exists(Shell('1')));
 }
 
 TEST_F(ShellNames, RunningLogonLibraryIsRecognisedInAnyLetterCase) {
   LockedFile locked(Gina('1'));
   Touch(Gina('2'));
-  EXPECT_EQ(MakeUniqueGinaName(GetSystemDir() + "gina2.DLL", nullptr), Gina('3'));
+  EXPECT_EQ(MakeUniqueGinaName(win::GetSystemDir() + "gina2.DLL").path, Gina('3'));
   EXPECT_TRUE(Exists(Gina('2')));
-  EXPECT_EQ(MakeUniqueGinaName("D:\\Elsewhere\\GINA2.dll", nullptr), Gina('3'));
+  EXPECT_EQ(MakeUniqueGinaName("D:\\Elsewhere\\GINA2.dll").path, Gina('3'));
 }
 
 struct FullCase {
@@ -88,19 +89,23 @@ TEST_P(AllNineTaken, ToldExactlyAndOwnerClosed) {
     locks.push_back(std::make_unique<LockedFile>(GetParam().shell ? Shell(n) : Gina(n)));
   deploytest::OwnerWindow owner("Quorlo - Start Button Manager");
   robot::MessageBoxAnswerer answer(IDOK);
-  const std::string name = GetParam().shell
-                               ? MakeUniqueShellName(owner.hwnd(), GetWindowsDir() + "Explorer.exe")
-                               : MakeUniqueGinaName(GetSystemDir() + "MSGINA.DLL", owner.hwnd());
+  const deploy::UniqueName name = GetParam().shell
+                                      ? MakeUniqueShellName(win::GetWindowsDir() + "Explorer.exe")
+                                      : MakeUniqueGinaName(win::GetSystemDir() + "MSGINA.DLL");
+  // What the manager window does with it.
+  ui::ShowErrorAndClose(owner.hwnd(), name.message);
   const robot::MessageBoxInfo seen = answer.Result();
 
-  EXPECT_EQ(name, "");
+  const std::string expected =
+      std::string("Quorlo cannot find a unique name for the new file about to\r\n") +
+      GetParam().purposeLine +
+      "\r\n\r\nYou will need to restart your computer before making any more\r\nchanges.";
+  EXPECT_FALSE(name.found);
+  EXPECT_EQ(name.path, "");
+  EXPECT_EQ(name.message, expected);
   ASSERT_TRUE(seen.found());
   EXPECT_EQ(seen.caption, "Quorlo - Start Button Manager");
-  EXPECT_EQ(seen.text,
-            std::string("Quorlo cannot find a unique name for the new file about to\r\n") +
-                GetParam().purposeLine +
-                "\r\n\r\nYou will need to restart your computer before making any "
-                "more\r\nchanges.");
+  EXPECT_EQ(seen.text, expected);
   EXPECT_TRUE(owner.CloseRequested());
 }
 

@@ -8,14 +8,14 @@
 #include <sstream>
 #include <string>
 
-#include "app/Constants.h"
-#include "app/Utils.h"
 #include "help/ApplicationHelp.h"
+#include "help/HelpTopic.h"
 #include "help/HookHelpSystem.h"
 #include "help/HtmlHelpControl.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
 #include "win/RegistryKey.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(HtmlHelpControl, FoundThroughItsClassIdWithVersionText) {
 }
 
 TEST(HookHelpSystem, OpensWelcomePageInAHelpWindowAndClosesItWhenFreed) {
-  ASSERT_TRUE(FileCanBeOpened(BuiltHelpFile())) << BuiltHelpFile();
+  ASSERT_TRUE(win::FileCanBeOpened(BuiltHelpFile())) << BuiltHelpFile();
   HWND window = nullptr;
   {
     THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, "");
@@ -143,16 +143,16 @@ DWORD WINAPI AnswerNextBox(void* parameter) {
 
 TEST(ShowHelpTopic, MissingHelpFileIsReported) {
   const std::string missing = TempFile("no-help-here\\Help.chm");
-  SetHelpFilePath(missing);
+  help::SetHelpFilePath(missing);
   THookHelpSystem help(missing, "", THookHelpSystem::DisplayMode::HtmlHelp, "");
-  SetActiveHelpSystem(&help);
+  help::SetActiveHelpSystem(&help);
   BoxAnswer answer;
   const HANDLE robotThread = CreateThread(nullptr, 0, &AnswerNextBox, &answer, 0, nullptr);
   ASSERT_NE(robotThread, nullptr);
-  ShowHelpTopic("Welcome.htm");
+  help::ShowHelpTopic("Welcome.htm");
   WaitForSingleObject(robotThread, 20000);
   CloseHandle(robotThread);
-  SetActiveHelpSystem(nullptr);
+  help::SetActiveHelpSystem(nullptr);
   ASSERT_TRUE(answer.box.found()) << "no message box for a missing Help.chm";
   EXPECT_EQ(answer.box.caption, "Quorlo");
   EXPECT_EQ(answer.box.text,
@@ -195,12 +195,12 @@ TEST(HookHelpSystem, MissingHtmlHelpIsReported) {
 }
 
 TEST(ShowHelpTopic, OpensThePageOfThePresentHelpFile) {
-  SetHelpFilePath(BuiltHelpFile());
-  THookHelpSystem help(HelpFilePath(), "", THookHelpSystem::DisplayMode::HtmlHelp, "");
-  SetActiveHelpSystem(&help);
-  ShowHelpTopic("Icon Manager Introduction.htm");
+  help::SetHelpFilePath(BuiltHelpFile());
+  THookHelpSystem help(help::HelpFilePath(), "", THookHelpSystem::DisplayMode::HtmlHelp, "");
+  help::SetActiveHelpSystem(&help);
+  help::ShowHelpTopic("Icon Manager Introduction.htm");
   EXPECT_NE(WaitForHelpWindow(), nullptr);
-  SetActiveHelpSystem(nullptr);
+  help::SetActiveHelpSystem(nullptr);
 }
 
 }  // namespace

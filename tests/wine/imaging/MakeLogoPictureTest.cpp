@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/Utils.h"
 #include "imaging/FastDIB.h"
 #include "imaging/LogoPipeline.h"
 #include "imaging/OpenPicture.h"
 #include "tests/robot/Robot.h"
+#include "win/SystemFacts.h"
 
 namespace quorlo::imaging {
 namespace {
@@ -37,7 +37,7 @@ std::string WriteRedPicture() {
   picture.SetSize(320, 400, 24);
   picture.SetBrush(kBsSolid, RGB(255, 0, 0), 0);
   picture.FillRect(Rect{0, 0, 320, 400});
-  const std::string path = GetTempDir() + "tmpbmp.bmp";
+  const std::string path = win::GetTempDir() + "tmpbmp.bmp";
   EXPECT_TRUE(picture.SaveToFile(path));
   return path;
 }
@@ -52,7 +52,7 @@ TEST(MakeLogoPicture, YesReformatsAndReportsEachStep) {
   ASSERT_TRUE(box.found()) << "no question";
   EXPECT_EQ(box.caption, "Picture selection error");
   EXPECT_NE(box.text.find("     - a 16 colour palette\r\n"), std::string::npos) << box.text;
-  EXPECT_EQ(out, GetTempDir() + "_tempbmp.bmp");
+  EXPECT_EQ(out, win::GetTempDir() + "_tempbmp.bmp");
   EXPECT_EQ(status.Text(), "Finished.");
   TFastDIB logo;
   ASSERT_EQ(logo.LoadFromFile(out), BmpStatus::kOk);
@@ -85,13 +85,13 @@ TEST(MakeLogoPicture, AFittingPictureIsCopiedWithoutAQuestion) {
   TFastDIB fitting;
   fitting.SetSize(640, 480, 4);
   fitting.Colors[3] = RgbQuad{1, 2, 3, 0};
-  const std::string picture = GetTempDir() + "tmpbmp.bmp";
+  const std::string picture = win::GetTempDir() + "tmpbmp.bmp";
   ASSERT_TRUE(fitting.SaveToFile(picture));
   StatusWindow status;
   std::string out;
   std::memset(LogoPalette16, 0, sizeof(LogoPalette16));
   MakeLogoPicture(picture, 640, 480, out, true, false, RGB(0, 0, 0), status.Label(), 4);
-  EXPECT_EQ(out, GetTempDir() + "_tempbmp.bmp");
+  EXPECT_EQ(out, win::GetTempDir() + "_tempbmp.bmp");
   EXPECT_EQ(status.Text(), "Finished.");
   EXPECT_EQ(LogoPalette16[3].Red, 3);
 }

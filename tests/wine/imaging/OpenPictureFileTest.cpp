@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "app/Utils.h"
 #include "core/FileIo.h"
 #include "imaging/FastDIB.h"
 #include "imaging/OpenPicture.h"
 #include "tests/robot/Robot.h"
 #include "tests/unit/imaging/GoldenLogos.h"
 #include "tests/wine/WinePaths.h"
+#include "win/SystemFacts.h"
 
 namespace quorlo::imaging {
 namespace {
@@ -42,11 +42,11 @@ Opened OpenThroughDialog(const std::string& path) {
 }
 
 std::string PickedFile() {
-  return GetTempDir() + "tmpbmp.bmp";
+  return win::GetTempDir() + "tmpbmp.bmp";
 }
 
 std::string WriteTempFile(const char* name, const std::vector<uint8_t>& bytes) {
-  const std::string path = GetTempDir() + name;
+  const std::string path = win::GetTempDir() + name;
   EXPECT_EQ(WriteFileReplacing(path, bytes), WriteResult::kOk) << path;
   return path;
 }
@@ -124,7 +124,7 @@ TEST(OpenPictureFile, IconWithTheColourDialogCancelledHasABlackBackground) {
 }
 
 TEST(OpenPictureFile, EnhancedMetafileIsDrawnAtItsSize) {
-  const std::string path = GetTempDir() + "quorlo-test.emf";
+  const std::string path = win::GetTempDir() + "quorlo-test.emf";
   DeleteFileA(path.c_str());
   HDC screen = GetDC(nullptr);
   const int perInch = GetDeviceCaps(screen, LOGPIXELSX);

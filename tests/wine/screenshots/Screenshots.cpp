@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Utils.h"
 #include "app/u2kEdition.h"
 #include "app/uAbout.h"
 #include "app/uMain.h"
 #include "app/uXPEdition.h"
 #include "tests/robot/Robot.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   SetCursorPos(0, 0);
 
   TfMain main;
-  if (!main.Create(GetModuleHandleA(nullptr), WindowsVersion())) {
+  if (!main.Create(GetModuleHandleA(nullptr), win::WindowsVersion())) {
     std::fprintf(stderr, "screenshots: no main window\n");
     return 1;
   }

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
-#include "app/Utils.h"
 #include "startbutton/ContextMenu.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "win/RegistryKey.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -32,15 +34,75 @@ TEST(ContextMenu, ListingLeavesOutFindInAnyLetterCase) {
 
 TEST(ContextMenu, EntryIsAKeyNamedAndValuedByItsTextWithACommandSubkey) {
   ClearMenu();
-  ASSERT_EQ(WriteMenuItem("My Notes", "C:\\windows\\notepad.exe \"C:\\a.txt\""), "");
+  ASSERT_TRUE(WriteMenuItem("My Notes", "C:\\windows\\notepad.exe \"C:\\a.txt\"").ok);
   const std::string key = std::string(kDirectoryShellKey) + "\\My Notes";
   EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key, ""), "My Notes");
   EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key + "\\command", ""),
             "C:\\windows\\notepad.exe \"C:\\a.txt\"");
   EXPECT_EQ(ReadMenuCommand("My Notes"), "C:\\windows\\notepad.exe \"C:\\a.txt\"");
   EXPECT_EQ(ReadMenuCommand("Nobody"), "not specified");
-  EXPECT_TRUE(DeleteMenuItem("My Notes"));
+  EXPECT_TRUE(DeleteMenuItem("My Notes").ok);
   EXPECT_TRUE(ListMenuItems().empty());
+}
+
+struct ReplaceCase {
+  const char* what;
+  const char* oldName;  // "" for a new entry
+  const char* name;
+  std::vector<std::string> listedAfter;  // sorted
+};
+
+class Replace : public testing::TestWithParam<ReplaceCase> {};
+
+// "Keep" is always there beside the entry being replaced; "Old" is the one replaced.
+TEST_P(Replace, WritesTheNewKeyAndRemovesTheOldOneOnlyWhenItIsAnother) {
+  const ReplaceCase& c = GetParam();
+  ClearMenu();
+  ASSERT_TRUE(WriteMenuItem("Keep", "C:\\keep.exe").ok);
+  ASSERT_TRUE(WriteMenuItem("Old", "C:\\old.exe").ok);
+  const core::Outcome outcome = ReplaceMenuItem(c.oldName, c.name, "C:\\new.exe");
+  EXPECT_TRUE(outcome.ok) << outcome.message;
+  EXPECT_EQ(outcome.message, "");
+  std::vector<std::string> names = ListMenuItems();
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, c.listedAfter);
+  EXPECT_EQ(ReadMenuCommand(c.name), "C:\\new.exe");
+  EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT,
+                                       std::string(kDirectoryShellKey) + "\\" + c.name, ""),
+            c.name);
+  EXPECT_EQ(ReadMenuCommand("Keep"), "C:\\keep.exe");
+  ClearMenu();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, Replace,
+    testing::Values(ReplaceCase{"NewEntry", "", "Fresh", {"Fresh", "Keep", "Old"}},
+                    ReplaceCase{"Renamed", "Old", "Fresh", {"Fresh", "Keep"}},
+                    // One key: the new spelling is the one listed, and nothing is lost.
+                    ReplaceCase{"LetterCaseOnly", "Old", "OLD", {"Keep", "OLD"}},
+                    ReplaceCase{"SameName", "Old", "Old", {"Keep", "Old"}}),
+    [](const testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.what); });
+
+TEST(ContextMenu, ARefusedWriteKeepsTheOldEntryAndNamesTheKey) {
+  ClearMenu();
+  ASSERT_TRUE(WriteMenuItem("Old", "C:\\old.exe").ok);
+  // Windows refuses a key name longer than 255 characters.
+  const std::string tooLong(300, 'x');
+  const core::Outcome outcome = ReplaceMenuItem("Old", tooLong, "C:\\new.exe");
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.message,
+            "Failed to set data for '" + std::string(kDirectoryShellKey) + "\\" + tooLong + "'");
+  EXPECT_EQ(ListMenuItems(), std::vector<std::string>{"Old"});
+  EXPECT_EQ(ReadMenuCommand("Old"), "C:\\old.exe");
+  ClearMenu();
+}
+
+TEST(ContextMenu, DeletingAMissingEntryNamesItsKey) {
+  ClearMenu();
+  const core::Outcome outcome = DeleteMenuItem("Nobody");
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.message,
+            "Failed to delete key '" + std::string(kDirectoryShellKey) + "\\Nobody'");
 }
 
 struct AssociationCase {
@@ -86,7 +148,7 @@ TEST_P(Association, ProgramIsTheCleanedOpenCommand) {
     RegDeleteValueA(key, "ProgramFilesDir");
     RegCloseKey(key);
   }
-  const std::string windows = GetWindowsDir();
+  const std::string windows = win::GetWindowsDir();
   std::string expected = c.expected;
   for (auto [token, value] : {std::pair<std::string, std::string>{"<windows>", windows},
                               {"<drive>", windows.substr(0, 2)}}) {

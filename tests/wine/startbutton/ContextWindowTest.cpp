@@ -8,7 +8,6 @@
 // After <windows.h>, which it needs.
 #include <commctrl.h>
 
-#include "app/Utils.h"
 #include "app/uMain.h"
 #include "startbutton/ContextMenu.h"
 #include "startbutton/uContext.h"
@@ -18,6 +17,7 @@
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "ui/StandardControls.h"
 #include "win/RegistryKey.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ class ContextWindow : public testing::Test {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     main_ = new TfMain;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), WindowsVersion()));
+    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
     ShowWindow(main_->Handle(), SW_SHOW);
     sbtest::WriteBytes("C:\\sbnote.txt", {'h', 'i'});
     sbtest::WriteBytes("C:\\sbdata.qzx", {'q'});
@@ -116,7 +116,7 @@ class ContextWindow : public testing::Test {
 TfMain* ContextWindow::main_ = nullptr;
 
 TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
-  const std::string notepad = GetWindowsDir() + "notepad.exe";
+  const std::string notepad = win::GetWindowsDir() + "notepad.exe";
   ASSERT_TRUE(deploytest::Exists(notepad));
   std::string unassociated, declined;
   std::vector<std::string> listed;
@@ -143,7 +143,7 @@ TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
                                        std::string(kDirectoryShellKey) + "\\Editor", ""),
             "Editor");
   EXPECT_EQ(EntryCommand("Editor"), notepad);
-  EXPECT_EQ(EntryCommand("Note"), GetWindowsDir() + "notepad.exe \"C:\\sbnote.txt\"");
+  EXPECT_EQ(EntryCommand("Note"), win::GetWindowsDir() + "notepad.exe \"C:\\sbnote.txt\"");
   const std::string question =
       std::string(kCaption) +
       "|Quorlo cannot find a program that is associated with this "
@@ -178,12 +178,12 @@ TEST_F(ContextWindow, FindIsNeitherListedNorWritten) {
 }
 
 TEST_F(ContextWindow, AddAsksBeforeReplacingAndUpdateDoesNot) {
-  ASSERT_EQ(WriteMenuItem("One", "C:\\sbdata.qzx"), "");
-  ASSERT_EQ(WriteMenuItem("Two", "C:\\sbdata.qzx"), "");
+  ASSERT_TRUE(WriteMenuItem("One", "C:\\sbdata.qzx").ok);
+  ASSERT_TRUE(WriteMenuItem("Two", "C:\\sbdata.qzx").ok);
   std::string declined, accepted;
   bool updateQuiet = false;
   WithWindow([&](TSBcontext& context) {
-    Fill(context, "one", GetWindowsDir() + "notepad.exe");
+    Fill(context, "one", win::GetWindowsDir() + "notepad.exe");
     robot::Click(Control(context, "bAdd"));
     declined = Answer(IDNO);
     robot::Click(Control(context, "bAdd"));
@@ -199,12 +199,12 @@ TEST_F(ContextWindow, AddAsksBeforeReplacingAndUpdateDoesNot) {
   EXPECT_EQ(declined, std::string(kCaption) + "|Item 'one' already exists.  Replace?");
   EXPECT_EQ(accepted, declined);
   EXPECT_TRUE(updateQuiet);
-  EXPECT_EQ(EntryCommand("One"), GetWindowsDir() + "notepad.exe \"C:\\sbnote.txt\"");
+  EXPECT_EQ(EntryCommand("One"), win::GetWindowsDir() + "notepad.exe \"C:\\sbnote.txt\"");
   EXPECT_FALSE(EntryExists("Two"));
 }
 
 TEST_F(ContextWindow, DeleteAsksFirst) {
-  ASSERT_EQ(WriteMenuItem("Gone", "C:\\sbdata.qzx"), "");
+  ASSERT_TRUE(WriteMenuItem("Gone", "C:\\sbdata.qzx").ok);
   std::string first, second;
   WithWindow([&](TSBcontext& context) {
     if (!Select(context, "Gone")) return;
@@ -220,8 +220,8 @@ TEST_F(ContextWindow, DeleteAsksFirst) {
 }
 
 TEST_F(ContextWindow, UnchangedUpdateOfAQuotedCommandFailsTheFileCheckAndBrowses) {
-  const std::string command = GetWindowsDir() + "notepad.exe \"C:\\sbnote.txt\"";
-  ASSERT_EQ(WriteMenuItem("Quoted", command), "");
+  const std::string command = win::GetWindowsDir() + "notepad.exe \"C:\\sbnote.txt\"";
+  ASSERT_TRUE(WriteMenuItem("Quoted", command).ok);
   std::string box;
   bool browsed = false;
   WithWindow([&](TSBcontext& context) {

@@ -8,7 +8,6 @@
 // After <windows.h>, which it needs.
 #include <commctrl.h>
 
-#include "app/Utils.h"
 #include "app/uMain.h"
 #include "deploy/Activation.h"
 #include "deploy/Restart.h"
@@ -24,6 +23,7 @@
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "ui/StandardControls.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -43,11 +43,11 @@ bool RecordReboot() {
 }
 
 std::string Explorer() {
-  return GetWindowsDir() + "Explorer.exe";
+  return win::GetWindowsDir() + "Explorer.exe";
 }
 
 std::string Copy(int n) {
-  return GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
+  return win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
 }
 
 class ManagerWindow : public testing::Test {
@@ -56,7 +56,7 @@ class ManagerWindow : public testing::Test {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     main_ = new TfMain;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), WindowsVersion()));
+    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
     ShowWindow(main_->Handle(), SW_SHOW);
   }
 
@@ -296,9 +296,9 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
 
 TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
   if (!deploytest::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
-  const std::string picture = GetTempDir() + "start.bmp";
+  const std::string picture = win::GetTempDir() + "start.bmp";
   ASSERT_TRUE(sbtest::WriteBytes(picture, sbtest::BitmapFile(25, 19, 7)));
-  const std::string notPicture = GetTempDir() + "not.bmp";
+  const std::string notPicture = win::GetTempDir() + "not.bmp";
   ASSERT_TRUE(sbtest::WriteBytes(notPicture, {'B', 'M', 0, 0}));
   std::string refusedDialog = "not run", refused, acceptedDialog = "not run", accepted;
   robot::RunBeside([&] {
@@ -323,7 +323,7 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
                 "|The XP Start Button icon will be changed when you\r\nclick OK or Apply.");
   // The dialog hands over the picture as a bitmap file; the resource is
   // that file without its 14-byte file header.
-  const std::vector<uint8_t> picked = sbtest::ReadBytes(GetTempDir() + "tmpbmp.bmp");
+  const std::vector<uint8_t> picked = sbtest::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
   ASSERT_GT(picked.size(), 14u);
   EXPECT_EQ(resedit::ReadResourceData(Copy(1), 2, 143),
             std::vector<uint8_t>(picked.begin() + 14, picked.end()));

@@ -5,27 +5,24 @@
 
 #include <algorithm>
 
-#include "app/Utils.h"
 #include "deploy/ShellLocation.h"
 #include "deploy/XPStartMenuKeys.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
 #include "startbutton/StartButtonResources.h"
-#include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
-constexpr char kCaption[] = "Start Button Manager";
-
 std::string Explorer() {
-  return GetWindowsDir() + "Explorer.exe";
+  return win::GetWindowsDir() + "Explorer.exe";
 }
 
 std::string Copy(int n) {
-  return GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
+  return win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
 }
 
 StartButtonEdit LoadEdit(const std::string& file) {
@@ -88,7 +85,7 @@ TEST_F(StartButtonResources, NewCopyHoldsTheNewTextsAndBecomesTheShell) {
   StartButtonEdit edit = LoadEdit(CurrentShellPath);
   SetStart(edit, u"Go");
   ASSERT_TRUE(SetShownText(edit.tooltipTable, u"Press to begin"));
-  ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit, nullptr, kCaption));
+  ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit).outcome.ok);
 
   EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Go");
   EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Press to begin");
@@ -118,7 +115,7 @@ TEST_F(StartButtonResources, NewCopyHoldsTheNewTextsAndBecomesTheShell) {
 TEST_F(StartButtonResources, EmptyWordIsWrittenAsLengthZero) {
   StartButtonEdit edit = LoadEdit(CurrentShellPath);
   SetStart(edit, u"");
-  ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit, nullptr, kCaption));
+  ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit).outcome.ok);
   const auto block = resedit::ReadStringBlock(Copy(1), 37);
   ASSERT_TRUE(block.has_value());
   EXPECT_TRUE((*block)[578 % 16].empty());
@@ -128,13 +125,13 @@ TEST_F(StartButtonResources, EmptyWordIsWrittenAsLengthZero) {
 TEST_F(StartButtonResources, SecondChangeStartsFromTheFirstCopy) {
   StartButtonEdit first = LoadEdit(CurrentShellPath);
   SetStart(first, u"Go");
-  ASSERT_TRUE(WriteStartButtonResources(Copy(1), first, nullptr, kCaption));
+  ASSERT_TRUE(WriteStartButtonResources(Copy(1), first).outcome.ok);
 
-  const std::string second = MakeUniqueShellName(nullptr, CurrentShellPath);
+  const std::string second = MakeUniqueShellName(CurrentShellPath).path;
   ASSERT_EQ(second, Copy(2));
   StartButtonEdit edit = LoadEdit(CurrentShellPath);
   ASSERT_TRUE(SetShownText(edit.tooltipTable, u"Second tip"));
-  ASSERT_TRUE(WriteStartButtonResources(second, edit, nullptr, kCaption));
+  ASSERT_TRUE(WriteStartButtonResources(second, edit).outcome.ok);
   EXPECT_EQ(sbtest::LoadShellString(second, 578), "Go");
   EXPECT_EQ(sbtest::LoadShellString(second, 533), "Second tip");
   EXPECT_EQ(deploytest::ShellSetting(), second);
@@ -142,17 +139,14 @@ TEST_F(StartButtonResources, SecondChangeStartsFromTheFirstCopy) {
 
 TEST_F(StartButtonResources, FailedWriteActivatesNothingAndSaysSo) {
   // The shell setting names a file that is no program.
-  const std::string broken = GetWindowsDir() + "Xplorer5.exe";
+  const std::string broken = win::GetWindowsDir() + "Xplorer5.exe";
   ASSERT_TRUE(sbtest::WriteBytes(broken, {'n', 'o', 't', ' ', 'P', 'E'}));
   StartButtonEdit edit = LoadEdit(Explorer());
   SetStart(edit, u"Go");
   CurrentShellPath = broken;
-  robot::MessageBoxAnswerer answer(IDOK);
-  EXPECT_FALSE(WriteStartButtonResources(Copy(1), edit, nullptr, kCaption));
-  const robot::MessageBoxInfo box = answer.Result();
-  ASSERT_TRUE(box.found());
-  EXPECT_EQ(box.caption, kCaption);
-  EXPECT_NE(box.text.find(Copy(1)), std::string::npos) << box.text;
+  const StartButtonWrite written = WriteStartButtonResources(Copy(1), edit);
+  EXPECT_FALSE(written.outcome.ok);
+  EXPECT_NE(written.outcome.message.find(Copy(1)), std::string::npos) << written.outcome.message;
   EXPECT_FALSE(deploytest::Exists(Copy(1)));
   EXPECT_EQ(deploytest::ShellSetting(), Explorer());
 }
@@ -170,12 +164,12 @@ class XPPicture : public StartButtonResources {
 };
 
 TEST_F(XPPicture, ChosenPictureReplacesBitmap143WithoutItsFileHeader) {
-  const std::string picture = GetTempDir() + "button.bmp";
+  const std::string picture = win::GetTempDir() + "button.bmp";
   const std::vector<uint8_t> file = sbtest::BitmapFile(25, 19, 99);
   ASSERT_TRUE(sbtest::WriteBytes(picture, file));
   StartButtonEdit edit = LoadEdit(CurrentShellPath);
   edit.icon = XPIconChange{true, false, picture};
-  ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit, nullptr, kCaption));
+  ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit).outcome.ok);
   EXPECT_EQ(Bitmap143(Copy(1)), std::vector<uint8_t>(file.begin() + 14, file.end()));
   HMODULE module = LoadLibraryExA(Copy(1).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
@@ -183,10 +177,10 @@ TEST_F(XPPicture, ChosenPictureReplacesBitmap143WithoutItsFileHeader) {
   FreeLibrary(module);
 
   // Restoring takes Windows' own picture back into the next copy.
-  const std::string second = MakeUniqueShellName(nullptr, CurrentShellPath);
+  const std::string second = MakeUniqueShellName(CurrentShellPath).path;
   StartButtonEdit restore = LoadEdit(CurrentShellPath);
   restore.icon = XPIconChange{true, true, picture};
-  ASSERT_TRUE(WriteStartButtonResources(second, restore, nullptr, kCaption));
+  ASSERT_TRUE(WriteStartButtonResources(second, restore).outcome.ok);
   EXPECT_EQ(Bitmap143(second), Bitmap143(Explorer()));
   EXPECT_NE(Bitmap143(Explorer()), Bitmap143(Copy(1)));
 }
@@ -200,7 +194,7 @@ struct BadPictureCase {
 class BadPicture : public XPPicture, public testing::WithParamInterface<BadPictureCase> {};
 
 TEST_P(BadPicture, IsReportedAndTheStringsAreWrittenAllTheSame) {
-  const std::string picture = GetTempDir() + "gone.bmp";
+  const std::string picture = win::GetTempDir() + "gone.bmp";
   DeleteFileA(picture.c_str());
   if (!GetParam().bytes.empty()) {
     ASSERT_TRUE(sbtest::WriteBytes(picture, GetParam().bytes));
@@ -208,14 +202,12 @@ TEST_P(BadPicture, IsReportedAndTheStringsAreWrittenAllTheSame) {
   StartButtonEdit edit = LoadEdit(CurrentShellPath);
   SetStart(edit, u"Go");
   edit.icon = XPIconChange{true, false, picture};
-  robot::MessageBoxAnswerer answer(IDOK);
-  ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit, nullptr, kCaption));
-  const robot::MessageBoxInfo box = answer.Result();
-  ASSERT_TRUE(box.found());
+  const StartButtonWrite written = WriteStartButtonResources(Copy(1), edit);
+  ASSERT_TRUE(written.outcome.ok) << written.outcome.message;
   char expected[512];
   std::snprintf(expected, sizeof expected, GetParam().message, picture.c_str());
-  EXPECT_EQ(box.text, expected);
-  EXPECT_EQ(box.caption, kCaption);
+  ASSERT_TRUE(written.pictureProblem.has_value());
+  EXPECT_EQ(*written.pictureProblem, expected);
   EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Go");
   EXPECT_EQ(Bitmap143(Copy(1)), Bitmap143(Explorer()));
   EXPECT_EQ(deploytest::ShellSetting(), Copy(1));

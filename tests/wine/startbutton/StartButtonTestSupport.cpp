@@ -3,17 +3,17 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/Utils.h"
 #include "deploy/Activation.h"
 #include "deploy/ShellLocation.h"
+#include "win/SystemFacts.h"
 
 namespace sbtest {
 
 void ResetShell() {
   for (int n = 1; n <= 9; ++n) {
-    DeleteFileA((GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe").c_str());
+    DeleteFileA((win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe").c_str());
   }
-  ActivateShell(GetWindowsDir() + "Explorer.exe");
+  ActivateShell(win::GetWindowsDir() + "Explorer.exe");
   LocateCurrentShell();
 }
 

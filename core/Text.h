@@ -1,9 +1,11 @@
 #pragma once
-// Small text and byte helpers shared by every manager. Portable: no Windows
+// Small text and byte helpers shared by every subsystem. Portable: no Windows
 // types, so they are unit-tested natively.
 
 #include <cstdint>
 #include <string>
+
+namespace core {
 
 // n copies of "\r\n"; message texts are built with it.
 std::string LineBreaks(int n);
@@ -19,3 +21,5 @@ std::string RightChars(const std::string& s, int n);
 // pattern longer than the buffer give -1 instead of reading out of bounds.
 int FindBytes(const uint8_t* buffer, const uint8_t* pattern, int start, int patternLength,
               int bufferLength);
+
+}  // namespace core

@@ -1,8 +1,10 @@
-#include "app/RUtils.h"
+#include "win/RegistryAccessor.h"
 
 #include <cstdint>
 
 #include "win/RegistryKey.h"
+
+namespace win {
 
 namespace {
 
@@ -17,16 +19,16 @@ Accessor& TheAccessor() {
   return accessor;
 }
 
-win::RegistryKey OpenSelected(REGSAM access) {
+RegistryKey OpenSelected(REGSAM access) {
   const Accessor& accessor = TheAccessor();
-  if (!accessor.open) return win::RegistryKey();
-  return win::RegistryKey::Open(accessor.root, accessor.path, access);
+  if (!accessor.open) return RegistryKey();
+  return RegistryKey::Open(accessor.root, accessor.path, access);
 }
 
-win::RegistryKey CreateSelected() {
+RegistryKey CreateSelected() {
   const Accessor& accessor = TheAccessor();
-  if (!accessor.open) return win::RegistryKey();
-  return win::RegistryKey::Create(accessor.root, accessor.path, KEY_ALL_ACCESS);
+  if (!accessor.open) return RegistryKey();
+  return RegistryKey::Create(accessor.root, accessor.path, KEY_ALL_ACCESS);
 }
 
 }  // namespace
@@ -68,12 +70,14 @@ std::vector<std::string> RegListSubkeys() {
 }
 
 bool RegDeleteValue(const std::string& name) {
-  win::RegistryKey key = OpenSelected(KEY_READ | KEY_WRITE);
+  RegistryKey key = OpenSelected(KEY_READ | KEY_WRITE);
   return key.HasValue(name) && key.DeleteValue(name);
 }
 
 bool RegDeleteSelectedKey() {
   const Accessor& accessor = TheAccessor();
   if (!accessor.open) return false;
-  return win::DeleteKeyTree(accessor.root, accessor.path);
+  return DeleteKeyTree(accessor.root, accessor.path);
 }
+
+}  // namespace win

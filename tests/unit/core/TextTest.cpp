@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TextUtils.h"
+#include "core/Text.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ TEST(LineBreaks, RepeatsCarriageReturnLineFeed) {
     int n;
     std::string expected;
   } cases[] = {{-1, ""}, {0, ""}, {1, "\r\n"}, {2, "\r\n\r\n"}, {3, "\r\n\r\n\r\n"}};
-  for (const auto& c : cases) EXPECT_EQ(LineBreaks(c.n), c.expected) << "n = " << c.n;
+  for (const auto& c : cases) EXPECT_EQ(core::LineBreaks(c.n), c.expected) << "n = " << c.n;
 }
 
 TEST(LeftRightChars, TakeEndsAndClampToTheText) {
@@ -32,9 +32,10 @@ TEST(LeftRightChars, TakeEndsAndClampToTheText) {
       {"ab", 1, "a", "b"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(LeftChars(c.text, c.n), c.left) << "LeftChars(\"" << c.text << "\", " << c.n << ")";
-    EXPECT_EQ(RightChars(c.text, c.n), c.right)
-        << "RightChars(\"" << c.text << "\", " << c.n << ")";
+    EXPECT_EQ(core::LeftChars(c.text, c.n), c.left)
+        << "core::LeftChars(\"" << c.text << "\", " << c.n << ")";
+    EXPECT_EQ(core::RightChars(c.text, c.n), c.right)
+        << "core::RightChars(\"" << c.text << "\", " << c.n << ")";
   }
 }
 
@@ -68,8 +69,8 @@ TEST(FindBytes, FindsFirstMatchInsideTheExclusiveBound) {
   for (const auto& c : cases) {
     const std::vector<uint8_t> buffer = Bytes(c.buffer);
     const std::vector<uint8_t> pattern = Bytes(c.pattern);
-    EXPECT_EQ(FindBytes(buffer.data(), pattern.data(), c.start, static_cast<int>(pattern.size()),
-                        static_cast<int>(buffer.size())),
+    EXPECT_EQ(core::FindBytes(buffer.data(), pattern.data(), c.start,
+                              static_cast<int>(pattern.size()), static_cast<int>(buffer.size())),
               c.expected)
         << c.label;
   }
@@ -78,15 +79,15 @@ TEST(FindBytes, FindsFirstMatchInsideTheExclusiveBound) {
 TEST(FindBytes, RefusesMissingOrEmptyInput) {
   const std::vector<uint8_t> buffer = Bytes("abcdef");
   const std::vector<uint8_t> pattern = Bytes("cd");
-  EXPECT_EQ(FindBytes(nullptr, pattern.data(), 0, 2, 6), -1);
-  EXPECT_EQ(FindBytes(buffer.data(), nullptr, 0, 2, 6), -1);
-  EXPECT_EQ(FindBytes(buffer.data(), pattern.data(), 0, 0, 6), -1);
-  EXPECT_EQ(FindBytes(buffer.data(), pattern.data(), 0, -2, 6), -1);
-  EXPECT_EQ(FindBytes(buffer.data(), pattern.data(), 0, 2, 0), -1);
-  EXPECT_EQ(FindBytes(buffer.data(), pattern.data(), 0, 2, -6), -1);
+  EXPECT_EQ(core::FindBytes(nullptr, pattern.data(), 0, 2, 6), -1);
+  EXPECT_EQ(core::FindBytes(buffer.data(), nullptr, 0, 2, 6), -1);
+  EXPECT_EQ(core::FindBytes(buffer.data(), pattern.data(), 0, 0, 6), -1);
+  EXPECT_EQ(core::FindBytes(buffer.data(), pattern.data(), 0, -2, 6), -1);
+  EXPECT_EQ(core::FindBytes(buffer.data(), pattern.data(), 0, 2, 0), -1);
+  EXPECT_EQ(core::FindBytes(buffer.data(), pattern.data(), 0, 2, -6), -1);
   // A caller's length shorter than the real buffer is honoured: "cd" lies beyond it.
-  EXPECT_EQ(FindBytes(buffer.data(), pattern.data(), 0, 2, 4), -1);
-  EXPECT_EQ(FindBytes(buffer.data(), pattern.data(), 0, 2, 5), 2);
+  EXPECT_EQ(core::FindBytes(buffer.data(), pattern.data(), 0, 2, 4), -1);
+  EXPECT_EQ(core::FindBytes(buffer.data(), pattern.data(), 0, 2, 5), 2);
 }
 
 TEST(FindBytes, FindsA64BytePaletteInALargeBuffer) {
@@ -95,7 +96,7 @@ TEST(FindBytes, FindsA64BytePaletteInALargeBuffer) {
   std::vector<uint8_t> image(100000, 0);
   const size_t at = 77777;
   std::copy(palette.begin(), palette.end(), image.begin() + at);
-  EXPECT_EQ(FindBytes(image.data(), palette.data(), 0, 64, static_cast<int>(image.size())),
+  EXPECT_EQ(core::FindBytes(image.data(), palette.data(), 0, 64, static_cast<int>(image.size())),
             static_cast<int>(at));
 }
 

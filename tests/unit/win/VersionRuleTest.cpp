@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/VersionRule.h"
+#include "win/VersionRule.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ const VersionCase kCases[] = {
 
 TEST(VersionRule, MapsReportedNumbersToSupportedWindows) {
   for (const VersionCase& c : kCases) {
-    EXPECT_EQ(WindowsVersionFromNumbers(c.platformId, c.major, c.minor), c.expected)
+    EXPECT_EQ(win::WindowsVersionFromNumbers(c.platformId, c.major, c.minor), c.expected)
         << c.windows << " (platform " << c.platformId << ", " << c.major << "." << c.minor << ")";
   }
 }

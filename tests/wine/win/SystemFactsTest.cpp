@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/Constants.h"
-#include "app/Utils.h"
 #include "tests/wine/WinePaths.h"
+#include "win/ProgramIdentity.h"
 #include "win/RegistryKey.h"
+#include "win/SystemFacts.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ TEST(Utils, WindowsVersionAndPlatformFamilyOfTheMachine) {
                {"win2k", 4, 2}, {"winxp", 5, 2}, {"win7", -1, 2}};
   for (const auto& c : cases) {
     if (Machine() != c.machine) continue;
-    EXPECT_EQ(WindowsVersion(), c.version) << c.machine;
-    EXPECT_EQ(PlatformFamily(), c.family) << c.machine;
+    EXPECT_EQ(win::WindowsVersion(), c.version) << c.machine;
+    EXPECT_EQ(win::PlatformFamily(), c.family) << c.machine;
     return;
   }
   GTEST_SKIP() << "no expectation for machine \"" << Machine() << "\"";
@@ -34,25 +34,26 @@ TEST(Utils, WindowsVersionAndPlatformFamilyOfTheMachine) {
 
 TEST(Utils, AdministratorAndUserName) {
   // Wine's user holds the Administrators group; the 95 family passes anyway.
-  EXPECT_TRUE(IsAdministrator());
-  EXPECT_FALSE(CurrentUserName().empty());
+  EXPECT_TRUE(win::IsAdministrator());
+  EXPECT_FALSE(win::CurrentUserName().empty());
 }
 
 TEST(Utils, DirectoriesEndWithBackslash) {
-  for (const std::string& directory : {GetWindowsDir(), GetSystemDir(), GetTempDir()}) {
+  for (const std::string& directory :
+       {win::GetWindowsDir(), win::GetSystemDir(), win::GetTempDir()}) {
     ASSERT_FALSE(directory.empty());
     EXPECT_EQ(directory.back(), '\\') << directory;
   }
-  EXPECT_EQ(GetSystemDir().rfind(GetWindowsDir(), 0), 0u) << GetSystemDir();
+  EXPECT_EQ(win::GetSystemDir().rfind(win::GetWindowsDir(), 0), 0u) << win::GetSystemDir();
 }
 
 class TempDirTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedTmp_ = GetEnvironmentValue("TMP");
-    savedTemp_ = GetEnvironmentValue("TEMP");
-    tmp_ = GetWindowsDir() + "qtmp";
-    temp_ = GetWindowsDir() + "qtemp";
+    savedTmp_ = win::GetEnvironmentValue("TMP");
+    savedTemp_ = win::GetEnvironmentValue("TEMP");
+    tmp_ = win::GetWindowsDir() + "qtmp";
+    temp_ = win::GetWindowsDir() + "qtemp";
     CreateDirectoryA(tmp_.c_str(), nullptr);
     CreateDirectoryA(temp_.c_str(), nullptr);
   }
@@ -70,7 +71,7 @@ class TempDirTest : public ::testing::Test {
 };
 
 TEST_F(TempDirTest, FollowsTmpThenTempThenWindows) {
-  const std::string missing = GetWindowsDir() + "no-such-dir";
+  const std::string missing = win::GetWindowsDir() + "no-such-dir";
   const struct {
     const char* label;
     std::string tmp;
@@ -81,40 +82,40 @@ TEST_F(TempDirTest, FollowsTmpThenTempThenWindows) {
       {"TMP with backslash", tmp_ + "\\", temp_, tmp_ + "\\"},
       {"TMP missing", missing, temp_, temp_ + "\\"},
       {"TMP unset", "", temp_, temp_ + "\\"},
-      {"both missing", missing, missing, GetWindowsDir()},
-      {"both unset", "", "", GetWindowsDir()},
-      {"TMP names a file", GetWindowsDir() + "win.ini", temp_, temp_ + "\\"},
+      {"both missing", missing, missing, win::GetWindowsDir()},
+      {"both unset", "", "", win::GetWindowsDir()},
+      {"TMP names a file", win::GetWindowsDir() + "win.ini", temp_, temp_ + "\\"},
   };
   for (const auto& c : cases) {
     Set("TMP", c.tmp);
     Set("TEMP", c.temp);
-    EXPECT_EQ(GetTempDir(), c.expected) << c.label;
+    EXPECT_EQ(win::GetTempDir(), c.expected) << c.label;
   }
 }
 
 TEST_F(TempDirTest, RelativeValueIsMadeAbsolute) {
-  ASSERT_TRUE(SetCurrentDirectoryA(GetWindowsDir().c_str()));
+  ASSERT_TRUE(SetCurrentDirectoryA(win::GetWindowsDir().c_str()));
   Set("TMP", "qtmp");
-  EXPECT_EQ(GetTempDir(), tmp_ + "\\");
+  EXPECT_EQ(win::GetTempDir(), tmp_ + "\\");
 }
 
 TEST(Utils, EnvironmentValueGrowsForLongValues) {
   const std::string value(3000, 'e');
   ASSERT_TRUE(SetEnvironmentVariableA("QUORLO_LONG", value.c_str()));
-  EXPECT_EQ(GetEnvironmentValue("QUORLO_LONG"), value);
-  EXPECT_EQ(GetEnvironmentValue("QUORLO_UNSET"), "");
+  EXPECT_EQ(win::GetEnvironmentValue("QUORLO_LONG"), value);
+  EXPECT_EQ(win::GetEnvironmentValue("QUORLO_UNSET"), "");
 }
 
 TEST(Utils, ProgramFilesDirFromTheRegistry) {
-  const std::string directory = GetProgramFilesDir();
+  const std::string directory = win::GetProgramFilesDir();
   EXPECT_FALSE(directory.empty());
   EXPECT_EQ(directory.rfind("C:\\", 0), 0u) << directory;
 }
 
 TEST(Utils, FileCanBeOpened) {
-  EXPECT_TRUE(FileCanBeOpened(GetWindowsDir() + "win.ini"));
-  EXPECT_FALSE(FileCanBeOpened(GetWindowsDir() + "no such file"));
-  EXPECT_FALSE(FileCanBeOpened(""));
+  EXPECT_TRUE(win::FileCanBeOpened(win::GetWindowsDir() + "win.ini"));
+  EXPECT_FALSE(win::FileCanBeOpened(win::GetWindowsDir() + "no such file"));
+  EXPECT_FALSE(win::FileCanBeOpened(""));
 }
 
 class BootDriveTest : public ::testing::Test {
@@ -125,29 +126,30 @@ class BootDriveTest : public ::testing::Test {
     if (madeCommandCom_) DeleteFileA("C:\\Command.com");
   }
   static void ForgetHost() {
-    win::RegistryKey::Create(HKEY_CURRENT_USER, ProgramRegistryKey).DeleteValue(kHostValue);
+    win::RegistryKey::Create(HKEY_CURRENT_USER, win::ProgramRegistryKey)
+        .DeleteValue(win::kHostValue);
   }
   static std::string StoredHost() {
-    return win::RegistryKey::Open(HKEY_CURRENT_USER, ProgramRegistryKey)
-        .ReadString(kHostValue)
+    return win::RegistryKey::Open(HKEY_CURRENT_USER, win::ProgramRegistryKey)
+        .ReadString(win::kHostValue)
         .value_or("<none>");
   }
   bool madeCommandCom_ = false;
 };
 
 TEST_F(BootDriveTest, StoredHostWinsTrimmedOfBlanks) {
-  ASSERT_TRUE(win::RegistryKey::Create(HKEY_CURRENT_USER, ProgramRegistryKey)
-                  .WriteString(kHostValue, "  D:\\ "));
-  EXPECT_EQ(GetBootDrive(), "D:\\");
-  ASSERT_TRUE(win::RegistryKey::Create(HKEY_CURRENT_USER, ProgramRegistryKey)
-                  .WriteString(kHostValue, "   "));
-  EXPECT_EQ(GetBootDrive(), "C:\\") << "a blank Host is no Host";
+  ASSERT_TRUE(win::RegistryKey::Create(HKEY_CURRENT_USER, win::ProgramRegistryKey)
+                  .WriteString(win::kHostValue, "  D:\\ "));
+  EXPECT_EQ(win::GetBootDrive(), "D:\\");
+  ASSERT_TRUE(win::RegistryKey::Create(HKEY_CURRENT_USER, win::ProgramRegistryKey)
+                  .WriteString(win::kHostValue, "   "));
+  EXPECT_EQ(win::GetBootDrive(), "C:\\") << "a blank Host is no Host";
 }
 
 TEST_F(BootDriveTest, FindsTheDriveWithCommandComAndStoresIt) {
   if (GetFileAttributesA("C:\\Command.com") == INVALID_FILE_ATTRIBUTES) {
     // Without Command.com nothing qualifies: the fallback, not stored.
-    EXPECT_EQ(GetBootDrive(), "C:\\");
+    EXPECT_EQ(win::GetBootDrive(), "C:\\");
     EXPECT_EQ(StoredHost(), "<none>");
     const HANDLE file =
         CreateFileA("C:\\Command.com", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
@@ -155,13 +157,13 @@ TEST_F(BootDriveTest, FindsTheDriveWithCommandComAndStoresIt) {
     CloseHandle(file);
     madeCommandCom_ = true;
   }
-  EXPECT_EQ(GetBootDrive(), "C:\\");
+  EXPECT_EQ(win::GetBootDrive(), "C:\\");
   EXPECT_EQ(StoredHost(), "C:\\");
 }
 
 TEST(Utils, CompressedVolume) {
-  EXPECT_FALSE(IsCompressedVolume("C:\\"));
-  EXPECT_FALSE(IsCompressedVolume("Q:\\"));
+  EXPECT_FALSE(win::IsCompressedVolume("C:\\"));
+  EXPECT_FALSE(win::IsCompressedVolume("Q:\\"));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 // of that name is meant, and the Windows call is always named RegDeleteValueA.
 #undef RegDeleteValue
 
+namespace win {
+
 // Default root HKEY_CURRENT_USER, no key selected.
 void RegOpenAccessor();
 void RegCloseAccessor();
@@ -28,3 +30,5 @@ std::vector<std::string> RegListSubkeys();
 bool RegDeleteValue(const std::string& name);
 // Deletes the selected key with all its subkeys. Never deletes a root key.
 bool RegDeleteSelectedKey();
+
+}  // namespace win

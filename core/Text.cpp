@@ -1,6 +1,8 @@
-#include "app/TextUtils.h"
+#include "core/Text.h"
 
 #include <cstring>
+
+namespace core {
 
 std::string LineBreaks(int n) {
   std::string text;
@@ -33,3 +35,5 @@ int FindBytes(const uint8_t* buffer, const uint8_t* pattern, int start, int patt
   }
   return -1;
 }
+
+}  // namespace core
