@@ -11,7 +11,6 @@
 // value name.
 
 #include <array>
-#include <cstddef>
 #include <string>
 
 #include "icons/IconLocation.h"
@@ -166,6 +165,9 @@ inline constexpr std::array<MirrorKey, 3> kXPStartMenuMirrors = {{
     {"\\CLSID\\{2559a1f3-21d7-11d4-bdaf-00c04f60b9f0}", 24},
     {"\\CLSID\\{2559a1f1-21d7-11d4-bdaf-00c04f60b9f0}", 23},
 }};
+
+// Apply writes this entry to its key's default value as well as to "empty".
+constexpr int kEmptyRecycleBinEntry = 51;
 
 // Network Neighborhood's desktop object, mirrored from entry 17 under every
 // base on every system.

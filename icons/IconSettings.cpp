@@ -26,19 +26,12 @@ IconEntry LoadShellSlot(const RegistryStore::Key* shellIcons, const std::string&
   const StoredText stored = shellIcons != nullptr
                                 ? shellIcons->ReadString(kIconDefinitions[entry].valueName)
                                 : StoredText::Missing();
-  switch (stored.state) {
-    case StoredText::State::Text:
-      if (stored.text != kNoSetting) return ParseIconLocation(stored.text);
-      return ShellSlotDefault(systemDirectory, entry);
-    case StoredText::State::OtherType: {
-      IconEntry result = ShellSlotDefault(systemDirectory, entry);
-      result.unreadable = true;
-      return result;
-    }
-    case StoredText::State::Missing:
-      break;
+  if (stored.state == StoredText::State::Text && stored.text != kNoSetting) {
+    return ParseIconLocation(stored.text);
   }
-  return ShellSlotDefault(systemDirectory, entry);
+  IconEntry result = ShellSlotDefault(systemDirectory, entry);
+  result.unreadable = stored.state == StoredText::State::OtherType;
+  return result;
 }
 
 IconEntry LoadDesktopObject(RegistryStore& registry, int entry) {
@@ -137,7 +130,7 @@ IconWriteResult ApplyIcons(RegistryStore& registry, const IconCatalogue& catalog
     // The shell draws the Recycle Bin from the key's default value and copies
     // "empty" or "full" into it only when the bin changes state, so the empty
     // bin's icon goes to both at once.
-    const bool alsoDefaultValue = entry == 51;
+    const bool alsoDefaultValue = entry == kEmptyRecycleBinEntry;
     for (const int base : kDesktopObjectWriteOrder) {
       const DesktopObjectBase& where = kDesktopObjectBases[base];
       const std::string key = DesktopObjectKey(where, definition.classId);

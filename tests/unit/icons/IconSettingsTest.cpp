@@ -183,7 +183,7 @@ TEST(IconSettings, OneEntryLoadsAsTheWholeCatalogueLoadsIt) {
   }
 }
 
-TEST(IconSettings, OpeningEditingAndApplyingLeaveTheValuesThePlayPredicts) {
+TEST(IconSettings, OpeningEditingAndApplyingLeaveTheValuesTheScenarioPredicts) {
   for (const int version : {icons::kWindowsXP, kWindows2000, kWindows98}) {
     SCOPED_TRACE("Windows version " + std::to_string(version));
     MemoryRegistry registry;
