@@ -14,6 +14,7 @@
 #include <string>
 
 #include "icons/IconLocation.h"
+#include "win/ProgramIdentity.h"
 #include "icons/RegistryStore.h"
 
 namespace icons {
@@ -177,7 +178,7 @@ constexpr int kNetworkNeighborhoodEntry = 17;
 // Under HKEY_CURRENT_USER: the program's own key + "\Default Icons". One
 // value per desktop object, named by the class identifier directly followed
 // by the entry's value name, holding the location found at the first reading.
-inline constexpr char kDefaultIconsBackupKey[] = "\\Software\\KorvSoft\\Quorlo\\4.1\\Default Icons";
+inline const std::string kDefaultIconsBackupKey = std::string(win::ProgramRegistryKey) + "\\Default Icons";
 
 // base + class identifier + "\DefaultIcon".
 std::string DesktopObjectKey(const DesktopObjectBase& base, const char* classId);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/VersionRule.h"
+#include "win/VersionRule.h"
 #include "icons/IconCache.h"
 #include "icons/IconSettings.h"
 #include "icons/WindowsRegistryStore.h"
@@ -126,7 +126,7 @@ void Seed(const icons::test::SeedValue& seed) {
 
 int RunningWindowsVersion() {
   const win::OsVersion version = win::ReadOsVersion();
-  return WindowsVersionFromNumbers(version.platformId, version.major, version.minor);
+  return win::WindowsVersionFromNumbers(version.platformId, version.major, version.minor);
 }
 
 class IconRegistryTest : public ::testing::Test {
