@@ -13,6 +13,10 @@
 #include "app/uAbout.h"
 #include "app/uMain.h"
 #include "app/uXPEdition.h"
+#include "startbutton/uContext.h"
+#include "startbutton/uSBmgr.h"
+#include "startbutton/uSBmgrDialog3.h"
+#include "startbutton/uSBmgrDialog4.h"
 #include "tests/robot/Robot.h"
 
 namespace {
@@ -81,5 +85,10 @@ int main(int argc, char** argv) {
   SaveForm(twoK, main.Handle(), "2k-edition");
   TfAbout about;
   SaveForm(about, main.Handle(), "about");
+  TSBmgr startButton;
+  SaveForm(startButton, main.Handle(), "start-button");
+  SaveForm(startButton.Dialog3(), startButton.Hwnd(), "apply-choice");
+  SaveForm(startButton.Dialog4(), startButton.Hwnd(), "restore-choice");
+  SaveForm(startButton.Context(), startButton.Hwnd(), "right-click-menu");
   return gFailures == 0 ? 0 : 1;
 }
