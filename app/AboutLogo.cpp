@@ -1,26 +1,31 @@
 #include "app/AboutLogo.h"
 
+#include "controls/Colours.h"
 #include "controls/GradientMath.h"
 #include "controls/GradientPaint.h"
 #include "ui/Font.h"
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
+#include "win/ScopedHandle.h"
 
 HBITMAP DrawAboutLogo() {
-  HDC screen = GetDC(nullptr);
-  ui::ScopedBitmap bitmap(CreateCompatibleBitmap(screen, kAboutLogoWidth, kAboutLogoHeight));
-  ReleaseDC(nullptr, screen);
-  if (!bitmap) return nullptr;
-  ui::ScopedCompatibleDc dc(nullptr);
+  win::ScopedBitmap bitmap;
   {
-    ui::ScopedSelect select(dc.Get(), bitmap.Get());
+    win::ScopedWindowDc screen;
+    bitmap.Reset(CreateCompatibleBitmap(screen.Get(), kAboutLogoWidth, kAboutLogoHeight));
+  }
+  if (!bitmap) return nullptr;
+  win::ScopedCompatibleDc dc(nullptr);
+  {
+    win::ScopedSelect select(dc.Get(), bitmap.Get());
     // White on the left fading into the heading blue, which the gradient
     // label beside the logo continues.
-    controls::FillBands(dc.Get(), controls::GradientBands(controls::gsLeft, 0xFFFFFF, 14994353, 128,
-                                                          kAboutLogoWidth, kAboutLogoHeight));
+    controls::FillBands(
+        dc.Get(), controls::GradientBands(controls::gsLeft, 0xFFFFFF, controls::kHeadingBlue, 128,
+                                          kAboutLogoWidth, kAboutLogoHeight));
     // A mark: three stacked bars in the button blues.
     const COLORREF bars[] = {RGB(0, 87, 130), RGB(0, 143, 213), RGB(120, 190, 240)};
     for (int i = 0; i < 3; ++i) {
-      ui::ScopedBrush brush(CreateSolidBrush(bars[i]));
+      win::ScopedBrush brush(CreateSolidBrush(bars[i]));
       RECT bar{10 + i * 4, 10 + i * 11, 40 + i * 4, 18 + i * 11};
       FillRect(dc.Get(), &bar, brush.Get());
     }
@@ -31,7 +36,7 @@ HBITMAP DrawAboutLogo() {
     nameSpec.bold = true;
     ui::SharedFont nameFont = ui::MakeFont(nameSpec);
     {
-      ui::ScopedSelect selectFont(dc.Get(), nameFont.get());
+      win::ScopedSelect selectFont(dc.Get(), nameFont.get());
       SetTextColor(dc.Get(), RGB(0, 87, 130));
       TextOutA(dc.Get(), 56, 5, "Quorlo", 6);
     }
@@ -39,7 +44,7 @@ HBITMAP DrawAboutLogo() {
     versionSpec.face = "Tahoma";
     versionSpec.pixels = 11;
     ui::SharedFont versionFont = ui::MakeFont(versionSpec);
-    ui::ScopedSelect selectFont(dc.Get(), versionFont.get());
+    win::ScopedSelect selectFont(dc.Get(), versionFont.get());
     SetTextColor(dc.Get(), RGB(0, 87, 130));
     TextOutA(dc.Get(), 58, 35, "version 4.1", 11);
   }

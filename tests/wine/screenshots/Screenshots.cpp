@@ -8,15 +8,13 @@
 #include <cstdio>
 #include <string>
 
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "app/Utils.h"
 #include "app/u2kEdition.h"
-#include "app/uAbout.h"
-#include "app/uMain.h"
 #include "app/uXPEdition.h"
-#include "startbutton/uContext.h"
-#include "startbutton/uSBmgr.h"
-#include "startbutton/uSBmgrDialog3.h"
-#include "startbutton/uSBmgrDialog4.h"
+#include "startbutton/RightClickMenuWindow.h"
+#include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
 
 namespace {
@@ -66,7 +64,7 @@ int main(int argc, char** argv) {
   // The pointer stays out of the way, so no control shows its hover state.
   SetCursorPos(0, 0);
 
-  TfMain main;
+  app::MainWindow main;
   if (!main.Create(GetModuleHandleA(nullptr), WindowsVersion())) {
     std::fprintf(stderr, "screenshots: no main window\n");
     return 1;
@@ -83,12 +81,12 @@ int main(int argc, char** argv) {
   SaveForm(xp, main.Handle(), "xp-edition");
   TTwoKEdition twoK;
   SaveForm(twoK, main.Handle(), "2k-edition");
-  TfAbout about;
+  app::AboutWindow about;
   SaveForm(about, main.Handle(), "about");
-  TSBmgr startButton;
+  startbutton::StartButtonWindow startButton;
   SaveForm(startButton, main.Handle(), "start-button");
-  SaveForm(startButton.Dialog3(), startButton.Hwnd(), "apply-choice");
-  SaveForm(startButton.Dialog4(), startButton.Hwnd(), "restore-choice");
-  SaveForm(startButton.Context(), startButton.Hwnd(), "right-click-menu");
+  SaveForm(startButton.ApplyChoice(), startButton.Hwnd(), "apply-choice");
+  SaveForm(startButton.RestoreChoice(), startButton.Hwnd(), "restore-choice");
+  SaveForm(startButton.RightClickMenu(), startButton.Hwnd(), "right-click-menu");
   return gFailures == 0 ? 0 : 1;
 }
