@@ -175,11 +175,8 @@ LRESULT GradientLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_SETTEXT: {
-      LRESULT result = Control::WndProc(msg, wParam, lParam);
-      Invalidate();
-      return result;
-    }
+    case WM_SETTEXT:
+      return PassOnAndRepaint(msg, wParam, lParam);
     default:
       break;
   }

@@ -190,11 +190,8 @@ LRESULT GradientPushButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETFONT:
     case WM_ENABLE:
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      LRESULT result = Control::WndProc(msg, wParam, lParam);
-      Invalidate();
-      return result;
-    }
+    case WM_KILLFOCUS:
+      return PassOnAndRepaint(msg, wParam, lParam);
     default:
       break;
   }

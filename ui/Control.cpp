@@ -67,6 +67,12 @@ void Control::PaintHostBackground(HDC dc) {
   FillRect(dc, &local, reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
+LRESULT Control::PassOnAndRepaint(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Control::WndProc(msg, wParam, lParam);
+  Invalidate();
+  return result;
+}
+
 void Control::TrackLeave() {
   // Only a pointer really over the control can be tracked: for a mouse move
   // that did not come from the pointer (a robot, a remote tool) Windows would

@@ -91,6 +91,9 @@ class Control : public Window {
   virtual bool ClicksOnMouseUp() const { return false; }
   // Fills dc (origin at the control's top-left) with what is under it.
   void PaintHostBackground(HDC dc);
+  // Handles msg as Control does, then repaints: for messages that change
+  // what the control shows (its text, font, focus, enabled state).
+  LRESULT PassOnAndRepaint(UINT msg, WPARAM wParam, LPARAM lParam);
 
  private:
   void TrackLeave();
