@@ -1,7 +1,7 @@
 #include "app/EditionChooser.h"
 
-#include "controls/GradLabel.h"
-#include "controls/KorvButton.h"
+#include "controls/GradientLabel.h"
+#include "controls/GradientPushButton.h"
 #include "ui/Application.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -32,7 +32,7 @@ ui::FormSpec TEditionChooser::Spec() const {
 
 void TEditionChooser::FormCreate() {
   const int optionsBottom = kFirstOptionTop + int(options_.size()) * kOptionStep;
-  auto& t = *static_cast<controls::TAPHeadLabel*>(
+  auto& t = *static_cast<controls::GradientLabel*>(
       CreateControl(ui::Kind::kHeading, "t", 0, 0, kWidth, 25, heading_, "", 0));
   t.SetFont(BoldFont());
   t.SetMargin(30);

@@ -10,10 +10,11 @@
 #include "app/CommandLine.h"
 #include "app/RestoreAll.h"
 #include "app/SingleInstance.h"
-#include "app/uMain.h"
+#include "app/MainWindow.h"
 #include "help/HelpTopic.h"
 #include "help/HookHelpSystem.h"
 #include "imaging/StartupProbes.h"
+#include "win/MessagePump.h"
 #include "win/Paths.h"
 #include "win/SystemFacts.h"
 
@@ -25,15 +26,6 @@ std::vector<std::string> ProgramArguments() {
   std::vector<std::string> arguments;
   for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
   return arguments;
-}
-
-int RunMessageLoop() {
-  MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-  return 0;
 }
 
 }  // namespace
@@ -54,12 +46,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   } else {
     // Before any window opens, as the JPEG library expects its hint then.
     quorlo::imaging::RunStartupProbes();
-    TfMain mainWindow;
+    app::MainWindow mainWindow;
     if (mainWindow.Create(instance, version) && !mainWindow.TerminationRequested()) {
       ShowWindow(mainWindow.Handle(), SW_RESTORE);
       UpdateWindow(mainWindow.Handle());
-      RunMessageLoop();
+      win::RunMessageLoop();
     }
+    // Still open after a failed check: ended while the object is whole.
+    mainWindow.Destroy();
     quorlo::imaging::EndStartupProbes();
   }
 

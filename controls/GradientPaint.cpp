@@ -1,6 +1,6 @@
 #include "controls/GradientPaint.h"
 
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
 
 namespace controls {
 
@@ -11,7 +11,7 @@ COLORREF ResolveColor(TColor color) {
 void FillBands(HDC dc, const std::vector<GradientBand>& bands, int offsetX, int offsetY) {
   for (const GradientBand& band : bands) {
     RECT rect{band.left + offsetX, band.top + offsetY, band.right + offsetX, band.bottom + offsetY};
-    ui::ScopedBrush brush(CreateSolidBrush(band.color));
+    win::ScopedBrush brush(CreateSolidBrush(band.color));
     FillRect(dc, &rect, brush.Get());
   }
 }

@@ -4,6 +4,7 @@
 
 #include "deploy/Activation.h"
 #include "win/SystemFacts.h"
+#include "win/MessagePump.h"
 
 namespace {
 
@@ -55,11 +56,7 @@ void RestartShell(const std::string& path) {
     // painting meanwhile. There is no time limit: a new shell must not start
     // beside the old one.
     while (FindWindowA("Progman", nullptr)) {
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
+      win::ProcessMessages();
       Sleep(20);
     }
   }

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "imaging/FastDIBSurface.h"
+#include "win/ScopedGdi.h"
+#include "win/ScopedHandle.h"
 
 namespace quorlo::imaging::surface {
 
@@ -80,23 +82,20 @@ bool GdiFillRect(TFastDIB& dib, const Rect& rect) {
 }
 
 int ScreenBitsPerPixel() {
-  HDC screen = GetDC(nullptr);
-  const int bpp = GetDeviceCaps(screen, BITSPIXEL);
-  ReleaseDC(nullptr, screen);
-  return bpp;
+  win::ScopedWindowDc screen;
+  return GetDeviceCaps(screen.Get(), BITSPIXEL);
 }
 
 int ScreenGreenBits() {
-  HDC screen = GetDC(nullptr);
-  HBITMAP probe = CreateCompatibleBitmap(screen, 1, 1);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, probe);
-  SetPixel(dc, 0, 0, RGB(0, 100, 0));
-  const COLORREF back = GetPixel(dc, 0, 0);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  DeleteObject(probe);
-  ReleaseDC(nullptr, screen);
+  win::ScopedWindowDc screen;
+  win::ScopedBitmap probe(CreateCompatibleBitmap(screen.Get(), 1, 1));
+  win::ScopedCompatibleDc dc(screen.Get());
+  COLORREF back;
+  {
+    win::ScopedSelect select(dc.Get(), probe.Get());
+    SetPixel(dc.Get(), 0, 0, RGB(0, 100, 0));
+    back = GetPixel(dc.Get(), 0, 0);
+  }
   return GetGValue(back) < 100 ? 5 : 6;
 }
 

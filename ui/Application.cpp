@@ -32,19 +32,6 @@ void ShowHelpPage(const std::string& page) {
   if (Help()) Help()(page);
 }
 
-void ProcessMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      // Leave the quit request for the loop that owns it.
-      PostQuitMessage(int(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 HICON LoadProgramSmallIcon() {
   char path[MAX_PATH] = {};
   if (GetModuleFileNameA(nullptr, path, MAX_PATH) == 0) return nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 // What the windows share about the running program: its main window, the
-// way help pages are opened, and letting pending messages run.
+// way help pages are opened.
 
 #include <windows.h>
 
@@ -20,9 +20,6 @@ void MinimizeApplication();
 using HelpHandler = std::function<void(const std::string& page)>;
 void SetHelpHandler(HelpHandler handler);
 void ShowHelpPage(const std::string& page);
-
-// Runs the messages waiting in the queue, then returns.
-void ProcessMessages();
 
 // The program's small icon (the executable's first icon), owned by the caller.
 HICON LoadProgramSmallIcon();

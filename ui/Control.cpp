@@ -11,6 +11,11 @@ void DragWindow(HWND anyChild) {
   SendMessageA(top, WM_SYSCOMMAND, 0xF012, 0);
 }
 
+HBRUSH WhiteBackground(HDC dc) {
+  SetBkColor(dc, RGB(255, 255, 255));
+  return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+}
+
 void Control::SetFont(SharedFont font) {
   font_ = std::move(font);
   if (Hwnd() != nullptr) SendMessageA(Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(Font()), TRUE);
@@ -32,19 +37,6 @@ bool Control::OnCommand(WORD notifyCode) {
   return false;
 }
 
-LRESULT Control::OnNotify(NMHDR*, bool* handled) {
-  *handled = false;
-  return 0;
-}
-
-bool Control::OnDrawItem(const DRAWITEMSTRUCT&) {
-  return false;
-}
-
-HBRUSH Control::OnCtlColor(HDC) {
-  return nullptr;
-}
-
 void Control::PaintOnto(HDC, int, int) {}
 
 RECT Control::BoundsInParent() const {
@@ -55,14 +47,30 @@ RECT Control::BoundsInParent() const {
   return rect;
 }
 
+RECT Control::BoundsInHost() const {
+  RECT rect{};
+  if (Hwnd() == nullptr) return rect;
+  GetWindowRect(Hwnd(), &rect);
+  MapWindowPoints(HWND_DESKTOP, GetAncestor(Hwnd(), GA_ROOT), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
 void Control::PaintHostBackground(HDC dc) {
-  RECT area = BoundsInParent();
+  // Host coordinates, so a control inside a group box or on a page gets
+  // what lies beneath it on the window.
+  RECT area = BoundsInHost();
   if (host_ != nullptr) {
     host_->PaintBackground(dc, area);
     return;
   }
   RECT local{0, 0, area.right - area.left, area.bottom - area.top};
   FillRect(dc, &local, reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+LRESULT Control::PassOnAndRepaint(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Control::WndProc(msg, wParam, lParam);
+  Invalidate();
+  return result;
 }
 
 void Control::TrackLeave() {

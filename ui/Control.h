@@ -65,12 +65,8 @@ class Control : public Window {
   // Fires onClick, as a user's click would.
   void Click();
 
-  // Messages the parent receives about this control, handed back to it.
-  virtual bool OnCommand(WORD notifyCode);
-  virtual LRESULT OnNotify(NMHDR* header, bool* handled);
-  virtual bool OnDrawItem(const DRAWITEMSTRUCT& item);
-  // Background for WM_CTLCOLOR*: nullptr lets the parent decide.
-  virtual HBRUSH OnCtlColor(HDC dc);
+  // A button's click (BN_CLICKED) fires onClick.
+  bool OnCommand(WORD notifyCode) override;
 
   // Headings and shapes paint under the controls placed on them (see
   // ControlHost): layer 0 headings, 1 shapes, 2 everything else.
@@ -79,8 +75,14 @@ class Control : public Window {
   virtual void PaintOnto(HDC dc, int offsetX, int offsetY);
 
   RECT BoundsInParent() const;
+  // Bounds in the client area of the top-level window, where the host paints.
+  RECT BoundsInHost() const;
 
  protected:
+  // Controls of our own classes paint themselves (by default what lies
+  // beneath them); subclassed standard controls paint as Windows does.
+  bool PaintsItself() const override { return !IsSubclassed(); }
+  void OnPaint(HDC dc) override { PaintHostBackground(dc); }
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   virtual void MouseEntered() {}
   virtual void MouseLeft() {}
@@ -89,6 +91,9 @@ class Control : public Window {
   virtual bool ClicksOnMouseUp() const { return false; }
   // Fills dc (origin at the control's top-left) with what is under it.
   void PaintHostBackground(HDC dc);
+  // Handles msg as Control does, then repaints: for messages that change
+  // what the control shows (its text, font, focus, enabled state).
+  LRESULT PassOnAndRepaint(UINT msg, WPARAM wParam, LPARAM lParam);
 
  private:
   void TrackLeave();
@@ -106,5 +111,9 @@ class Control : public Window {
 
 // Moves a borderless window with the mouse, as its caption bar would.
 void DragWindow(HWND anyChild);
+
+// The windows' white background for a WM_CTLCOLOR* answer: sets the DC's
+// background colour and returns the stock brush.
+HBRUSH WhiteBackground(HDC dc);
 
 }  // namespace ui

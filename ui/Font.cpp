@@ -2,16 +2,16 @@
 
 #include <cstring>
 
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
+#include "win/ScopedHandle.h"
 
 namespace ui {
 
 SharedFont MakeFont(const FontSpec& spec) {
   int height = -spec.pixels;
   if (spec.pixels == 0) {
-    HDC screen = GetDC(nullptr);
-    height = -MulDiv(spec.points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    win::ScopedWindowDc screen;
+    height = -MulDiv(spec.points, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
   }
   LOGFONTA logFont{};
   logFont.lfHeight = height;
@@ -31,7 +31,7 @@ FontSpec FormFontSpec() {
 }
 
 int TextWidth(HDC dc, HFONT font, const std::string& text) {
-  ScopedSelect select(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+  win::ScopedSelect select(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
   SIZE size{};
   GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
   return size.cx;

@@ -2,27 +2,31 @@
 
 #include <algorithm>
 
-#include "controls/GradLabel.h"
-#include "controls/KorvButton.h"
-#include "controls/myGrdBtn.h"
+#include "controls/Colours.h"
+#include "controls/GradientButton.h"
+#include "controls/GradientLabel.h"
+#include "controls/GradientPushButton.h"
 #include "ui/Application.h"
-#include "ui/Colours.h"
+#include "ui/Containers.h"
 #include "ui/Hint.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
-#include "ui/ScopedGdi.h"
 #include "ui/StandardControls.h"
 
 namespace ui {
 
 namespace {
 
-void UseStripColors(controls::TAPHeadLabel& strip) {
+void UseStripColors(controls::GradientLabel& strip) {
   controls::TGradient& gradient = strip.Gradient();
   gradient.SetColorSteps(128);
-  gradient.SetStartColor(kHeadingBlue);
+  gradient.SetStartColor(controls::kHeadingBlue);
   gradient.SetEndColor(controls::clWhite);
   gradient.SetStyle(controls::gsBottom);
+}
+
+bool IsContainer(Control* control) {
+  return dynamic_cast<GroupBox*>(control) != nullptr || dynamic_cast<Page*>(control) != nullptr;
 }
 
 }  // namespace
@@ -33,6 +37,7 @@ bool Form::CreateForm(HWND owner) {
   owner_ = owner;
   formHint_ = spec.formHint;
   helpPage_ = spec.helpPage;
+  buildFailure_.clear();
   font_ = MakeFont(FormFontSpec());
   FontSpec bold = FormFontSpec();
   bold.bold = true;
@@ -55,14 +60,23 @@ bool Form::CreateForm(HWND owner) {
   if (spec.frame) CreateFrame(spec);
   FormCreate();
   SendHeadingsToBack();
+  if (!buildFailure_.empty()) {
+    // A window with a control missing would reach for it later; it is not shown at all.
+    Destroy();
+    controls_.clear();
+    heading_ = nullptr;
+    hintLine_ = nullptr;
+    defaultButton_ = cancelButton_ = nullptr;
+    return false;
+  }
   return true;
 }
 
 void Form::CreateFrame(const FormSpec& spec) {
   const int width = spec.clientWidth;
-  auto* heading = static_cast<controls::TAPHeadLabel*>(
+  heading_ = static_cast<controls::GradientLabel*>(
       CreateControl(Kind::kHeading, "topgr", 0, 0, width, kHeadingHeight, "", "", 0));
-  if (heading != nullptr) heading->SetFormMove(true);
+  if (heading_ != nullptr) heading_->SetFormMove(true);
   if (auto* icon =
           static_cast<Image*>(CreateControl(Kind::kImage, "imgIcon", 7, 6, 16, 16, "", "", 0))) {
     icon->SetIcon(LoadProgramSmallIcon());
@@ -93,8 +107,8 @@ void Form::CreateFrame(const FormSpec& spec) {
     if (control == nullptr) continue;
     auto handler = button.handler;
     control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
-    static_cast<controls::TAPHeadLabel*>(control)->SetAlignment(controls::taCenter);
-    static_cast<controls::TAPHeadLabel*>(control)->SetMargin(0);
+    static_cast<controls::GradientLabel*>(control)->SetAlignment(controls::taCenter);
+    static_cast<controls::GradientLabel*>(control)->SetMargin(0);
   }
   if (spec.hintLine) {
     const int top = spec.clientHeight - kFooterHeight;
@@ -106,13 +120,28 @@ void Form::CreateFrame(const FormSpec& spec) {
 
 Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, int width,
                              int height, const std::string& caption, const std::string& hint,
-                             int tag) {
-  const HWND parent = Hwnd();
+                             int tag, const char* parentName) {
+  // The first control that cannot be made fails the whole window.
+  auto refuse = [this, &name]() -> Control* {
+    if (buildFailure_.empty()) buildFailure_ = name;
+    return nullptr;
+  };
+  HWND parent = Hwnd();
+  TabControl* pageControl = nullptr;
+  if (parentName != nullptr) {
+    Control* container = Find(parentName);
+    pageControl = dynamic_cast<TabControl*>(container);
+    const bool fits = kind == Kind::kPage ? pageControl != nullptr : IsContainer(container);
+    if (!fits) return refuse();
+    parent = container->Hwnd();
+  } else if (kind == Kind::kPage) {
+    return refuse();
+  }
   std::unique_ptr<Control> control;
   bool created = false;
   switch (kind) {
     case Kind::kHeading: {
-      auto heading = std::make_unique<controls::TAPHeadLabel>();
+      auto heading = std::make_unique<controls::GradientLabel>();
       created = heading->Create(parent, caption, x, y, width, height);
       UseStripColors(*heading);
       control = std::move(heading);
@@ -120,7 +149,7 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
     }
     case Kind::kGradButton:
     case Kind::kLinkButton: {
-      auto button = std::make_unique<controls::TmyGrdBtn>();
+      auto button = std::make_unique<controls::GradientButton>();
       created = button->Create(parent, caption, x, y, width, height);
       button->UseWindowButtonColors();
       if (kind == Kind::kGradButton) button->SetBoundLines(controls::kAllBoundLines);
@@ -128,16 +157,20 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       break;
     }
     case Kind::kPushButton: {
-      auto button = std::make_unique<controls::TKorvButton>();
+      auto button = std::make_unique<controls::GradientPushButton>();
       created = button->Create(parent, caption, x, y, width, height, nextId_++);
       control = std::move(button);
       break;
     }
     case Kind::kLabel:
-    case Kind::kBoldLabel: {
+    case Kind::kBoldLabel:
+    case Kind::kRightLabel:
+    case Kind::kWrapLabel: {
       auto label = std::make_unique<Label>();
       Label::Options options;
-      options.autoSize = width == 0;
+      options.autoSize = width == 0 && kind != Kind::kWrapLabel;
+      options.wordWrap = kind == Kind::kWrapLabel;
+      if (kind == Kind::kRightLabel) options.alignment = controls::taRight;
       created = label->Create(parent, caption, x, y, width, height, options);
       control = std::move(label);
       break;
@@ -149,15 +182,19 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       break;
     }
     case Kind::kRadio:
-    case Kind::kCheck:
-    case Kind::kGroupBox: {
+    case Kind::kCheck: {
       auto button = std::make_unique<Button>();
-      const Button::Kind buttonKind = kind == Kind::kRadio   ? Button::Kind::kRadioButton
-                                      : kind == Kind::kCheck ? Button::Kind::kCheckBox
-                                                             : Button::Kind::kGroupBox;
+      const Button::Kind buttonKind =
+          kind == Kind::kRadio ? Button::Kind::kRadioButton : Button::Kind::kCheckBox;
       const bool startsGroup = kind == Kind::kRadio && lastKind_ != Kind::kRadio;
       created = button->Create(parent, buttonKind, caption, x, y, width, height, startsGroup);
       control = std::move(button);
+      break;
+    }
+    case Kind::kGroupBox: {
+      auto group = std::make_unique<GroupBox>();
+      created = group->Create(parent, caption, x, y, width, height);
+      control = std::move(group);
       break;
     }
     case Kind::kEdit: {
@@ -178,10 +215,16 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       control = std::move(tree);
       break;
     }
-    case Kind::kTab: {
+    case Kind::kPages: {
       auto tab = std::make_unique<TabControl>();
       created = tab->Create(parent, x, y, width, height);
       control = std::move(tab);
+      break;
+    }
+    case Kind::kPage: {
+      auto page = std::make_unique<Page>();
+      created = page->Create(*pageControl, caption);
+      control = std::move(page);
       break;
     }
     case Kind::kProgress: {
@@ -192,9 +235,32 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
     }
   }
   lastKind_ = kind;
-  if (!created) return nullptr;
+  if (!created) return refuse();
   control->SetFont(kind == Kind::kBoldLabel ? boldFont_ : font_);
   return &Adopt(std::move(control), name, hint, tag);
+}
+
+void Form::BindUsualEvent(Control& control, Control::Event handler) {
+  if (auto* edit = dynamic_cast<Edit*>(&control)) {
+    edit->onChange = [handler](Edit& sender) { handler(sender); };
+  } else if (auto* list = dynamic_cast<ListBox*>(&control)) {
+    list->onSelectionChange = [handler](ListBox& sender) { handler(sender); };
+  } else if (auto* tree = dynamic_cast<TreeView*>(&control)) {
+    tree->onSelect = [handler](TreeView& sender, HTREEITEM) { handler(sender); };
+  } else if (auto* tab = dynamic_cast<TabControl*>(&control)) {
+    tab->onChange = [handler](TabControl& sender) { handler(sender); };
+  } else {
+    control.onClick = std::move(handler);
+  }
+}
+
+void Form::BindLabelEdit(Control& control,
+                         std::function<bool(TreeView&, HTREEITEM, const char*)> handler) {
+  if (auto* tree = dynamic_cast<TreeView*>(&control)) {
+    tree->onEndEdit = std::move(handler);
+  } else if (buildFailure_.empty()) {
+    buildFailure_ = control.Name();
+  }
 }
 
 Control& Form::Adopt(std::unique_ptr<Control> control, const std::string& name,
@@ -233,10 +299,38 @@ Control* Form::AddShape(const std::string& name, const Shape& shape) {
 }
 
 void Form::SetDefaultButton(Control* button) {
-  if (auto* old = dynamic_cast<controls::TKorvButton*>(defaultButton_)) old->SetDefault(false);
+  if (auto* old = dynamic_cast<controls::GradientPushButton*>(defaultButton_)) {
+    old->SetDefault(false);
+  }
   defaultButton_ = button;
-  if (auto* now = dynamic_cast<controls::TKorvButton*>(button)) now->SetDefault(true);
+  if (auto* now = dynamic_cast<controls::GradientPushButton*>(button)) now->SetDefault(true);
 }
+
+int Form::ShowMessage(const std::string& text, UINT flags) const {
+  return MessageBoxA(Hwnd(), text.c_str(), Text().c_str(), flags);
+}
+
+void Form::ShowError(const std::string& text) const {
+  ShowMessage(text, MB_ICONERROR);
+}
+
+void Form::ShowInformation(const std::string& text) const {
+  ShowMessage(text, MB_ICONINFORMATION);
+}
+
+bool Form::AskYesNo(const std::string& text, UINT icon) const {
+  return ShowMessage(text, MB_YESNO | icon) == IDYES;
+}
+
+void Form::StartTimer(UINT_PTR id, UINT milliseconds) {
+  if (IsCreated()) SetTimer(Hwnd(), id, milliseconds, nullptr);
+}
+
+void Form::StopTimer(UINT_PTR id) {
+  if (IsCreated()) KillTimer(Hwnd(), id);
+}
+
+void Form::OnTimer(UINT_PTR) {}
 
 void Form::ShowHintOf(const std::string& hint) {
   if (hintLine_ != nullptr) hintLine_->SetCaption(LongHint(hint));
@@ -265,6 +359,15 @@ void Form::PaintBackground(HDC dc, const RECT& area) {
   SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
+void Form::OnPaint(HDC dc) {
+  PaintBackground(dc, ClientRect());
+}
+
+int Form::Execute() {
+  openingPending_ = true;
+  return ShowModal();
+}
+
 int Form::ShowModal() {
   if (!IsCreated()) return mrCancel;
   modalResult_ = mrNone;
@@ -291,11 +394,14 @@ int Form::ShowModal() {
     }
   }
   modal_ = false;
+  openingPending_ = false;
   // The owner comes back before this window hides, so activation returns to it.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (IsCreated()) ShowWindow(Hwnd(), SW_HIDE);
   if (owner != nullptr) SetActiveWindow(owner);
+  // The quit request belongs to the program's own loop.
   if (quit) PostQuitMessage(quitCode);
+  FormClose();
   return modalResult_;
 }
 
@@ -311,7 +417,12 @@ void Form::Close() {
     if (modalResult_ == mrNone) modalResult_ = mrCancel;
     return;
   }
-  DestroyWindow(Hwnd());
+  Destroy();
+}
+
+void Form::CloseWith(int result) {
+  SetModalResult(result);
+  Close();
 }
 
 void Form::bHelpcnrClick(Control&) {
@@ -326,22 +437,20 @@ void Form::bCloseClick(Control&) {
   Close();
 }
 
+void Form::bOKClick(Control&) {
+  CloseWith(mrOk);
+}
+
+void Form::bCancelClick(Control&) {
+  CloseWith(mrCancel);
+}
+
 LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (HandleBufferedPaint(
-          Hwnd(), Width(), Height(), msg, wParam, &result,
-          [this](HDC dc) { PaintBackground(dc, ClientRect()); }, false))
-    return result;
   switch (msg) {
-    case WM_COMMAND: {
-      const HWND child = reinterpret_cast<HWND>(lParam);
-      if (child != nullptr) {
-        if (auto* control = dynamic_cast<Control*>(Window::FromHandle(child))) {
-          if (control->OnCommand(HIWORD(wParam))) return 0;
-        }
-        break;
-      }
-      // Enter and Escape, as IsDialogMessage reports them.
+    case WM_COMMAND:
+      // Enter and Escape, as IsDialogMessage reports them (no child handle:
+      // a child's own notifications went back to it before this).
+      if (lParam != 0) break;
       if (LOWORD(wParam) == IDOK && defaultButton_ != nullptr && defaultButton_->Enabled()) {
         defaultButton_->Click();
         return 0;
@@ -351,44 +460,31 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    }
     case DM_GETDEFID:
       if (defaultButton_ != nullptr) {
         return MAKELONG(GetDlgCtrlID(defaultButton_->Hwnd()), DC_HASDEFID);
       }
       break;
-    case WM_NOTIFY: {
-      auto* header = reinterpret_cast<NMHDR*>(lParam);
-      if (auto* control = dynamic_cast<Control*>(Window::FromHandle(header->hwndFrom))) {
-        bool handled = false;
-        LRESULT result = control->OnNotify(header, &handled);
-        if (handled) return result;
-      }
-      break;
-    }
-    case WM_DRAWITEM: {
-      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-      if (auto* control = dynamic_cast<Control*>(Window::FromHandle(item->hwndItem))) {
-        if (control->OnDrawItem(*item)) return TRUE;
-      }
-      break;
-    }
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-      if (auto* control =
-              dynamic_cast<Control*>(Window::FromHandle(reinterpret_cast<HWND>(lParam)))) {
-        if (HBRUSH brush = control->OnCtlColor(reinterpret_cast<HDC>(wParam))) {
-          return reinterpret_cast<LRESULT>(brush);
-        }
-      }
-      SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
-    }
+    case WM_CTLCOLORBTN:
+      return reinterpret_cast<LRESULT>(WhiteBackground(reinterpret_cast<HDC>(wParam)));
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
     case WM_MOUSEMOVE:
       ShowHintOf(formHint_);
       break;
     case WM_ACTIVATE:
-      if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
+      if (LOWORD(wParam) == WA_INACTIVE) break;
+      // Only an opening loads; coming back from this window's own message
+      // boxes and dialogs keeps what the user has edited.
+      if (openingPending_) {
+        openingPending_ = false;
+        loading_ = true;
+        LoadOnOpening();
+        loading_ = false;
+      }
+      FormActivate();
       break;
     case WM_CLOSE:
       Close();

@@ -3,22 +3,11 @@
 namespace ui {
 
 bool Image::Create(HWND parent, int x, int y, int width, int height) {
-  CreateArgs args;
-  args.parent = parent;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
-  return Window::Create(args);
-}
-
-Image::~Image() {
-  if (icon_ != nullptr) DestroyIcon(icon_);
+  return Window::Create(ChildArgs(parent, nullptr, "", x, y, width, height));
 }
 
 void Image::SetIcon(HICON icon) {
-  if (icon_ != nullptr && icon_ != icon) DestroyIcon(icon_);
-  icon_ = icon;
+  if (icon != icon_.Get()) icon_.Reset(icon);
   Invalidate();
 }
 
@@ -28,17 +17,17 @@ void Image::SetBitmap(HBITMAP bitmap, bool stretch) {
   Invalidate();
 }
 
-void Image::Paint(HDC dc) {
+void Image::OnPaint(HDC dc) {
   PaintHostBackground(dc);
   RECT client = ClientRect();
-  if (icon_ != nullptr) {
-    DrawIconEx(dc, 0, 0, icon_, client.right, client.bottom, 0, nullptr, DI_NORMAL);
+  if (icon_) {
+    DrawIconEx(dc, 0, 0, icon_.Get(), client.right, client.bottom, 0, nullptr, DI_NORMAL);
   }
   if (bitmap_) {
     BITMAP info{};
     GetObjectA(bitmap_.Get(), sizeof info, &info);
-    ScopedCompatibleDc source(dc);
-    ScopedSelect select(source.Get(), bitmap_.Get());
+    win::ScopedCompatibleDc source(dc);
+    win::ScopedSelect select(source.Get(), bitmap_.Get());
     if (stretch_) {
       SetStretchBltMode(dc, HALFTONE);
       StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, info.bmWidth,
@@ -47,14 +36,6 @@ void Image::Paint(HDC dc) {
       BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
     }
   }
-}
-
-LRESULT Image::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (HandleBufferedPaint(Hwnd(), Width(), Height(), msg, wParam, &result,
-                          [this](HDC dc) { Paint(dc); }))
-    return result;
-  return Control::WndProc(msg, wParam, lParam);
 }
 
 }  // namespace ui

@@ -2,7 +2,8 @@
 // A picture on a form: an icon or a bitmap, drawn over what lies beneath.
 
 #include "ui/Control.h"
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
+#include "win/ScopedHandle.h"
 
 namespace ui {
 
@@ -14,19 +15,15 @@ class Image : public Control {
   void SetIcon(HICON icon);
   // The image keeps the bitmap; drawn stretched to the control when `stretch`.
   void SetBitmap(HBITMAP bitmap, bool stretch = false);
-  HICON Icon() const { return icon_; }
-
-  ~Image() override;
+  HICON Icon() const { return icon_.Get(); }
 
  protected:
   const char* ClassName() const override { return "QuorloImage"; }
-  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void OnPaint(HDC dc) override;
 
  private:
-  void Paint(HDC dc);
-
-  HICON icon_ = nullptr;
-  ScopedBitmap bitmap_;
+  win::ScopedIcon icon_;
+  win::ScopedBitmap bitmap_;
   bool stretch_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/Label.h"
 
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
+#include "win/ScopedHandle.h"
 
 namespace ui {
 
@@ -13,14 +14,7 @@ COLORREF Resolve(controls::TColor color) {
 bool Label::Create(HWND parent, const std::string& text, int x, int y, int width, int height,
                    const Options& options) {
   options_ = options;
-  CreateArgs args;
-  args.parent = parent;
-  args.text = text;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
-  if (!Window::Create(args)) return false;
+  if (!Window::Create(ChildArgs(parent, nullptr, text, x, y, width, height))) return false;
   anchorRight_ = x + width;
   // A right-aligned label placed by its right edge: x is that edge.
   if (options_.autoSize && options_.alignment == controls::taRight && width == 0) anchorRight_ = x;
@@ -53,15 +47,15 @@ void Label::SetColor(controls::TColor color) {
 
 void Label::FitToText() {
   if (!options_.autoSize || options_.wordWrap || Hwnd() == nullptr) return;
-  HDC dc = GetDC(Hwnd());
   RECT measured{0, 0, 0, 0};
   {
-    ScopedSelect select(dc, Font() != nullptr ? Font() : GetStockObject(DEFAULT_GUI_FONT));
+    win::ScopedWindowDc dc(Hwnd());
+    win::ScopedSelect select(dc.Get(),
+                             Font() != nullptr ? Font() : GetStockObject(DEFAULT_GUI_FONT));
     std::string text = Text();
-    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &measured,
+    DrawTextA(dc.Get(), text.empty() ? " " : text.c_str(), -1, &measured,
               DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
   }
-  ReleaseDC(Hwnd(), dc);
   // Two pixels to spare: some fonts draw a little past the width they report.
   measured.right += 2;
   RECT bounds = BoundsInParent();
@@ -72,15 +66,15 @@ void Label::FitToText() {
   InvalidateRect(GetParent(Hwnd()), &bounds, FALSE);
 }
 
-void Label::Paint(HDC dc) {
+void Label::OnPaint(HDC dc) {
   RECT client = ClientRect();
   if (options_.transparent) {
     PaintHostBackground(dc);
   } else {
-    ScopedBrush brush(CreateSolidBrush(Resolve(options_.background)));
+    win::ScopedBrush brush(CreateSolidBrush(Resolve(options_.background)));
     FillRect(dc, &client, brush.Get());
   }
-  ScopedSelect select(dc, Font() != nullptr ? Font() : GetStockObject(DEFAULT_GUI_FONT));
+  win::ScopedSelect select(dc, Font() != nullptr ? Font() : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, IsWindowEnabled(Hwnd()) ? Resolve(options_.color) : GetSysColor(COLOR_GRAYTEXT));
   UINT format = DT_NOPREFIX;
@@ -92,10 +86,6 @@ void Label::Paint(HDC dc) {
 }
 
 LRESULT Label::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (HandleBufferedPaint(Hwnd(), Width(), Height(), msg, wParam, &result,
-                          [this](HDC dc) { Paint(dc); }))
-    return result;
   switch (msg) {
     case WM_NCHITTEST:
       // Labels without handlers let the mouse through to what lies below,

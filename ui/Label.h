@@ -30,10 +30,10 @@ class Label : public Control {
 
  protected:
   const char* ClassName() const override { return "QuorloLabel"; }
+  void OnPaint(HDC dc) override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Paint(HDC dc);
   void FitToText();
 
   Options options_;

@@ -1,6 +1,6 @@
 #include "ui/Shape.h"
 
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
 
 namespace ui {
 
@@ -20,10 +20,10 @@ bool ShapeControl::Create(HWND parent, const Shape& shape) {
 void ShapeControl::PaintOnto(HDC dc, int offsetX, int offsetY) {
   const int width = Width();
   const int height = Height();
-  ScopedPen pen(CreatePen(PS_SOLID, 1, shape_.pen));
-  ScopedBrush brush(CreateSolidBrush(shape_.brush));
-  ScopedSelect selectPen(dc, pen.Get());
-  ScopedSelect selectBrush(dc, brush.Get());
+  win::ScopedPen pen(CreatePen(PS_SOLID, 1, shape_.pen));
+  win::ScopedBrush brush(CreateSolidBrush(shape_.brush));
+  win::ScopedSelect selectPen(dc, pen.Get());
+  win::ScopedSelect selectBrush(dc, brush.Get());
   switch (shape_.kind) {
     case Shape::Kind::kRectangle:
       Rectangle(dc, offsetX, offsetY, offsetX + width, offsetY + height);
@@ -39,12 +39,6 @@ void ShapeControl::PaintOnto(HDC dc, int offsetX, int offsetY) {
 }
 
 LRESULT ShapeControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  // The host paints every shape and heading beneath, this one included.
-  LRESULT result = 0;
-  if (HandleBufferedPaint(
-          Hwnd(), Width(), Height(), msg, wParam, &result,
-          [this](HDC dc) { PaintHostBackground(dc); }, false))
-    return result;
   switch (msg) {
     case WM_NCHITTEST:
       return HTTRANSPARENT;

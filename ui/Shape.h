@@ -22,6 +22,8 @@ class ShapeControl : public Control {
 
  protected:
   const char* ClassName() const override { return "QuorloShape"; }
+  // The host paints every shape and heading beneath, this one included.
+  bool PaintsOnPrintClient() const override { return false; }
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:

@@ -4,22 +4,6 @@
 
 namespace ui {
 
-namespace {
-CreateArgs ChildArgs(HWND parent, const char* className, const std::string& text, int x, int y,
-                     int width, int height, DWORD style) {
-  CreateArgs args;
-  args.className = className;
-  args.parent = parent;
-  args.text = text;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
-  args.style = WS_CHILD | WS_VISIBLE | style;
-  return args;
-}
-}  // namespace
-
 bool Button::Create(HWND parent, Kind kind, const std::string& caption, int x, int y, int width,
                     int height, bool startsGroup) {
   DWORD style = WS_TABSTOP;
@@ -51,8 +35,7 @@ void Button::SetChecked(bool checked) {
 
 HBRUSH Button::OnCtlColor(HDC dc) {
   // Check and radio buttons sit on the windows' white background.
-  SetBkColor(dc, RGB(255, 255, 255));
-  return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  return WhiteBackground(dc);
 }
 
 bool Edit::Create(HWND parent, const std::string& text, int x, int y, int width, int height,
@@ -235,34 +218,46 @@ void TreeView::SetImageList(HIMAGELIST images) {
   TreeView_SetImageList(Hwnd(), images, TVSIL_NORMAL);
 }
 
-LRESULT TreeView::OnNotify(NMHDR* header, bool* handled) {
-  *handled = true;
+bool TreeView::OnNotify(NMHDR* header, LRESULT* result) {
+  *result = 0;
   switch (header->code) {
     case TVN_SELCHANGEDA:
     case TVN_SELCHANGEDW:
       if (onSelect) onSelect(*this, reinterpret_cast<NMTREEVIEWA*>(header)->itemNew.hItem);
-      return 0;
+      return true;
     case TVN_BEGINLABELEDITA: {
       auto* info = reinterpret_cast<NMTVDISPINFOA*>(header);
       // Nonzero cancels the edit.
-      return (onBeginEdit && !onBeginEdit(*this, info->item.hItem)) ? TRUE : FALSE;
+      const bool cancel = onBeginEdit && !onBeginEdit(*this, info->item.hItem);
+      editing_ = !cancel;
+      *result = cancel ? TRUE : FALSE;
+      return true;
     }
     case TVN_ENDLABELEDITA: {
+      // Wine's tree ends an edit a second time when its edit box, losing the
+      // focus as it is destroyed, asks to end it: one edit has one end, and
+      // the repeat gets the first answer.
+      if (!editing_) {
+        *result = lastEditAccepted_ ? TRUE : FALSE;
+        return true;
+      }
+      editing_ = false;
       auto* info = reinterpret_cast<NMTVDISPINFOA*>(header);
-      if (!onEndEdit) return info->item.pszText != nullptr;
-      return onEndEdit(*this, info->item.hItem, info->item.pszText) ? TRUE : FALSE;
+      lastEditAccepted_ = onEndEdit ? onEndEdit(*this, info->item.hItem, info->item.pszText)
+                                    : info->item.pszText != nullptr;
+      *result = lastEditAccepted_ ? TRUE : FALSE;
+      return true;
     }
     case TVN_BEGINDRAGA: {
       auto* info = reinterpret_cast<NMTREEVIEWA*>(header);
-      if (!onBeginDrag) return 0;
+      if (!onBeginDrag) return true;
       dragging_ = true;
       SetCapture(Hwnd());
       onBeginDrag(*this, info->itemNew.hItem);
-      return 0;
+      return true;
     }
     default:
-      *handled = false;
-      return 0;
+      return false;
   }
 }
 
@@ -308,12 +303,32 @@ int TabControl::Selected() const {
 
 void TabControl::SetSelected(int index) {
   SendMessageA(Hwnd(), TCM_SETCURSEL, WPARAM(index), 0);
+  SelectionChanged();
 }
 
-LRESULT TabControl::OnNotify(NMHDR* header, bool* handled) {
-  *handled = header->code == TCN_SELCHANGE;
-  if (*handled && onChange) onChange(*this);
-  return 0;
+RECT TabControl::PageArea() const {
+  RECT area = ClientRect();
+  TabCtrl_AdjustRect(Hwnd(), FALSE, &area);
+  return area;
+}
+
+void TabControl::AddPage(const std::string& text, Window& page) {
+  AddTab(text);
+  pages_.push_back(&page);
+  SelectionChanged();
+}
+
+void TabControl::SelectionChanged() {
+  const int selected = Selected();
+  for (size_t i = 0; i < pages_.size(); ++i) pages_[i]->SetVisible(int(i) == selected);
+}
+
+bool TabControl::OnNotify(NMHDR* header, LRESULT* result) {
+  *result = 0;
+  if (header->code != TCN_SELCHANGE) return false;
+  SelectionChanged();
+  if (onChange) onChange(*this);
+  return true;
 }
 
 bool ProgressBar::Create(HWND parent, int x, int y, int width, int height) {

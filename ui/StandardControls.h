@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/Control.h"
 
@@ -87,23 +88,38 @@ class TreeView : public Control {
   std::function<void(TreeView&, int x, int y)> onDrop;
   bool Dragging() const { return dragging_; }
 
-  LRESULT OnNotify(NMHDR* header, bool* handled) override;
+  bool OnNotify(NMHDR* header, LRESULT* result) override;
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   bool dragging_ = false;
+  bool editing_ = false;
+  bool lastEditAccepted_ = false;
 };
 
+// A tab control; as a page control each tab shows one page (ui/Containers.h)
+// and hides the others.
 class TabControl : public Control {
  public:
   bool Create(HWND parent, int x, int y, int width, int height);
   int AddTab(const std::string& text);
   int Selected() const;
+  // Selects the tab and shows its page, as a user's click would, but
+  // without onChange.
   void SetSelected(int index);
+  // The area inside the tabs' frame, in the control's client coordinates.
+  RECT PageArea() const;
+  // Adds a tab for `page`; the first page added is shown.
+  void AddPage(const std::string& text, Window& page);
   std::function<void(TabControl&)> onChange;
-  LRESULT OnNotify(NMHDR* header, bool* handled) override;
+  bool OnNotify(NMHDR* header, LRESULT* result) override;
+
+ private:
+  void SelectionChanged();
+
+  std::vector<Window*> pages_;
 };
 
 class ProgressBar : public Control {

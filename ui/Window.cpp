@@ -2,24 +2,55 @@
 
 #include <vector>
 
+#include "win/ScopedGdi.h"
+
 namespace ui {
 
 namespace {
 // Marks GWLP_USERDATA slots that hold one of our objects, so a foreign value
 // there is never taken for a Window.
 constexpr char kOwnerProperty[] = "Quorlo.Window";
+
+// The object of a window whose parent is `parent`; a foreign handle in a
+// message is never taken for one of ours.
+Window* ChildObject(HWND parent, HWND child) {
+  return child != nullptr && GetParent(child) == parent ? Window::FromHandle(child) : nullptr;
+}
 }  // namespace
+
+CreateArgs ChildArgs(HWND parent, const char* className, const std::string& text, int x, int y,
+                     int width, int height, DWORD extraStyle) {
+  CreateArgs args;
+  args.className = className;
+  args.parent = parent;
+  args.text = text;
+  args.x = x;
+  args.y = y;
+  args.width = width;
+  args.height = height;
+  args.style = WS_CHILD | WS_VISIBLE | extraStyle;
+  return args;
+}
 
 Window::~Window() {
   if (hwnd_ == nullptr) return;
   HWND hwnd = hwnd_;
-  if (previousProc_ != nullptr) {
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-  }
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-  RemovePropA(hwnd, kOwnerProperty);
-  hwnd_ = nullptr;
+  Detach();
   DestroyWindow(hwnd);
+}
+
+void Window::Destroy() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+void Window::Detach() {
+  if (previousProc_ != nullptr) {
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    previousProc_ = nullptr;
+  }
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  RemovePropA(hwnd_, kOwnerProperty);
+  hwnd_ = nullptr;
 }
 
 Window* Window::FromHandle(HWND hwnd) {
@@ -89,18 +120,88 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCDESTROY) {
     LRESULT result = DefaultProc(msg, wParam, lParam);
-    HWND hwnd = hwnd_;
-    if (previousProc_ != nullptr) {
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-      previousProc_ = nullptr;
-    }
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    RemovePropA(hwnd, kOwnerProperty);
-    hwnd_ = nullptr;
+    Detach();
     OnDestroyed();
     return result;
   }
+  LRESULT result = 0;
+  if (ReflectToChild(msg, wParam, lParam, &result)) return result;
+  if (PaintsItself() && PaintBuffered(msg, wParam, &result)) return result;
   return WndProc(msg, wParam, lParam);
+}
+
+bool Window::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  *result = 0;
+  switch (msg) {
+    case WM_COMMAND: {
+      // Menus and accelerators send no child handle.
+      Window* child = ChildObject(hwnd_, reinterpret_cast<HWND>(lParam));
+      return child != nullptr && child->OnCommand(HIWORD(wParam));
+    }
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      Window* child = header != nullptr ? ChildObject(hwnd_, header->hwndFrom) : nullptr;
+      return child != nullptr && child->OnNotify(header, result);
+    }
+    case WM_DRAWITEM: {
+      auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+      Window* child = wParam != 0 ? ChildObject(hwnd_, item->hwndItem) : nullptr;
+      if (child == nullptr || !child->OnDrawItem(*item)) return false;
+      *result = TRUE;
+      return true;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: {
+      Window* child = ChildObject(hwnd_, reinterpret_cast<HWND>(lParam));
+      HBRUSH brush = child != nullptr ? child->OnCtlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
+      if (brush == nullptr) return false;
+      *result = reinterpret_cast<LRESULT>(brush);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool Window::PaintBuffered(UINT msg, WPARAM wParam, LRESULT* result) {
+  *result = 0;
+  switch (msg) {
+    case WM_ERASEBKGND:
+      *result = TRUE;
+      return true;
+    case WM_PAINT: {
+      win::ScopedPaint painting(hwnd_);
+      win::DoubleBuffer buffer(painting.Dc(), Width(), Height());
+      OnPaint(buffer.Dc());
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      if (!PaintsOnPrintClient()) return false;
+      OnPaint(reinterpret_cast<HDC>(wParam));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Window::OnPaint(HDC) {}
+
+bool Window::OnCommand(WORD) {
+  return false;
+}
+
+bool Window::OnNotify(NMHDR*, LRESULT*) {
+  return false;
+}
+
+bool Window::OnDrawItem(const DRAWITEMSTRUCT&) {
+  return false;
+}
+
+HBRUSH Window::OnCtlColor(HDC) {
+  return nullptr;
 }
 
 LRESULT Window::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -150,6 +251,10 @@ int Window::Height() const {
 
 void Window::SetVisible(bool visible) {
   if (hwnd_ != nullptr) ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Window::Visible() const {
+  return hwnd_ != nullptr && IsWindowVisible(hwnd_);
 }
 
 void Window::SetEnabled(bool enabled) {

@@ -9,9 +9,10 @@
 #include <functional>
 #include <string>
 
+#include "app/Constants.h"
+#include "app/MainWindow.h"
 #include "app/StartBanner.h"
 #include "app/u2kEdition.h"
-#include "app/uMain.h"
 #include "app/uXPEdition.h"
 #include "controls/GradientMath.h"
 #include "tests/robot/Robot.h"
@@ -69,7 +70,7 @@ class MainWindowTest : public ::testing::Test {
   }
   HWND Control(const char* name) { return main.Get<ui::Control>(name).Hwnd(); }
   std::string Text(const char* name) { return main.Get<ui::Label>(name).Text(); }
-  TfMain main;
+  app::MainWindow main;
 };
 
 TEST_F(MainWindowTest, HoveringEachButtonShowsItsTextsAndThePanelTheWelcome) {
@@ -110,7 +111,7 @@ TEST_F(MainWindowTest, HoveringEachButtonShowsItsTextsAndThePanelTheWelcome) {
 
 TEST_F(MainWindowTest, HeadingRunsFromLightBlueAtTheTopToWhite) {
   const robot::Capture capture = robot::CaptureWindow(main.Handle());
-  ASSERT_EQ(capture.width, TfMain::kClientWidth);
+  ASSERT_EQ(capture.width, app::MainWindow::kClientWidth);
   const auto bands = controls::GradientBands(controls::gsTop, 14994353, 0xFFFFFF, 128, 577, 25);
   ASSERT_EQ(bands.size(), 25u);
   // Captures hold 0x00RRGGBB, the bands 0x00BBGGRR.

@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <string>
 
-#include "controls/GradLabel.h"
+#include "controls/GradientButton.h"
+#include "controls/GradientLabel.h"
 #include "controls/GradientMath.h"
-#include "controls/KorvButton.h"
-#include "controls/myGrdBtn.h"
+#include "controls/GradientPushButton.h"
 #include "tests/robot/Robot.h"
 #include "ui/Form.h"
 
@@ -53,22 +53,22 @@ class TestForm : public ui::Form {
     return spec;
   }
   void FormCreate() override {
-    strip = static_cast<controls::TAPHeadLabel*>(
+    strip = static_cast<controls::GradientLabel*>(
         CreateControl(ui::Kind::kHeading, "strip", 0, 0, 320, 25, "", "", 0));
-    button = static_cast<controls::TmyGrdBtn*>(
+    button = static_cast<controls::GradientButton*>(
         CreateControl(ui::Kind::kGradButton, "button", 10, 40, 80, 20, "Hover", "", 0));
-    push = static_cast<controls::TKorvButton*>(
+    push = static_cast<controls::GradientPushButton*>(
         CreateControl(ui::Kind::kPushButton, "push", 120, 40, 75, 25, "OK", "", 0));
-    narrow = static_cast<controls::TAPHeadLabel*>(CreateControl(
+    narrow = static_cast<controls::GradientLabel*>(CreateControl(
         ui::Kind::kHeading, "narrow", 10, 90, 70, 25, "A caption much too wide", "", 0));
     // A flat background, so every dark pixel is text.
     narrow->Gradient().SetStyle(controls::gsNone);
     narrow->Gradient().SetStartColor(controls::clWhite);
   }
-  controls::TAPHeadLabel* strip = nullptr;
-  controls::TmyGrdBtn* button = nullptr;
-  controls::TKorvButton* push = nullptr;
-  controls::TAPHeadLabel* narrow = nullptr;
+  controls::GradientLabel* strip = nullptr;
+  controls::GradientButton* button = nullptr;
+  controls::GradientPushButton* push = nullptr;
+  controls::GradientLabel* narrow = nullptr;
 };
 
 class GradientControls : public ::testing::Test {
@@ -109,7 +109,7 @@ TEST_F(GradientControls, StripShowsWhiteOnTopAndTheStartColourBelow) {
 }
 
 TEST_F(GradientControls, ButtonTakesItsHoverColoursAndWhiteTextWhileHovered) {
-  controls::TmyGrdBtn& button = *form.button;
+  controls::GradientButton& button = *form.button;
   auto rowColour = [&](const robot::Capture& capture, int y) { return capture.At(40, y); };
   auto hasWhite = [](const robot::Capture& capture) {
     for (uint32_t pixel : capture.pixels) {

@@ -135,7 +135,8 @@ bool OwnerWindow::CloseRequested() const {
   return closeRequests > 0;
 }
 
-DWORD WINAPI StandInShell::Run(LPVOID ready) {
+DWORD WINAPI StandInShell::Run(LPVOID self) {
+  auto* shell = static_cast<StandInShell*>(self);
   WNDCLASSA wc{};
   wc.lpfnWndProc = DefWindowProcA;
   wc.hInstance = GetModuleHandleA(nullptr);
@@ -143,16 +144,17 @@ DWORD WINAPI StandInShell::Run(LPVOID ready) {
   RegisterClassA(&wc);
   HWND hwnd = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP, 0, 0, 10, 10, nullptr,
                               nullptr, wc.hInstance, nullptr);
-  SetEvent(static_cast<HANDLE>(ready));
+  SetEvent(shell->ready_);
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  if (shell->keepWindowUntil_ != nullptr) WaitForSingleObject(shell->keepWindowUntil_, 10000);
   DestroyWindow(hwnd);
   return 0;
 }
 
-StandInShell::StandInShell() {
+StandInShell::StandInShell(HANDLE keepWindowUntil) : keepWindowUntil_(keepWindowUntil) {
   ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  thread_ = CreateThread(nullptr, 0, Run, ready_, 0, nullptr);
+  thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
   if (thread_ != nullptr && WaitForSingleObject(ready_, 10000) != WAIT_OBJECT_0) {
     CloseHandle(thread_);
     thread_ = nullptr;

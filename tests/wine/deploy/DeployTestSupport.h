@@ -38,10 +38,12 @@ class OwnerWindow {
 };
 
 // The stand-in for the running shell: a "Progman" window on a thread of its
-// own whose message loop ends on WM_QUIT, as the real shell's does.
+// own whose message loop ends on WM_QUIT, as the real shell's does. With
+// keepWindowUntil, the window stays after the loop until that event is set
+// (at most 10 s): a shell slow to go.
 class StandInShell {
  public:
-  StandInShell();
+  explicit StandInShell(HANDLE keepWindowUntil = nullptr);
   ~StandInShell();
   StandInShell(const StandInShell&) = delete;
   StandInShell& operator=(const StandInShell&) = delete;
@@ -50,7 +52,8 @@ class StandInShell {
   bool Ended(DWORD timeoutMs = 10000) const;
 
  private:
-  static DWORD WINAPI Run(LPVOID ready);
+  static DWORD WINAPI Run(LPVOID self);
+  HANDLE keepWindowUntil_ = nullptr;
   HANDLE ready_ = nullptr;
   HANDLE thread_ = nullptr;
 };

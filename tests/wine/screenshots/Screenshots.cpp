@@ -8,10 +8,12 @@
 #include <cstdio>
 #include <string>
 
+#include "app/AboutWindow.h"
+#include "app/MainWindow.h"
 #include "app/u2kEdition.h"
-#include "app/uAbout.h"
-#include "app/uMain.h"
 #include "app/uXPEdition.h"
+#include "startbutton/RightClickMenuWindow.h"
+#include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
 #include "win/SystemFacts.h"
 
@@ -62,7 +64,7 @@ int main(int argc, char** argv) {
   // The pointer stays out of the way, so no control shows its hover state.
   SetCursorPos(0, 0);
 
-  TfMain main;
+  app::MainWindow main;
   if (!main.Create(GetModuleHandleA(nullptr), win::WindowsVersion())) {
     std::fprintf(stderr, "screenshots: no main window\n");
     return 1;
@@ -79,7 +81,12 @@ int main(int argc, char** argv) {
   SaveForm(xp, main.Handle(), "xp-edition");
   TTwoKEdition twoK;
   SaveForm(twoK, main.Handle(), "2k-edition");
-  TfAbout about;
+  app::AboutWindow about;
   SaveForm(about, main.Handle(), "about");
+  startbutton::StartButtonWindow startButton;
+  SaveForm(startButton, main.Handle(), "start-button");
+  SaveForm(startButton.ApplyChoice(), startButton.Hwnd(), "apply-choice");
+  SaveForm(startButton.RestoreChoice(), startButton.Hwnd(), "restore-choice");
+  SaveForm(startButton.RightClickMenu(), startButton.Hwnd(), "right-click-menu");
   return gFailures == 0 ? 0 : 1;
 }

@@ -8,10 +8,10 @@
 // After <windows.h>, which it needs.
 #include <commctrl.h>
 
-#include "app/uMain.h"
+#include "app/MainWindow.h"
 #include "startbutton/ContextMenu.h"
-#include "startbutton/uContext.h"
-#include "startbutton/uSBmgr.h"
+#include "startbutton/RightClickMenuWindow.h"
+#include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
@@ -38,7 +38,7 @@ class ContextWindow : public testing::Test {
   static void SetUpTestSuite() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    main_ = new TfMain;
+    main_ = new app::MainWindow;
     ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
     ShowWindow(main_->Handle(), SW_SHOW);
     sbtest::WriteBytes("C:\\sbnote.txt", {'h', 'i'});
@@ -54,15 +54,15 @@ class ContextWindow : public testing::Test {
   void SetUp() override { win::DeleteKeyTree(HKEY_CLASSES_ROOT, kDirectoryShellKey); }
 
   // Runs steps with the right-click menu window open, and closes it after.
-  static void WithWindow(const std::function<void(TSBcontext&)>& steps) {
+  static void WithWindow(const std::function<void(startbutton::RightClickMenuWindow&)>& steps) {
     robot::RunBeside([&] {
       robot::Click(main_->Get<ui::Control>("bSBmgr").Hwnd());
       if (!robot::WaitForWindow("TSBmgr", "Start Button Manager")) return;
-      TSBmgr* mgr = main_->SBmgr();
-      robot::WaitUntil([mgr] { return !mgr->Loading(); });
+      startbutton::StartButtonWindow* mgr = main_->StartButton();
+      robot::WaitUntil([mgr] { return !mgr->Opening(); });
       robot::Click(mgr->Get<ui::Control>("bContext").Hwnd());
       if (!robot::WaitForWindow("TSBcontext", kCaption)) return;
-      TSBcontext& context = mgr->Context();
+      startbutton::RightClickMenuWindow& context = mgr->RightClickMenu();
       steps(context);
       robot::Click(Control(context, "bOK"));
       robot::WaitUntil([&] { return !IsWindowVisible(context.Hwnd()); });
@@ -73,7 +73,8 @@ class ContextWindow : public testing::Test {
   static HWND Control(ui::Form& form, const char* name) {
     return form.Get<ui::Control>(name).Hwnd();
   }
-  static void Fill(TSBcontext& context, const std::string& name, const std::string& shortcut) {
+  static void Fill(startbutton::RightClickMenuWindow& context, const std::string& name,
+                   const std::string& shortcut) {
     robot::SelectAllAndType(Control(context, "tName"), name);
     robot::SelectAllAndType(Control(context, "tShortcut"), shortcut);
   }
@@ -85,7 +86,7 @@ class ContextWindow : public testing::Test {
   }
   // No box within a short wait.
   static bool NoBox() { return !robot::WaitForMessageBox(0, 700).found(); }
-  static std::vector<std::string> Listed(TSBcontext& context) {
+  static std::vector<std::string> Listed(startbutton::RightClickMenuWindow& context) {
     HWND list = Control(context, "MenuItems");
     std::vector<std::string> names;
     const int count = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
@@ -97,7 +98,7 @@ class ContextWindow : public testing::Test {
     return names;
   }
   // Clicks the list's entry of that name, as a user would.
-  static bool Select(TSBcontext& context, const std::string& name) {
+  static bool Select(startbutton::RightClickMenuWindow& context, const std::string& name) {
     HWND list = Control(context, "MenuItems");
     const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(name.c_str()));
     if (index == LB_ERR) return false;
@@ -106,14 +107,14 @@ class ContextWindow : public testing::Test {
     robot::ClickAt(list, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
     return robot::WaitUntil([&] { return robot::WindowText(Control(context, "tName")) == name; });
   }
-  static bool Refilled(TSBcontext& context) {
+  static bool Refilled(startbutton::RightClickMenuWindow& context) {
     return robot::WaitUntil([&] { return robot::WindowText(Control(context, "tName")).empty(); });
   }
 
-  static TfMain* main_;
+  static app::MainWindow* main_;
 };
 
-TfMain* ContextWindow::main_ = nullptr;
+app::MainWindow* ContextWindow::main_ = nullptr;
 
 TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
   const std::string notepad = win::GetWindowsDir() + "notepad.exe";
@@ -121,7 +122,7 @@ TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
   std::string unassociated, declined;
   std::vector<std::string> listed;
   bool quiet = false;
-  WithWindow([&](TSBcontext& context) {
+  WithWindow([&](startbutton::RightClickMenuWindow& context) {
     Fill(context, "Editor", notepad);
     robot::Click(Control(context, "bAdd"));
     quiet = NoBox();
@@ -160,7 +161,7 @@ TEST_F(ContextWindow, FindIsNeitherListedNorWritten) {
   deploytest::SetRegistryString(HKEY_CLASSES_ROOT, std::string(kDirectoryShellKey) + "\\Find", "",
                                 "Find");
   std::vector<std::string> boxes, listed;
-  WithWindow([&](TSBcontext& context) {
+  WithWindow([&](startbutton::RightClickMenuWindow& context) {
     listed = Listed(context);
     for (const char* name : {"Find", "FIND"}) {
       Fill(context, name, "C:\\sbnote.txt");
@@ -182,7 +183,7 @@ TEST_F(ContextWindow, AddAsksBeforeReplacingAndUpdateDoesNot) {
   ASSERT_TRUE(WriteMenuItem("Two", "C:\\sbdata.qzx").ok);
   std::string declined, accepted;
   bool updateQuiet = false;
-  WithWindow([&](TSBcontext& context) {
+  WithWindow([&](startbutton::RightClickMenuWindow& context) {
     Fill(context, "one", win::GetWindowsDir() + "notepad.exe");
     robot::Click(Control(context, "bAdd"));
     declined = Answer(IDNO);
@@ -206,7 +207,7 @@ TEST_F(ContextWindow, AddAsksBeforeReplacingAndUpdateDoesNot) {
 TEST_F(ContextWindow, DeleteAsksFirst) {
   ASSERT_TRUE(WriteMenuItem("Gone", "C:\\sbdata.qzx").ok);
   std::string first, second;
-  WithWindow([&](TSBcontext& context) {
+  WithWindow([&](startbutton::RightClickMenuWindow& context) {
     if (!Select(context, "Gone")) return;
     robot::Click(Control(context, "bDelete"));
     first = Answer(IDNO);
@@ -224,7 +225,7 @@ TEST_F(ContextWindow, UnchangedUpdateOfAQuotedCommandFailsTheFileCheckAndBrowses
   ASSERT_TRUE(WriteMenuItem("Quoted", command).ok);
   std::string box;
   bool browsed = false;
-  WithWindow([&](TSBcontext& context) {
+  WithWindow([&](startbutton::RightClickMenuWindow& context) {
     if (!Select(context, "Quoted")) return;
     robot::Click(Control(context, "bUpdate"));
     box = Answer(IDOK);

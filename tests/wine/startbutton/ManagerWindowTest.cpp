@@ -8,16 +8,14 @@
 // After <windows.h>, which it needs.
 #include <commctrl.h>
 
-#include "app/uMain.h"
+#include "app/MainWindow.h"
 #include "deploy/Activation.h"
 #include "deploy/Restart.h"
 #include "deploy/ShellLocation.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
-#include "startbutton/uContext.h"
-#include "startbutton/uSBmgr.h"
-#include "startbutton/uSBmgrDialog3.h"
-#include "startbutton/uSBmgrDialog4.h"
+#include "startbutton/RightClickMenuWindow.h"
+#include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
@@ -55,7 +53,7 @@ class ManagerWindow : public testing::Test {
   static void SetUpTestSuite() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    main_ = new TfMain;
+    main_ = new app::MainWindow;
     ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
     ShowWindow(main_->Handle(), SW_SHOW);
   }
@@ -74,12 +72,12 @@ class ManagerWindow : public testing::Test {
   }
 
   // Robot side: clicks the main window's button and waits for the manager.
-  static TSBmgr* OpenManager() {
+  static startbutton::StartButtonWindow* OpenManager() {
     robot::Click(main_->Get<ui::Control>("bSBmgr").Hwnd());
     if (!robot::WaitForWindow("TSBmgr", kCaption)) return nullptr;
-    TSBmgr* mgr = main_->SBmgr();
+    startbutton::StartButtonWindow* mgr = main_->StartButton();
     // Typing before the window has read the shell would be overwritten.
-    if (!robot::WaitUntil([mgr] { return !mgr->Loading(); })) return nullptr;
+    if (!robot::WaitUntil([mgr] { return !mgr->Opening(); })) return nullptr;
     return mgr;
   }
   static HWND Control(ui::Form& form, const char* name) {
@@ -95,7 +93,7 @@ class ManagerWindow : public testing::Test {
     robot::AnswerMessageBox(box, button);
     return box.caption + "|" + box.text;
   }
-  static bool Choose(TChoiceDialog& dialog, const char* className, const char* option,
+  static bool Choose(ui::ChoiceDialog& dialog, const char* className, const char* option,
                      const char* button) {
     if (!robot::WaitForWindow(className, kCaption)) return false;
     const HWND radio = Control(dialog, option);
@@ -108,16 +106,16 @@ class ManagerWindow : public testing::Test {
     return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
   }
 
-  static TfMain* main_;
+  static app::MainWindow* main_;
 };
 
-TfMain* ManagerWindow::main_ = nullptr;
+app::MainWindow* ManagerWindow::main_ = nullptr;
 
 TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
   std::string startBefore, box;
   bool applyAfterLoad = true, applyAfterTyping = false, groupShown = false, closed = false;
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     startBefore = BoxText(*mgr, "tStart");
     applyAfterLoad = IsWindowEnabled(Control(*mgr, "bApply"));
@@ -126,7 +124,7 @@ TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
     robot::SelectAllAndType(Control(*mgr, "tTooltip"), "Press to begin");
     applyAfterTyping = IsWindowEnabled(Control(*mgr, "bApply"));
     robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
     box = Answer(IDNO);
     closed = Hidden(*mgr);
   });
@@ -161,7 +159,7 @@ TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
   ASSERT_TRUE(shell.Running());
   bool applyDisabled = false, stillOpen = false;
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::SelectAllAndType(Control(*mgr, "tStart"), "Now");
     robot::Click(Control(*mgr, "bApply"));
@@ -181,11 +179,11 @@ TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
 TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
   bool closed = false;
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::SelectAllAndType(Control(*mgr, "tTooltip"), "Instantly");
     robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->Dialog3(), "TfDialog3", "oApply", "bOK")) return;
+    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oApply", "bOK")) return;
     closed = Hidden(*mgr);
   });
   EXPECT_TRUE(closed);
@@ -197,11 +195,11 @@ TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
 TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
   bool applyEnabled = false;
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::SelectAllAndType(Control(*mgr, "tStart"), "Never");
     robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bCancel")) return;
+    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bCancel")) return;
     applyEnabled = IsWindowEnabled(Control(*mgr, "bApply"));
     robot::Click(Control(*mgr, "bCancel"));
     Hidden(*mgr);
@@ -214,12 +212,12 @@ TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
 TEST_F(ManagerWindow, SecondChangeCarriesTheFirst) {
   for (const char* tooltip : {"First", "Second"}) {
     robot::RunBeside([&] {
-      TSBmgr* mgr = OpenManager();
+      startbutton::StartButtonWindow* mgr = OpenManager();
       if (mgr == nullptr) return;
       robot::SelectAllAndType(
           Control(*mgr, std::string(tooltip) == "First" ? "tStart" : "tTooltip"), tooltip);
       robot::Click(Control(*mgr, "bOK"));
-      if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+      if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
       Answer(IDNO);
       Hidden(*mgr);
     });
@@ -234,21 +232,21 @@ TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
   std::string shownStart, box;
   // A changed shell first.
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::SelectAllAndType(Control(*mgr, "tStart"), "Changed");
     robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
     Answer(IDNO);
     Hidden(*mgr);
   });
   ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     shownStart = BoxText(*mgr, "tStart");
     robot::Click(Control(*mgr, "bRestore"));
-    if (!Choose(mgr->Dialog4(), "TfDialog4", "oPhysical", "bOK")) return;
+    if (!Choose(mgr->RestoreChoice(), "TfDialog4", "oPhysical", "bOK")) return;
     box = Answer(IDNO);
     Hidden(*mgr);
   });
@@ -262,11 +260,11 @@ TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
 
 TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::SelectAllAndType(Control(*mgr, "tStart"), "Mine");
     robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->Dialog3(), "TfDialog3", "oRestart", "bOK")) return;
+    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
     Answer(IDNO);
     Hidden(*mgr);
   });
@@ -274,11 +272,11 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
   std::string before, after, box;
   bool applyEnabled = false;
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     before = BoxText(*mgr, "tStart");
     robot::Click(Control(*mgr, "bRestore"));
-    if (!Choose(mgr->Dialog4(), "TfDialog4", "oDynamic", "bOK")) return;
+    if (!Choose(mgr->RestoreChoice(), "TfDialog4", "oDynamic", "bOK")) return;
     box = Answer(IDOK);
     after = BoxText(*mgr, "tStart");
     applyEnabled = IsWindowEnabled(Control(*mgr, "bApply"));
@@ -302,7 +300,7 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
   ASSERT_TRUE(sbtest::WriteBytes(notPicture, {'B', 'M', 0, 0}));
   std::string refusedDialog = "not run", refused, acceptedDialog = "not run", accepted;
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "XPSBChange"));
     refusedDialog = robot::ChooseFileInDialog("Open Picture File", notPicture);
@@ -342,24 +340,24 @@ TEST_F(ManagerWindow, ScreenshotsOfTheWindowsAndChoiceDialogs) {
     if (capture.empty() || !robot::SavePng(capture, path)) failed.push_back(path);
   };
   robot::RunBeside([&] {
-    TSBmgr* mgr = OpenManager();
+    startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     save(mgr->Hwnd(), "startbutton-manager");
     robot::Click(Control(*mgr, "bOK"));
     if (robot::WaitForWindow("TfDialog3", kCaption))
-      save(mgr->Dialog3().Hwnd(), "startbutton-apply-choice");
-    robot::Click(Control(mgr->Dialog3(), "bCancel"));
-    robot::WaitUntilGone(mgr->Dialog3().Hwnd());
+      save(mgr->ApplyChoice().Hwnd(), "startbutton-apply-choice");
+    robot::Click(Control(mgr->ApplyChoice(), "bCancel"));
+    robot::WaitUntilGone(mgr->ApplyChoice().Hwnd());
     robot::Click(Control(*mgr, "bRestore"));
     if (robot::WaitForWindow("TfDialog4", kCaption))
-      save(mgr->Dialog4().Hwnd(), "startbutton-restore-choice");
-    robot::Click(Control(mgr->Dialog4(), "bCancel"));
-    robot::WaitUntilGone(mgr->Dialog4().Hwnd());
+      save(mgr->RestoreChoice().Hwnd(), "startbutton-restore-choice");
+    robot::Click(Control(mgr->RestoreChoice(), "bCancel"));
+    robot::WaitUntilGone(mgr->RestoreChoice().Hwnd());
     robot::Click(Control(*mgr, "bContext"));
     if (robot::WaitForWindow("TSBcontext", "Start Button right-click Menu"))
-      save(mgr->Context().Hwnd(), "startbutton-right-click-menu");
-    robot::Click(Control(mgr->Context(), "bOK"));
-    robot::WaitUntil([&] { return !IsWindowVisible(mgr->Context().Hwnd()); });
+      save(mgr->RightClickMenu().Hwnd(), "startbutton-right-click-menu");
+    robot::Click(Control(mgr->RightClickMenu(), "bOK"));
+    robot::WaitUntil([&] { return !IsWindowVisible(mgr->RightClickMenu().Hwnd()); });
     robot::Click(Control(*mgr, "bCancel"));
     Hidden(*mgr);
   });

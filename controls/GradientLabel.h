@@ -1,6 +1,7 @@
 #pragma once
-// TAPHeadLabel: a label painted with a banded colour gradient, used for the
-// heading and footer strips of every window and as the main window's panel.
+// GradientLabel (registered as `TAPHeadLabel`): a label painted with a banded
+// colour gradient, used for the heading and footer strips of every window and
+// as the main window's panel.
 
 #include <windows.h>
 
@@ -9,7 +10,7 @@
 #include "controls/CaptionFit.h"
 #include "controls/Gradient.h"
 #include "ui/Control.h"
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
 
 namespace controls {
 
@@ -19,12 +20,12 @@ constexpr TBoundLines kAllBoundLines = blLeft | blTop | blRight | blBottom;
 
 enum TGlyphMode { gmNormal, gmOverlayed };
 
-class TAPHeadLabel : public ui::Control {
+class GradientLabel : public ui::Control {
  public:
   static constexpr int kDefaultWidth = 100;
   static constexpr int kDefaultHeight = 25;
 
-  TAPHeadLabel();
+  GradientLabel();
 
   bool Create(HWND parent, const std::string& caption, int x, int y, int width = kDefaultWidth,
               int height = kDefaultHeight);
@@ -55,16 +56,17 @@ class TAPHeadLabel : public ui::Control {
   void SetTextColor(TColor color) { Assign(textColor_, color); }
   void SetCaption(const std::string& caption);
 
-  std::function<void(TAPHeadLabel&)> onGlyphClick;
-  std::function<void(TAPHeadLabel&)> onGlyphDblClick;
+  std::function<void(GradientLabel&)> onGlyphClick;
+  std::function<void(GradientLabel&)> onGlyphDblClick;
 
   int Layer() const override { return 0; }
   void PaintOnto(HDC dc, int offsetX, int offsetY) override;
 
  protected:
   // The button variant replaces the gradient with its own.
-  explicit TAPHeadLabel(std::unique_ptr<TGradient> gradient);
+  explicit GradientLabel(std::unique_ptr<TGradient> gradient);
   const char* ClassName() const override { return "TAPHeadLabel"; }
+  void OnPaint(HDC dc) override { Paint(dc, Width(), Height()); }
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool ClicksOnMouseUp() const override { return !formMove_; }
 
@@ -97,7 +99,7 @@ class TAPHeadLabel : public ui::Control {
   int spacing_ = 5;
   TGlyphMode glyphMode_ = gmNormal;
   int numGlyphs_ = 1;
-  ui::ScopedBitmap glyph_;
+  win::ScopedBitmap glyph_;
   TColor textColor_ = clWindowText;
 };
 

@@ -1,14 +1,14 @@
 #pragma once
-// TmyGrdBtn: a gradient label that acts as a small push button and shows
-// its hover colours while the mouse is over it.
+// GradientButton (registered as `TmyGrdBtn`): a gradient label that acts as a
+// small push button and shows its hover colours while the mouse is over it.
 
-#include "controls/GradLabel.h"
+#include "controls/GradientLabel.h"
 
 namespace controls {
 
-class TmyGrdBtn : public TAPHeadLabel {
+class GradientButton : public GradientLabel {
  public:
-  TmyGrdBtn();
+  GradientButton();
 
   TButtonGradient& ButtonGradient() { return *buttonGradient_; }
   TColor FontColor() const { return fontColor_; }
@@ -30,7 +30,7 @@ class TmyGrdBtn : public TAPHeadLabel {
   void MouseLeft() override;
 
  private:
-  explicit TmyGrdBtn(std::unique_ptr<TButtonGradient> gradient);
+  explicit GradientButton(std::unique_ptr<TButtonGradient> gradient);
 
   TButtonGradient* buttonGradient_;
   TColor fontColor_ = clWindowText;

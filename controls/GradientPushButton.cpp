@@ -1,7 +1,7 @@
-#include "controls/KorvButton.h"
+#include "controls/GradientPushButton.h"
 
 #include "controls/GradientPaint.h"
-#include "ui/ScopedGdi.h"
+#include "win/ScopedGdi.h"
 
 namespace controls {
 
@@ -36,43 +36,36 @@ void Edge(HDC dc, const RECT& r, int topLeft, int bottomRight) {
 
 }  // namespace
 
-bool TKorvButton::Create(HWND parent, const std::string& caption, int x, int y, int width,
-                         int height, int id) {
-  ui::CreateArgs args;
-  args.className = "BUTTON";
-  args.parent = parent;
-  args.text = caption;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
+bool GradientPushButton::Create(HWND parent, const std::string& caption, int x, int y, int width,
+                                int height, int id) {
+  ui::CreateArgs args =
+      ui::ChildArgs(parent, "BUTTON", caption, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW);
   args.id = id;
-  args.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
   return Window::Create(args);
 }
 
-void TKorvButton::SetBeginColor(TColor color) {
+void GradientPushButton::SetBeginColor(TColor color) {
   beginColor_ = color;
   Invalidate();
 }
 
-void TKorvButton::SetEndColor(TColor color) {
+void GradientPushButton::SetEndColor(TColor color) {
   endColor_ = color;
   Invalidate();
 }
 
-void TKorvButton::SetDrawFocus(bool drawFocus) {
+void GradientPushButton::SetDrawFocus(bool drawFocus) {
   drawFocus_ = drawFocus;
   Invalidate();
 }
 
-void TKorvButton::SetDefault(bool isDefault) {
+void GradientPushButton::SetDefault(bool isDefault) {
   if (default_ == isDefault) return;
   default_ = isDefault;
   Invalidate();
 }
 
-bool TKorvButton::ActiveDefault() const {
+bool GradientPushButton::ActiveDefault() const {
   if (!default_) return false;
   // Another push button with the focus takes the default role while it has it.
   HWND focus = GetFocus();
@@ -84,7 +77,7 @@ bool TKorvButton::ActiveDefault() const {
   return !(type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
 }
 
-bool TKorvButton::PointerInside() const {
+bool GradientPushButton::PointerInside() const {
   POINT cursor{};
   if (!GetCursorPos(&cursor)) return hovered_;
   RECT bounds{};
@@ -92,7 +85,7 @@ bool TKorvButton::PointerInside() const {
   return PtInRect(&bounds, cursor) && WindowFromPoint(cursor) == Hwnd();
 }
 
-bool TKorvButton::OnCommand(WORD notifyCode) {
+bool GradientPushButton::OnCommand(WORD notifyCode) {
   if (notifyCode == BN_CLICKED || notifyCode == BN_DOUBLECLICKED) {
     // A double click is a second press.
     Click();
@@ -101,7 +94,7 @@ bool TKorvButton::OnCommand(WORD notifyCode) {
   return false;
 }
 
-bool TKorvButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
+bool GradientPushButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
@@ -159,7 +152,7 @@ bool TKorvButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     DrawFocusRect(dc, &focusRect);
   }
 
-  ui::ScopedSelect select(dc, Font() != nullptr ? Font() : GetStockObject(DEFAULT_GUI_FONT));
+  win::ScopedSelect select(dc, Font() != nullptr ? Font() : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   const std::string caption = Text();
   RECT textRect = item.rcItem;
@@ -178,30 +171,27 @@ bool TKorvButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   return true;
 }
 
-void TKorvButton::MouseEntered() {
+void GradientPushButton::MouseEntered() {
   if (!hovered_) {
     hovered_ = true;
     Invalidate();
   }
 }
 
-void TKorvButton::MouseLeft() {
+void GradientPushButton::MouseLeft() {
   if (hovered_) {
     hovered_ = false;
     Invalidate();
   }
 }
 
-LRESULT TKorvButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT GradientPushButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_SETFONT:
     case WM_ENABLE:
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: {
-      LRESULT result = Control::WndProc(msg, wParam, lParam);
-      Invalidate();
-      return result;
-    }
+    case WM_KILLFOCUS:
+      return PassOnAndRepaint(msg, wParam, lParam);
     default:
       break;
   }

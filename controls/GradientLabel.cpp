@@ -1,4 +1,4 @@
-#include "controls/GradLabel.h"
+#include "controls/GradientLabel.h"
 
 #include <windowsx.h>
 
@@ -8,53 +8,46 @@
 
 namespace controls {
 
-TAPHeadLabel::TAPHeadLabel() : TAPHeadLabel(std::make_unique<TGradient>()) {}
+GradientLabel::GradientLabel() : GradientLabel(std::make_unique<TGradient>()) {}
 
-TAPHeadLabel::TAPHeadLabel(std::unique_ptr<TGradient> gradient) : gradient_(std::move(gradient)) {
+GradientLabel::GradientLabel(std::unique_ptr<TGradient> gradient) : gradient_(std::move(gradient)) {
   gradient_->OnChanged([this] { Invalidate(); });
   subCaption_.OnChanged([this] { Invalidate(); });
 }
 
-bool TAPHeadLabel::Create(HWND parent, const std::string& caption, int x, int y, int width,
-                          int height) {
-  ui::CreateArgs args;
-  args.parent = parent;
-  args.text = caption;
-  args.x = x;
-  args.y = y;
-  args.width = width;
-  args.height = height;
-  args.style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  return Window::Create(args);
+bool GradientLabel::Create(HWND parent, const std::string& caption, int x, int y, int width,
+                           int height) {
+  return Window::Create(
+      ui::ChildArgs(parent, nullptr, caption, x, y, width, height, WS_CLIPSIBLINGS));
 }
 
-void TAPHeadLabel::SetFormMove(bool move) {
+void GradientLabel::SetFormMove(bool move) {
   formMove_ = move;
   SetDragsWindow(move);
 }
 
-void TAPHeadLabel::SetGlyph(HBITMAP glyph) {
+void GradientLabel::SetGlyph(HBITMAP glyph) {
   glyph_.Reset(glyph);
   Invalidate();
 }
 
-void TAPHeadLabel::SetCaption(const std::string& caption) {
+void GradientLabel::SetCaption(const std::string& caption) {
   if (caption == Text()) return;
   SetText(caption);
   Invalidate();
 }
 
-void TAPHeadLabel::PaintOnto(HDC dc, int offsetX, int offsetY) {
+void GradientLabel::PaintOnto(HDC dc, int offsetX, int offsetY) {
   POINT previous{};
   OffsetViewportOrgEx(dc, offsetX, offsetY, &previous);
   Paint(dc, Width(), Height());
   SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-void TAPHeadLabel::PaintBoundLines(HDC dc, int width, int height) {
+void GradientLabel::PaintBoundLines(HDC dc, int width, int height) {
   if (boundLines_ == 0) return;
-  ui::ScopedPen pen(CreatePen(PS_SOLID, 1, ResolveColor(boundColor_)));
-  ui::ScopedSelect select(dc, pen.Get());
+  win::ScopedPen pen(CreatePen(PS_SOLID, 1, ResolveColor(boundColor_)));
+  win::ScopedSelect select(dc, pen.Get());
   const int s = BoundLineShortening();
   // LineTo leaves out the end point, so these are the exact pixels drawn.
   auto line = [dc](int x1, int y1, int x2, int y2) {
@@ -67,7 +60,7 @@ void TAPHeadLabel::PaintBoundLines(HDC dc, int width, int height) {
   if (boundLines_ & blBottom) line(0, height - 1, width - s, height - 1);
 }
 
-int TAPHeadLabel::GlyphWidthShown(int width, int height) const {
+int GradientLabel::GlyphWidthShown(int width, int height) const {
   if (!glyph_) return 0;
   BITMAP info{};
   GetObjectA(glyph_.Get(), sizeof info, &info);
@@ -80,7 +73,7 @@ int TAPHeadLabel::GlyphWidthShown(int width, int height) const {
   return int(frameWidth * scale);
 }
 
-int TAPHeadLabel::PaintGlyph(HDC dc, int width, int height) {
+int GradientLabel::PaintGlyph(HDC dc, int width, int height) {
   if (!glyph_) return 0;
   BITMAP info{};
   GetObjectA(glyph_.Get(), sizeof info, &info);
@@ -90,14 +83,14 @@ int TAPHeadLabel::PaintGlyph(HDC dc, int width, int height) {
   const int shownHeight = MulDiv(info.bmHeight, shownWidth, frameWidth);
   const int top = (height - shownHeight) / 2;
 
-  ui::ScopedCompatibleDc source(dc);
-  ui::ScopedSelect selectSource(source.Get(), glyph_.Get());
+  win::ScopedCompatibleDc source(dc);
+  win::ScopedSelect selectSource(source.Get(), glyph_.Get());
   const COLORREF transparent = GetPixel(source.Get(), 0, info.bmHeight - 1);
 
   // A monochrome mask: 1 where the glyph shows its transparent colour.
-  ui::ScopedCompatibleDc maskDc(dc);
-  ui::ScopedBitmap mask(CreateBitmap(frameWidth, info.bmHeight, 1, 1, nullptr));
-  ui::ScopedSelect selectMask(maskDc.Get(), mask.Get());
+  win::ScopedCompatibleDc maskDc(dc);
+  win::ScopedBitmap mask(CreateBitmap(frameWidth, info.bmHeight, 1, 1, nullptr));
+  win::ScopedSelect selectMask(maskDc.Get(), mask.Get());
   SetBkColor(source.Get(), transparent);
   BitBlt(maskDc.Get(), 0, 0, frameWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
 
@@ -115,7 +108,7 @@ int TAPHeadLabel::PaintGlyph(HDC dc, int width, int height) {
   return shownWidth;
 }
 
-void TAPHeadLabel::Paint(HDC dc, int width, int height) {
+void GradientLabel::Paint(HDC dc, int width, int height) {
   FillBands(dc, GradientBands(gradient_->Style(), ResolveColor(gradient_->StartColor()),
                               ResolveColor(gradient_->EndColor()), gradient_->ColorSteps(), width,
                               height));
@@ -128,7 +121,7 @@ void TAPHeadLabel::Paint(HDC dc, int width, int height) {
   HFONT font = Font() != nullptr ? Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
   // The sub-caption's font: the control's face at the sub-caption's size and style.
-  ui::ScopedFont subFont;
+  win::ScopedFont subFont;
   int subWidth = 0;
   const std::string subText = subCaption_.Caption().empty() ? std::string() : subCaption_.Text();
   if (!subText.empty()) {
@@ -145,7 +138,7 @@ void TAPHeadLabel::Paint(HDC dc, int width, int height) {
 
   const std::string caption = Text();
   if (!caption.empty()) {
-    ui::ScopedSelect select(dc, font);
+    win::ScopedSelect select(dc, font);
     auto measure = [dc](const std::string& text) {
       SIZE size{};
       GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
@@ -158,24 +151,20 @@ void TAPHeadLabel::Paint(HDC dc, int width, int height) {
     DrawTextA(dc, layout.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
   if (!subText.empty() && SubCaptionFits(subWidth, width)) {
-    ui::ScopedSelect select(dc, subFont.Get());
+    win::ScopedSelect select(dc, subFont.Get());
     ::SetTextColor(dc, ResolveColor(subCaption_.Color()));
     RECT area{0, 0, width - subCaption_.Margin(), height};
     DrawTextA(dc, subText.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
   }
 }
 
-bool TAPHeadLabel::InGlyph(int x) const {
+bool GradientLabel::InGlyph(int x) const {
   if (!glyph_) return false;
   const int shown = GlyphWidthShown(Width(), Height());
   return x >= margin_ && x < margin_ + shown;
 }
 
-LRESULT TAPHeadLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  LRESULT result = 0;
-  if (ui::HandleBufferedPaint(Hwnd(), Width(), Height(), msg, wParam, &result,
-                              [this](HDC dc) { Paint(dc, Width(), Height()); }))
-    return result;
+LRESULT GradientLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_LBUTTONDOWN:
       if (onGlyphClick && InGlyph(GET_X_LPARAM(lParam))) onGlyphClick(*this);
@@ -186,11 +175,8 @@ LRESULT TAPHeadLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_SETTEXT: {
-      LRESULT result = Control::WndProc(msg, wParam, lParam);
-      Invalidate();
-      return result;
-    }
+    case WM_SETTEXT:
+      return PassOnAndRepaint(msg, wParam, lParam);
     default:
       break;
   }

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace ui {
+namespace win {
 
 template <typename T>
 class ScopedGdiObject {
@@ -108,32 +108,4 @@ class DoubleBuffer {
   ScopedSelect select_;
 };
 
-// The paint messages of a custom-painted window: no background erase (it
-// would flicker), WM_PAINT through a double buffer and, when printClient,
-// WM_PRINTCLIENT straight onto the caller's DC. Sets *result and returns true
-// when msg was one of them.
-template <typename PaintFunction>
-bool HandleBufferedPaint(HWND hwnd, int width, int height, UINT msg, WPARAM wParam, LRESULT* result,
-                         PaintFunction paint, bool printClient = true) {
-  switch (msg) {
-    case WM_ERASEBKGND:
-      *result = TRUE;
-      return true;
-    case WM_PAINT: {
-      ScopedPaint painting(hwnd);
-      DoubleBuffer buffer(painting.Dc(), width, height);
-      paint(buffer.Dc());
-      *result = 0;
-      return true;
-    }
-    case WM_PRINTCLIENT:
-      if (!printClient) return false;
-      paint(reinterpret_cast<HDC>(wParam));
-      *result = 0;
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace ui
+}  // namespace win

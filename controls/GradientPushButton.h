@@ -1,13 +1,14 @@
 #pragma once
-// TKorvButton: a standard push button drawn by its owner, with a vertical
-// gradient while it is hovered, focused or pressed (every OK, Cancel, Apply).
+// GradientPushButton (`TKorvButton` of the window definitions): a standard
+// push button drawn by its owner, with a vertical gradient while it is
+// hovered, focused or pressed (every OK, Cancel, Apply).
 
-#include "controls/GradientMath.h"
+#include "controls/Colours.h"
 #include "ui/Control.h"
 
 namespace controls {
 
-class TKorvButton : public ui::Control {
+class GradientPushButton : public ui::Control {
  public:
   static constexpr int kDefaultWidth = 75;
   static constexpr int kDefaultHeight = 25;
@@ -39,7 +40,7 @@ class TKorvButton : public ui::Control {
   bool PointerInside() const;
 
   TColor beginColor_ = clWhite;
-  TColor endColor_ = 14994353;
+  TColor endColor_ = kHeadingBlue;
   bool drawFocus_ = false;
   bool default_ = false;
   bool hovered_ = false;

@@ -1,20 +1,23 @@
-#include "app/uMain.h"
+#include "app/MainWindow.h"
 
 #include <string>
 
+#include "app/AboutWindow.h"
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
-#include "app/uAbout.h"
-#include "controls/GradLabel.h"
-#include "controls/myGrdBtn.h"
+#include "controls/Colours.h"
+#include "controls/GradientButton.h"
+#include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
-#include "startbutton/uSBmgr.h"
+#include "startbutton/StartButtonWindow.h"
 #include "ui/Application.h"
-#include "ui/Colours.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
+#include "win/MessagePump.h"
 #include "win/ProgramIdentity.h"
 #include "win/SystemFacts.h"
+
+namespace app {
 
 namespace {
 
@@ -56,30 +59,36 @@ const MainDescription kDescriptions[] = {
      "to see whats new, see what version of Quorlo you have, and other links."},
 };
 
-const ui::ControlDef<TfMain> kControls[] = {
-    {ui::Kind::kLabel, "Label2", 70, 7, 0, 0, " - the tool to customise your computer", "", 0,
-     nullptr},
-    {ui::Kind::kHeading, "APHeadLabel1", 1, 26, 273, 239, "", "", kWelcomeTag, &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bSMmgr", 6, 31, 121, 29, "Start Menu Manager", "", kStartMenuTag,
-     &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bSBmgr", 6, 63, 121, 29, "Start Button Manager", "", kStartButtonTag,
-     &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bImgr", 6, 95, 121, 29, "Icon Manager", "", kIconsTag,
-     &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bLmgr", 6, 127, 121, 29, "Logos Manager", "", kLogosTag,
-     &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bLDmgr", 6, 159, 121, 29, "Logon Dialogs Manager", "",
-     kLogonDialogsTag, &TfMain::MainClick},
-    {ui::Kind::kGradButton, "bAbout", 6, 199, 121, 29, "About Quorlo", "", kAboutTag,
-     &TfMain::MainClick},
-    {ui::Kind::kGradButton, "myGrdBtn1", 509, 247, 65, 16, "Quorlo Help", "", kWelcomeTag,
-     &TfMain::bHelpcnrClick},
-};
-
-constexpr const char* kManagerButtons[] = {"APHeadLabel1", "bSMmgr", "bSBmgr", "bImgr",
-                                           "bLmgr",        "bLDmgr", "bAbout"};
-
 }  // namespace
+
+const ui::ControlDef<MainWindow> MainWindow::kControls[] = {
+    {ui::Kind::kLabel, "Label2", 70, 7, 0, 0, " - the tool to customise your computer", "", 0,
+     nullptr, ui::Bind<&MainWindow::Label2>},
+    {ui::Kind::kHeading, "APHeadLabel1", 1, 26, 273, 239, "", "", kWelcomeTag,
+     &MainWindow::MainClick, ui::Bind<&MainWindow::APHeadLabel1>, nullptr,
+     &MainWindow::bImgrMouseMove},
+    {ui::Kind::kGradButton, "bSMmgr", 6, 31, 121, 29, "Start Menu Manager", "", kStartMenuTag,
+     &MainWindow::MainClick, ui::Bind<&MainWindow::bSMmgr>, nullptr, &MainWindow::bImgrMouseMove},
+    {ui::Kind::kGradButton, "bSBmgr", 6, 63, 121, 29, "Start Button Manager", "", kStartButtonTag,
+     &MainWindow::MainClick, ui::Bind<&MainWindow::bSBmgr>, nullptr, &MainWindow::bImgrMouseMove},
+    {ui::Kind::kGradButton, "bImgr", 6, 95, 121, 29, "Icon Manager", "", kIconsTag,
+     &MainWindow::MainClick, ui::Bind<&MainWindow::bImgr>, nullptr, &MainWindow::bImgrMouseMove},
+    {ui::Kind::kGradButton, "bLmgr", 6, 127, 121, 29, "Logos Manager", "", kLogosTag,
+     &MainWindow::MainClick, ui::Bind<&MainWindow::bLmgr>, nullptr, &MainWindow::bImgrMouseMove},
+    {ui::Kind::kGradButton, "bLDmgr", 6, 159, 121, 29, "Logon Dialogs Manager", "",
+     kLogonDialogsTag, &MainWindow::MainClick, ui::Bind<&MainWindow::bLDmgr>, nullptr,
+     &MainWindow::bImgrMouseMove},
+    {ui::Kind::kGradButton, "bAbout", 6, 199, 121, 29, "About Quorlo", "", kAboutTag,
+     &MainWindow::MainClick, ui::Bind<&MainWindow::bAbout>, nullptr, &MainWindow::bImgrMouseMove},
+    {ui::Kind::kGradButton, "myGrdBtn1", 509, 247, 65, 16, "Quorlo Help", "", 0,
+     &MainWindow::bHelpcnrClick},
+    {ui::Kind::kRightLabel, "lTitle", 563, 38, 0, 0, "", "", 0, nullptr,
+     ui::Bind<&MainWindow::lTitle>},
+    {ui::Kind::kRightLabel, "lSubTitle", 562, 72, 0, 0, "", "", 0, nullptr,
+     ui::Bind<&MainWindow::lSubTitle>},
+    {ui::Kind::kWrapLabel, "lInfo", 168, 102, 377, 131, "", "", 0, nullptr,
+     ui::Bind<&MainWindow::lInfo>},
+};
 
 const MainDescription& MainDescriptionFor(int tag) {
   if (tag < 0 || tag >= int(sizeof kDescriptions / sizeof kDescriptions[0])) {
@@ -88,19 +97,16 @@ const MainDescription& MainDescriptionFor(int tag) {
   return kDescriptions[tag];
 }
 
-TfMain::TfMain() = default;
+MainWindow::MainWindow() = default;
 
-TfMain::~TfMain() {
-  // Destroyed here, while the object is still a TfMain, so FormDestroy runs.
-  if (Hwnd() != nullptr) DestroyWindow(Hwnd());
-}
+MainWindow::~MainWindow() = default;
 
-bool TfMain::Create(HINSTANCE, int windowsVersion) {
+bool MainWindow::Create(HINSTANCE, int windowsVersion) {
   windowsVersion_ = windowsVersion;
   return CreateForm(nullptr);
 }
 
-ui::FormSpec TfMain::Spec() const {
+ui::FormSpec MainWindow::Spec() const {
   ui::FormSpec spec;
   spec.caption = win::kApplicationTitle;
   spec.clientWidth = kClientWidth;
@@ -112,47 +118,38 @@ ui::FormSpec TfMain::Spec() const {
   return spec;
 }
 
-void TfMain::FormCreate() {
+void MainWindow::FormCreate() {
   ui::SetMainWindow(Hwnd());
   ui::SetHelpHandler([](const std::string& page) { help::ShowHelpTopic(page); });
 
   // Both checks always run, so an unsupported Windows without rights shows
   // both messages before the program ends.
   if (windowsVersion_ < win::kWindows95 || windowsVersion_ > win::kWindowsXP) {
-    ui::ShowMessageBox(app::kUnsupportedWindowsMessage, win::kApplicationTitle, MB_ICONERROR,
-                       Hwnd());
+    ShowError(kUnsupportedWindowsMessage);
     terminationRequested_ = true;
   }
   if (!win::IsAdministrator()) {
-    ui::ShowMessageBox(app::NoRightsMessage(win::CurrentUserName()), win::kApplicationTitle,
-                       MB_ICONERROR, Hwnd());
+    ShowError(NoRightsMessage(win::CurrentUserName()));
     terminationRequested_ = true;
   }
   InstallInstanceHandler(Hwnd());
 
-  // The heading of the main window runs from light blue at the top to white.
-  auto& topgr = Get<controls::TAPHeadLabel>("topgr");
-  topgr.Gradient().SetStyle(controls::gsTop);
-
   // Behind the texts: a white ellipse and square, and a line under the title.
-  const COLORREF line = ui::kHeadingBlue;
+  const COLORREF line = controls::kHeadingBlue;
   AddShape("Shape1", {ui::Shape::Kind::kEllipse, {150, 28, 577, 98}, RGB(255, 255, 255)});
   AddShape("Shape2", {ui::Shape::Kind::kRectangle, {160, 96, 554, 240}, RGB(255, 255, 255)});
   AddShape("Shape3", {ui::Shape::Kind::kHorizontalLine, {300, 62, 563, 63}, line});
 
   Build(this, kControls);
-  // The heading, the icon and both title labels drag the window.
-  Get<controls::TAPHeadLabel>("topgr").SetFormMove(false);
-  for (const char* name : {"topgr", "imgIcon", "Label1", "Label2"}) {
-    ui::Control& control = Get<ui::Control>(name);
-    control.SetDragsWindow(false);
-    control.onMouseDown = [this](ui::Control& sender, ui::MouseButton button, int, int) {
-      if (button == ui::MouseButton::kLeft) topgrMouseDown(sender);
-    };
+  if (!lInfo) return;
+  // The heading of the main window and its panel run from light blue at the top to white.
+  Heading()->Gradient().SetStyle(controls::gsTop);
+  APHeadLabel1->Gradient().SetStyle(controls::gsTop);
+  // The title beside the heading's drags the window like it.
+  Label2->SetDragsWindow(true);
+  for (controls::GradientButton* button : {bSMmgr, bSBmgr, bImgr, bLmgr, bLDmgr, bAbout}) {
+    button->SetAlignment(controls::taCenter);
   }
-
-  auto& panel = Get<controls::TAPHeadLabel>("APHeadLabel1");
-  panel.Gradient().SetStyle(controls::gsTop);
 
   ui::FontSpec titleSpec;
   titleSpec.face = "Arial";
@@ -162,93 +159,58 @@ void TfMain::FormCreate() {
   ui::FontSpec textSpec;
   textSpec.pixels = 13;
   textFont_ = ui::MakeFont(textSpec);
-
-  ui::Label::Options right;
-  right.alignment = controls::taRight;
-  auto title = std::make_unique<ui::Label>();
-  title->Create(Hwnd(), "", 563, 38, 0, 0, right);
-  title->SetFont(titleFont_);
-  lTitle_ = static_cast<ui::Label*>(&Adopt(std::move(title), "lTitle"));
-  auto subTitle = std::make_unique<ui::Label>();
-  subTitle->Create(Hwnd(), "", 562, 72, 0, 0, right);
-  subTitle->SetFont(textFont_);
-  lSubTitle_ = static_cast<ui::Label*>(&Adopt(std::move(subTitle), "lSubTitle"));
-  ui::Label::Options info;
-  info.wordWrap = true;
-  info.autoSize = false;
+  lTitle->SetFont(titleFont_);
+  lSubTitle->SetFont(textFont_);
+  lInfo->SetFont(textFont_);
   // Opaque, so a new description does not flicker over what lies beneath.
-  info.transparent = false;
-  auto infoLabel = std::make_unique<ui::Label>();
-  infoLabel->Create(Hwnd(), "", 168, 102, 377, 131, info);
-  infoLabel->SetFont(textFont_);
-  lInfo_ = static_cast<ui::Label*>(&Adopt(std::move(infoLabel), "lInfo"));
+  lInfo->SetTransparent(false);
 
-  for (const char* name : kManagerButtons) {
-    Find(name)->onMouseMove = [this](ui::Control& sender, ui::MouseButton, int, int) {
-      bImgrMouseMove(sender);
-    };
-  }
-  for (const char* name : {"bSMmgr", "bSBmgr", "bImgr", "bLmgr", "bLDmgr", "bAbout"}) {
-    Get<controls::TmyGrdBtn>(name).SetAlignment(controls::taCenter);
-  }
-
-  ShowTexts(0);
-  SetTimer(Hwnd(), kTimer1, 1000, nullptr);
+  ShowTexts(kWelcomeTag);
+  StartTimer(kTimer1, 1000);
 }
 
-void TfMain::FormDestroy() {
-  KillTimer(Hwnd(), kTimer1);
+void MainWindow::FormDestroy() {
+  StopTimer(kTimer1);
   RemoveInstanceHandler(Hwnd());
   ui::SetMainWindow(nullptr);
   PostQuitMessage(0);
 }
 
-LRESULT TfMain::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_TIMER && wParam == kTimer1) {
-    Timer1Timer();
-    return 0;
-  }
-  return Form::WndProc(msg, wParam, lParam);
+void MainWindow::OnTimer(UINT_PTR id) {
+  if (id == kTimer1) Timer1Timer();
 }
 
-void TfMain::ShowTexts(int tag) {
+void MainWindow::ShowTexts(int tag) {
   const MainDescription& texts = MainDescriptionFor(tag);
-  lTitle_->SetCaption(texts.title);
-  lSubTitle_->SetCaption(texts.subTitle);
-  lInfo_->SetCaption(texts.info);
+  lTitle->SetCaption(texts.title);
+  lSubTitle->SetCaption(texts.subTitle);
+  lInfo->SetCaption(texts.info);
 }
 
-void TfMain::bImgrMouseMove(ui::Control& sender) {
+void MainWindow::bImgrMouseMove(ui::Control& sender) {
   UpdateWindow(Hwnd());
   ShowTexts(sender.Tag());
 }
 
-void TfMain::MainClick(ui::Control& sender) {
+template <class W>
+W* MainWindow::Open(std::unique_ptr<W>& window) {
+  if (!window) {
+    window = std::make_unique<W>();
+    if (!window->CreateForm(Hwnd())) window.reset();
+  }
+  return window.get();
+}
+
+void MainWindow::MainClick(ui::Control& sender) {
   switch (sender.Tag()) {
     case kStartButtonTag:
-      if (!fSBmgr_) {
-        fSBmgr_ = std::make_unique<TSBmgr>();
-        if (!fSBmgr_->CreateForm(Hwnd())) {
-          fSBmgr_.reset();
-          break;
-        }
-      }
-      fSBmgr_->Execute();
+      if (auto* window = Open(startButton_)) window->Execute();
       break;
     case kLogonDialogsTag:
-      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) {
-        ui::ShowMessageBox(kLogonDialogsOnlyMessage, Text(), MB_ICONINFORMATION, Hwnd());
-      }
+      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) ShowInformation(kLogonDialogsOnlyMessage);
       break;
     case kAboutTag:
-      if (!fAbout_) {
-        fAbout_ = std::make_unique<TfAbout>();
-        if (!fAbout_->CreateForm(Hwnd())) {
-          fAbout_.reset();
-          break;
-        }
-      }
-      fAbout_->ShowModal();
+      if (auto* window = Open(about_)) window->ShowModal();
       break;
     default:
       // The other managers open here once they are part of the program.
@@ -256,22 +218,8 @@ void TfMain::MainClick(ui::Control& sender) {
   }
 }
 
-void TfMain::topgrMouseDown(ui::Control& sender) {
-  ui::DragWindow(sender.Hwnd());
+void MainWindow::Timer1Timer() {
+  win::ProcessMessages();
 }
 
-void TfMain::bHelpcnrClick(ui::Control&) {
-  help::ShowHelpTopic("Welcome.htm");
-}
-
-void TfMain::bMinClick(ui::Control&) {
-  ui::MinimizeApplication();
-}
-
-void TfMain::bCloseClick(ui::Control&) {
-  Close();
-}
-
-void TfMain::Timer1Timer() {
-  ui::ProcessMessages();
-}
+}  // namespace app

@@ -1,0 +1,232 @@
+#include "startbutton/StartButtonWindow.h"
+
+#include "core/Text.h"
+#include "deploy/Activation.h"
+#include "deploy/Restart.h"
+#include "deploy/ShellLocation.h"
+#include "imaging/OpenPicture.h"
+#include "startbutton/AnsiText.h"
+#include "startbutton/RightClickMenuWindow.h"
+#include "ui/Containers.h"
+#include "ui/MessageBox.h"
+#include "ui/StandardControls.h"
+#include "win/SystemFacts.h"
+#include "win/MessagePump.h"
+#include "win/ScopedGdi.h"
+
+namespace startbutton {
+
+namespace {
+
+constexpr int kMaxTextLength = 254;
+constexpr char kCaption[] = "Start Button Manager";
+constexpr char kHelpPage[] = "Start Button Manager Introduction.htm";
+constexpr char kCloseHint[] = "Discards any changes you may have made and close this dialog.";
+
+}  // namespace
+
+const ui::ControlDef<StartButtonWindow> StartButtonWindow::kControls[] = {
+    {ui::Kind::kLabel, "lIntro", 12, 34, 0, 0,
+     "Welcome to the Start Button Manager. Here you can customise your own Start Button.", "", 0},
+    {ui::Kind::kLabel, "lStart", 16, 65, 0, 0, "Text:", "", 0},
+    {ui::Kind::kEdit, "tStart", 72, 62, 200, 21, "",
+     "Enter the text you would like displayed on the Start Button here.", 0,
+     &StartButtonWindow::tStartChange, ui::Bind<&StartButtonWindow::tStart>},
+    {ui::Kind::kLabel, "lTooltip", 16, 95, 0, 0, "Tooltip:", "", 0},
+    {ui::Kind::kEdit, "tTooltip", 72, 92, 382, 21, "",
+     "Enter the text you would like displayed on the Start Button's tooltip. The tooltip will "
+     "appear when you hover your mouse over the Start Button.",
+     0, &StartButtonWindow::tTooltipChange, ui::Bind<&StartButtonWindow::tTooltip>},
+    {ui::Kind::kPushButton, "bContext", 72, 124, 130, 25, "Right-click Menu...",
+     "Configures the right-click menu of the Start Button. With it, you can add, delete and "
+     "change items in the menu.",
+     0, &StartButtonWindow::bContextClick},
+    {ui::Kind::kGroupBox, "BXPSBIcon", 16, 160, 438, 52, "XP Start Button Icon", "", 0, nullptr,
+     ui::Bind<&StartButtonWindow::BXPSBIcon>},
+    {ui::Kind::kPushButton, "XPSBChange", 14, 20, 80, 23, "Change...", "", 0,
+     &StartButtonWindow::XPSBChangeClick, nullptr, "BXPSBIcon"},
+    {ui::Kind::kPushButton, "XPSBRestore", 102, 20, 80, 23, "Restore", "", 0,
+     &StartButtonWindow::XPSBRestoreClick, nullptr, "BXPSBIcon"},
+    {ui::Kind::kPushButton, "bOK", 136, 222, 75, 25, "OK",
+     "Saves the changes you have made and closes the dialog. Options available are to apply the "
+     "changes instantly, or to restart for the changes to take effect.",
+     0, &StartButtonWindow::bOKClick, ui::Bind<&StartButtonWindow::bOK>},
+    {ui::Kind::kPushButton, "bCancel", 216, 222, 75, 25, "Cancel", kCloseHint, 0,
+     &StartButtonWindow::bCancelClick, ui::Bind<&StartButtonWindow::bCancel>},
+    {ui::Kind::kPushButton, "bApply", 296, 222, 75, 25, "Apply",
+     "Apply the changes you have made so that you can see them without having to restart your "
+     "computer.",
+     0, &StartButtonWindow::bApplyClick, ui::Bind<&StartButtonWindow::bApply>},
+    {ui::Kind::kPushButton, "bRestore", 379, 222, 75, 25, "Restore",
+     "Restores your computer's original settings. You can either restore the settings and then "
+     "restart, or restore the settings and then make changes.",
+     0, &StartButtonWindow::bRestoreClick},
+};
+
+StartButtonWindow::StartButtonWindow()
+    : applyChoice_(std::make_unique<ui::ChoiceDialog>(
+          ui::ApplyChoiceSpec("TfDialog3", kCaption, kHelpPage))),
+      restoreChoice_(std::make_unique<ui::ChoiceDialog>(
+          ui::RestoreChoiceSpec("TfDialog4", kCaption, kHelpPage, "Start Button"))),
+      rightClickMenu_(std::make_unique<RightClickMenuWindow>()) {}
+
+StartButtonWindow::~StartButtonWindow() = default;
+
+ui::FormSpec StartButtonWindow::Spec() const {
+  ui::FormSpec spec;
+  spec.caption = kCaption;
+  spec.title = "Quorlo - Start Button Manager";
+  spec.clientWidth = kClientWidth;
+  spec.clientHeight = kClientHeight;
+  spec.helpPage = kHelpPage;
+  spec.closeHint = kCloseHint;
+  return spec;
+}
+
+bool StartButtonWindow::IsXP() const {
+  return win::WindowsVersion() == win::kWindowsXP;
+}
+
+void StartButtonWindow::FormCreate() {
+  Build(this, kControls);
+  if (!bApply) return;
+  tStart->SetMaxLength(kMaxTextLength);
+  tTooltip->SetMaxLength(kMaxTextLength);
+  SetDefaultButton(bOK);
+  SetCancelButton(bCancel);
+  // The picture belongs to Windows XP only; the group hides its buttons with it.
+  BXPSBIcon->SetVisible(IsXP());
+  bApply->SetEnabled(false);
+
+  applyChoice_->CreateForm(Hwnd());
+  restoreChoice_->CreateForm(Hwnd());
+  rightClickMenu_->CreateForm(Hwnd());
+}
+
+void StartButtonWindow::LoadOnOpening() {
+  bApply->SetEnabled(false);
+  edit_.icon = XPIconChange{};
+  LocateCurrentShell();
+  win::ProcessMessages();
+  LoadTables(CurrentShellPath);
+  Invalidate();
+}
+
+void StartButtonWindow::LoadTables(const std::string& file) {
+  const bool xp = IsXP();
+  edit_.xp = xp;
+  edit_.tooltipTable = ReadStringTable(file, kTooltipTableSpec).value_or(StringTable{});
+  edit_.startTable = ReadStringTable(file, kStartTableSpec).value_or(StringTable{});
+  edit_.xpStartTable =
+      xp ? ReadStringTable(file, kXPStartTableSpec).value_or(StringTable{}) : StringTable{};
+  FillBox(*tTooltip, edit_.tooltipTable);
+  FillBox(*tStart, edit_.startTable);
+}
+
+void StartButtonWindow::FillBox(ui::Edit& box, const StringTable& table) {
+  // The table already holds the text, exactly; the box shows it in the
+  // ANSI code page, and filling it is no edit of the user's.
+  box.SetTextQuietly(UnicodeToAnsi(ShownText(table)));
+}
+
+void StartButtonWindow::FormClose() {
+  edit_.tooltipTable = StringTable{};
+  edit_.startTable = StringTable{};
+  edit_.xpStartTable = StringTable{};
+}
+
+void StartButtonWindow::tStartChange(ui::Control&) {
+  const std::u16string text = AnsiToUnicode(tStart->Text());
+  SetShownText(edit_.startTable, text);
+  if (edit_.xp) SetShownText(edit_.xpStartTable, text);
+  bApply->SetEnabled(true);
+}
+
+void StartButtonWindow::tTooltipChange(ui::Control&) {
+  SetShownText(edit_.tooltipTable, AnsiToUnicode(tTooltip->Text()));
+  bApply->SetEnabled(true);
+}
+
+std::optional<std::string> StartButtonWindow::WriteNewShell() {
+  const deploy::UniqueName name = MakeUniqueShellName(CurrentShellPath);
+  if (!name.found) {
+    ui::ShowErrorAndClose(Hwnd(), name.message);
+    return std::nullopt;
+  }
+  const StartButtonWrite written = WriteStartButtonResources(name.path, edit_);
+  if (written.pictureProblem) ShowError(*written.pictureProblem);
+  if (!written.outcome.ok) {
+    ShowError(written.outcome.message);
+    return std::nullopt;
+  }
+  return name.path;
+}
+
+void StartButtonWindow::bApplyClick(ui::Control&) {
+  const std::optional<std::string> newFile = WriteNewShell();
+  if (!newFile) return;
+  RestartShell(*newFile);
+  bApply->SetEnabled(false);
+}
+
+void StartButtonWindow::bOKClick(ui::Control&) {
+  if (applyChoice_->ShowModal() != ui::mrOk) return;
+  // A failed write keeps the window open, with the edits, for another try.
+  const std::optional<std::string> newFile = WriteNewShell();
+  if (!newFile) return;
+  if (applyChoice_->Choice() == ui::ChoiceDialog::kApplyNow) {
+    RestartShell(*newFile);
+  } else if (ui::AskToRestart(Hwnd(), Text(), false)) {
+    RestartWindows();
+  }
+  CloseWith(ui::mrOk);
+}
+
+void StartButtonWindow::bRestoreClick(ui::Control&) {
+  if (restoreChoice_->ShowModal() != ui::mrOk) return;
+  bApply->SetEnabled(true);
+  const std::string explorer = WindowsExplorerPath();
+  if (restoreChoice_->Choice() == ui::ChoiceDialog::kRestorePhysical) {
+    if (!ActivateShell(explorer)) {
+      ShowError("Windows could not be pointed back at '" + explorer + "'." + core::LineBreaks(1) +
+                "The shell setting was not changed.");
+      return;
+    }
+    if (ui::AskToRestart(Hwnd(), Text(), true)) RestartWindows();
+    CloseWith(ui::mrOk);
+    return;
+  }
+  LoadTables(explorer);
+  ShowInformation("The Start Button is now restored to the Windows default.");
+}
+
+void StartButtonWindow::bContextClick(ui::Control&) {
+  rightClickMenu_->Execute();
+}
+
+void StartButtonWindow::XPSBChangeClick(ui::Control&) {
+  std::string file;
+  if (!quorlo::imaging::OpenPictureFile(file, Hwnd()) || file.empty()) return;
+  // Only a file Windows loads as a bitmap is taken.
+  win::ScopedBitmap bitmap(
+      static_cast<HBITMAP>(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  if (!bitmap) {
+    ShowError("Could not load new XP Start Button icon!");
+    return;
+  }
+  edit_.icon.file = file;
+  edit_.icon.changed = true;
+  edit_.icon.restore = false;
+  bApply->SetEnabled(true);
+  ShowInformation("The XP Start Button icon will be changed when you\r\nclick OK or Apply.");
+}
+
+void StartButtonWindow::XPSBRestoreClick(ui::Control&) {
+  edit_.icon.changed = true;
+  edit_.icon.restore = true;
+  ShowInformation("The XP Start Button icon will now be restored" + core::LineBreaks(1) +
+                  "when you click OK or Apply.");
+  bApply->SetEnabled(true);
+}
+
+}  // namespace startbutton
