@@ -2,7 +2,7 @@
 
 #include "app/Utils.h"
 #include "resedit/Checksum.h"
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 
 namespace deploy {
 

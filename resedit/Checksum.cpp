@@ -64,6 +64,15 @@ uint32_t ComputePortableImageChecksum(const std::string& fileName) {
   return StorableChecksum(file, PeImageChecksum(file));
 }
 
+bool StoreImageChecksum(std::vector<uint8_t>& image) {
+  ByteSpan file(image.data(), image.size());
+  auto field = ChecksumFieldOffset(file);
+  if (!field) return false;
+  const uint32_t checksum = StorableChecksum(file, PeImageChecksum(file));
+  ByteWriter(image.data(), image.size()).PutU32(*field, checksum);
+  return true;
+}
+
 bool WriteImageChecksum(const std::string& fileName, uint32_t checksum) {
   std::vector<uint8_t> bytes;
   if (quorlo::ReadWholeFile(fileName, kMaxChecksumFile, bytes) != quorlo::ReadResult::kOk)

@@ -234,12 +234,14 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
   return ResourceStatus::kSuccess;
 }
 
-bool WritePlan(const RebuildPlan& plan, quorlo::OutputSink& sink) {
-  if (!sink.Write(ByteSpan(plan.headers.data(), plan.headers.size()))) return false;
+void WritePlan(const RebuildPlan& plan, std::vector<uint8_t>& out) {
+  out.clear();
+  out.reserve(static_cast<size_t>(plan.fileSize));
+  out.insert(out.end(), plan.headers.begin(), plan.headers.end());
   for (const RebuildPlan::Piece& piece : plan.pieces) {
-    if (!sink.Write(piece.bytes) || !sink.WriteZeros(piece.zeros)) return false;
+    out.insert(out.end(), piece.bytes.Data(), piece.bytes.Data() + piece.bytes.Size());
+    out.resize(out.size() + static_cast<size_t>(piece.zeros));
   }
-  return true;
 }
 
 }  // namespace resedit

@@ -5,8 +5,9 @@
 
 #include <sys/resource.h>
 
+#include "resedit/ImageUpdate.h"
 #include "resedit/ResourceReader.h"
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 #include "tests/unit/resedit/PeBuilder.h"
 #include "tests/unit/resedit/StatusPrinter.h"
 
@@ -334,6 +335,41 @@ TEST(EndResourceUpdate, FileOffsetsFollowTheirBytes) {
   EXPECT_EQ(ReadU32(out, ReadU32(out, 0x3C) + 4 + 8), newOverlay + 32);
   EXPECT_EQ(ReadU32(out, ReadU32(out, 0x3C) + 4 + 12), 2u);
   EXPECT_EQ(ReadU32(out, SectionAt(out, 0).pointer + 24), newOverlay + 64);
+}
+
+// The file functions are a layer over the in-memory update: the file holds
+// exactly the image the update rebuilds, and both refuse alike.
+TEST(ImageUpdate, RebuildsInMemoryWhatTheFileFunctionsWrite) {
+  std::string dir = TestDirectory("in-memory");
+  TestImage image;
+  image.sections = {{".text", 0x60000020, Pattern(0x300, 9)},
+                    {".rsrc", 0x40000040, {}, true},
+                    {".reloc", 0x42000040, Pattern(0x20, 7)}};
+  image.resources = {{u"NAMED", 1, 1033, Pattern(32, 2)}, {2, 143, 1033, Pattern(64, 1)}};
+  image.overlay = Pattern(77, 4);
+  BuiltImage built = BuildImage(image);
+  const std::vector<uint8_t> data = Pattern(6000, 3);
+
+  ImageUpdate update;
+  ASSERT_EQ(update.Open(built.bytes), ResourceStatus::kSuccess);
+  ASSERT_TRUE(update.IsOpen());
+  EXPECT_FALSE(update.Replace(std::u16string(u"MISSING"), 1, 0, data.data(), data.size()));
+  ASSERT_TRUE(update.Replace(2, 143, 0, data.data(), data.size()));
+  std::vector<uint8_t> inMemory;
+  ASSERT_EQ(update.Rebuild(inMemory), ResourceStatus::kSuccess);
+  EXPECT_FALSE(update.IsOpen());
+  EXPECT_FALSE(update.Replace(2, 143, 0, data.data(), data.size()));
+  std::vector<uint8_t> again = {1, 2, 3};
+  EXPECT_EQ(update.Rebuild(again), ResourceStatus::kNoOpenUpdate);
+  EXPECT_TRUE(again.empty());
+
+  ASSERT_EQ(Rebuild(dir, built.bytes, 2, 143, data), ResourceStatus::kSuccess);
+  EXPECT_EQ(ReadFileBytes(dir + "/out.exe"), inMemory);
+
+  std::vector<uint8_t> broken = built.bytes;
+  broken[0] = 'X';
+  EXPECT_EQ(update.Open(broken), ResourceStatus::kNotPeImage);
+  EXPECT_FALSE(update.IsOpen());
 }
 
 }  // namespace
