@@ -53,14 +53,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SignalRunningInstance();
   } else {
     // Before any window opens, as the JPEG library expects its hint then.
-    quorlo::imaging::RunStartupProbes();
+    imaging::RunStartupProbes();
     TfMain mainWindow;
     if (mainWindow.Create(instance, version) && !mainWindow.TerminationRequested()) {
       ShowWindow(mainWindow.Handle(), SW_RESTORE);
       UpdateWindow(mainWindow.Handle());
       RunMessageLoop();
     }
-    quorlo::imaging::EndStartupProbes();
+    imaging::EndStartupProbes();
   }
 
   SetActiveHelpSystem(nullptr);

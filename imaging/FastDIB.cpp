@@ -5,7 +5,7 @@
 
 #include "imaging/FastDIBSurface.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -368,4 +368,4 @@ int64_t TFastDIB::CountColors() const {
   return 0;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -14,7 +14,7 @@
 #include "imaging/BitmapInfo.h"
 #include "imaging/BmpStatus.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // GDI handles are opaque here so the portable core never sees <windows.h>.
 using GdiHandle = void*;
@@ -52,7 +52,7 @@ class TFastDIB {
                  int greenBits, int redBits);
   bool SetSizeFromInfo(const BitmapInfo& info);
 
-  // Reading and writing .bmp files (FastFiles.cpp). Every input is treated as
+  // Reading and writing .bmp files (BmpFile.cpp). Every input is treated as
   // hostile: a refused file leaves the object as it was.
   BmpStatus LoadFromFile(const std::string& fileName);
   BmpStatus LoadFromMemory(const uint8_t* data, size_t size);
@@ -117,4 +117,4 @@ class TFastDIB {
 // Channel count of a bit-field mask: highest set bit - lowest set bit + 1.
 int MaskBits(uint32_t mask);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -5,7 +5,7 @@
 
 #include "imaging/FastDIBSurface.h"
 
-namespace quorlo::imaging::surface {
+namespace imaging::surface {
 
 namespace {
 
@@ -100,4 +100,4 @@ int ScreenGreenBits() {
   return GetGValue(back) < 100 ? 5 : 6;
 }
 
-}  // namespace quorlo::imaging::surface
+}  // namespace imaging::surface

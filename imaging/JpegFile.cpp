@@ -10,7 +10,7 @@
 
 #include "core/FileIo.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -106,19 +106,19 @@ JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string
 
 JpegStatus LoadJpegFile(const std::string& fileName, TFastDIB& out, std::string* reason) {
   std::vector<uint8_t> bytes;
-  switch (ReadWholeFile(fileName, kMaxJpegFileBytes, bytes)) {
-    case ReadResult::kOk:
+  switch (quorlo::ReadWholeFile(fileName, kMaxJpegFileBytes, bytes)) {
+    case quorlo::ReadResult::kOk:
       return LoadJpeg(bytes.data(), bytes.size(), out, reason);
-    case ReadResult::kTooLarge:
+    case quorlo::ReadResult::kTooLarge:
       if (reason) *reason = "file too large";
       return JpegStatus::kTooLarge;
-    case ReadResult::kMissing:
-    case ReadResult::kUnreadable:
-    case ReadResult::kShortRead:
+    case quorlo::ReadResult::kMissing:
+    case quorlo::ReadResult::kUnreadable:
+    case quorlo::ReadResult::kShortRead:
       break;
   }
   if (reason) *reason = "cannot read the file";
   return JpegStatus::kCannotOpen;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -9,7 +9,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 enum class JpegStatus { kOk, kCannotOpen, kDamaged, kTooLarge };
 
@@ -18,4 +18,4 @@ enum class JpegStatus { kOk, kCannotOpen, kDamaged, kTooLarge };
 JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string* reason = nullptr);
 JpegStatus LoadJpegFile(const std::string& fileName, TFastDIB& out, std::string* reason = nullptr);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

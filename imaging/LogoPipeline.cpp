@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "core/FileIo.h"
-#include "imaging/FastQuant.h"
-#include "imaging/FastSize.h"
 #include "imaging/LogoPlacement.h"
+#include "imaging/PaletteReduction.h"
+#include "imaging/Resample.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 RgbQuad LogoPalette16[16] = {};
 
@@ -89,7 +89,7 @@ LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
                     const LogoCallbacks& callbacks, const std::string& logoFile) {
   Say(callbacks, "Opening picture file...");
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes) != ReadResult::kOk) {
+  if (quorlo::ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes) != quorlo::ReadResult::kOk) {
     return Fail(callbacks);
   }
   TFastDIB picture;
@@ -97,7 +97,8 @@ LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
     return Fail(callbacks);
   }
   if (Fits(picture, spec)) {
-    if (WriteFileReplacing(logoFile, bytes) != WriteResult::kOk) return Fail(callbacks);
+    if (quorlo::WriteFileReplacing(logoFile, bytes) != quorlo::WriteResult::kOk)
+      return Fail(callbacks);
     if (spec.KeepPalette) std::memcpy(LogoPalette16, picture.Colors, sizeof(LogoPalette16));
     Say(callbacks, "Finished.");
     return LogoResult::kCopied;
@@ -119,4 +120,4 @@ LogoResult MakeLogoFromPicture(TFastDIB& picture, const LogoSpec& spec,
   return Reformat(picture, spec, callbacks, logoFile);
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -10,7 +10,7 @@
 #include "imaging/BitmapInfo.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 struct LogoSpec {
   int32_t Width = 0;
@@ -48,4 +48,4 @@ LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
 LogoResult MakeLogoFromPicture(TFastDIB& picture, const LogoSpec& spec,
                                const LogoCallbacks& callbacks, const std::string& logoFile);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -4,7 +4,7 @@
 #include "imaging/LogoPipeline.h"
 #include "imaging/OpenPicture.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeight,
                      std::string& outFileName, bool keepPalette, bool fit, COLORREF background,
@@ -45,4 +45,4 @@ void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeig
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -9,7 +9,7 @@
 #include "imaging/PictureFile.h"
 #include "ui/Dialogs.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -62,4 +62,4 @@ bool OpenPictureFile(std::string& fileName, HWND owner) {
   return true;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -5,7 +5,7 @@
 #include "imaging/IconFile.h"
 #include "imaging/JpegFile.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 PictureKind PictureKindOf(const std::string& fileName) {
   const size_t dot = fileName.find_last_of('.');
@@ -54,4 +54,4 @@ bool LoadPortablePicture(const std::string& fileName, uint32_t iconBackground, T
   return false;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -7,7 +7,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 enum class PictureKind { kBitmap, kJpeg, kIcon, kEnhancedMetafile, kMetafile, kUnknown };
 
@@ -19,4 +19,4 @@ PictureKind PictureKindOf(const std::string& fileName);
 bool LoadPortablePicture(const std::string& fileName, uint32_t iconBackground, TFastDIB& out,
                          std::string* reason = nullptr);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -229,7 +229,7 @@ void TSBmgr::bContextClick(ui::Control&) {
 
 void TSBmgr::XPSBChangeClick(ui::Control&) {
   std::string file;
-  if (!quorlo::imaging::OpenPictureFile(file, Hwnd()) || file.empty()) return;
+  if (!imaging::OpenPictureFile(file, Hwnd()) || file.empty()) return;
   HANDLE bitmap = LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
   if (bitmap == nullptr) {
     Notify("Could not load new XP Start Button icon!", MB_ICONERROR);

@@ -5,12 +5,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "imaging/FastQuant.h"
-#include "imaging/FastSize.h"
 #include "imaging/LogoPlacement.h"
+#include "imaging/PaletteReduction.h"
 #include "imaging/PictureFile.h"
+#include "imaging/Resample.h"
 
-using namespace quorlo::imaging;
+using namespace imaging;
 
 int main(int argc, char** argv) {
   int width = 0, height = 0;

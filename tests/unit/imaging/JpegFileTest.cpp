@@ -8,7 +8,7 @@
 #include "DibFactory.h"
 #include "imaging/JpegFile.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 // Encodes top-down RGB (or grey) rows with libjpeg itself.
@@ -128,4 +128,4 @@ TEST(JpegFile, MissingFileIsCannotOpen) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

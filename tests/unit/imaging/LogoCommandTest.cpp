@@ -11,7 +11,7 @@
 #include "core/FileIo.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 std::string Cli() {
@@ -95,12 +95,12 @@ TEST(LogoCommand, AFittingBitmapIsCopiedByteForByte) {
   ASSERT_TRUE(fitting.SaveToFile(picture));
   ASSERT_EQ(RunCli("logo " + picture + " " + out + " --size 64x48 --bpp 8"), 0);
   std::vector<uint8_t> a, b;
-  ReadWholeFile(picture, 1 << 20, a);
-  ReadWholeFile(out, 1 << 20, b);
+  quorlo::ReadWholeFile(picture, 1 << 20, a);
+  quorlo::ReadWholeFile(out, 1 << 20, b);
   EXPECT_EQ(a, b);
   std::remove(picture.c_str());
   std::remove(out.c_str());
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -8,7 +8,7 @@
 #include "imaging/LogoPipeline.h"
 #include "imaging/LogoPlacement.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Hex;
@@ -53,7 +53,7 @@ struct Recorder {
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
   std::vector<uint8_t> bytes;
-  ReadWholeFile(path, 1 << 26, bytes);
+  quorlo::ReadWholeFile(path, 1 << 26, bytes);
   return bytes;
 }
 
@@ -90,7 +90,8 @@ TEST_F(LogoPipelineTest, AFittingPictureIsCopiedWithoutTheQuestion) {
 
 TEST_F(LogoPipelineTest, AnsweringNoLeavesTheLogoFileAlone) {
   WritePicture(2, 2, {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000});
-  ASSERT_EQ(WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}), WriteResult::kOk);
+  ASSERT_EQ(quorlo::WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}),
+            quorlo::WriteResult::kOk);
   Recorder recorder;
   recorder.answer = false;
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{320, 400, 8, false, false, 0}, recorder.Callbacks(), logo_),
@@ -166,7 +167,8 @@ TEST_F(LogoPipelineTest, AMissingOrDamagedPictureFailsWithoutALogo) {
   Recorder recorder;
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_),
             LogoResult::kFailed);
-  ASSERT_EQ(WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}), WriteResult::kOk);
+  ASSERT_EQ(quorlo::WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}),
+            quorlo::WriteResult::kOk);
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_),
             LogoResult::kFailed);
   EXPECT_EQ(recorder.statuses.back(), "Logo change aborted.");
@@ -174,4 +176,4 @@ TEST_F(LogoPipelineTest, AMissingOrDamagedPictureFailsWithoutALogo) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -1,4 +1,4 @@
-#include "imaging/FastQuant.h"
+#include "imaging/PaletteReduction.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,7 +7,7 @@
 #include "imaging/FloydSteinberg.h"
 #include "imaging/PaletteBoxes.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -188,4 +188,4 @@ bool ChangeBits(TFastDIB& dib, int bpp) {
   return true;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

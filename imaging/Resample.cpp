@@ -1,9 +1,9 @@
-#include "imaging/FastSize.h"
+#include "imaging/Resample.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -121,4 +121,4 @@ bool SmoothResize(const TFastDIB& source, TFastDIB& destination) {
   return false;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "DibFactory.h"
-#include "imaging/FastQuant.h"
 #include "imaging/FloydSteinberg.h"
 #include "imaging/PaletteBoxes.h"
+#include "imaging/PaletteReduction.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Hex;
@@ -26,7 +26,7 @@ uint32_t Entry(const TFastDIB& dib, int i) {
          dib.Colors[i].Blue;
 }
 
-TEST(FastQuant, UpTo256ColoursAreKeptExactlyAnd257AreOptimised) {
+TEST(PaletteReduction, UpTo256ColoursAreKeptExactlyAnd257AreOptimised) {
   for (int count : {256, 257}) {
     const std::vector<uint32_t> colours = DistinctColours(count);
     TFastDIB dib;
@@ -50,7 +50,7 @@ TEST(FastQuant, UpTo256ColoursAreKeptExactlyAnd257AreOptimised) {
   }
 }
 
-TEST(FastQuant, SixteenColoursKeepFirstAppearanceOrderFromTheBottomRow) {
+TEST(PaletteReduction, SixteenColoursKeepFirstAppearanceOrderFromTheBottomRow) {
   // Top row first here; the bottom row is stored first and numbered first.
   const std::vector<uint32_t> topDown = {0xAAAAAA, 0xBBBBBB, 0xCCCCCC, 0x000000,
                                          0x0000FF, 0x00FF00, 0xFF0000, 0x0000FF};
@@ -71,7 +71,7 @@ TEST(FastQuant, SixteenColoursKeepFirstAppearanceOrderFromTheBottomRow) {
   }
 }
 
-TEST(FastQuant, OptimisedPaletteEntriesAreBoxCentres) {
+TEST(PaletteReduction, OptimisedPaletteEntriesAreBoxCentres) {
   std::vector<uint32_t> colours;
   for (int i = 0; i < 4096; ++i) colours.push_back(uint32_t(i) * 0x000FFF % 0xFFFFFF);
   colours[0] = 0xFFFFFF;
@@ -90,7 +90,7 @@ TEST(FastQuant, OptimisedPaletteEntriesAreBoxCentres) {
   }
 }
 
-TEST(FastQuant, NarrowColourSpreadGivesFewerBoxes) {
+TEST(PaletteReduction, NarrowColourSpreadGivesFewerBoxes) {
   // Red and blue 0-15 and green 0-7 fall within two grid values each.
   std::vector<uint32_t> colours;
   for (uint32_t r = 0; r < 16; ++r)
@@ -121,7 +121,7 @@ struct TwoColourPalette {
   }
 };
 
-TEST(FastQuant, SplitTiesGoToRedAndCentresAreExact) {
+TEST(PaletteReduction, SplitTiesGoToRedAndCentresAreExact) {
   TwoColourPalette two(0xC82810, 0x506478);
   ASSERT_EQ(two.boxes.boxes.size(), 2u);
   TFastDIB out;
@@ -131,7 +131,7 @@ TEST(FastQuant, SplitTiesGoToRedAndCentresAreExact) {
   EXPECT_EQ(Hex(Entry(out, 1)), "C82810");
 }
 
-TEST(FastQuant, DitheringExactPaletteColoursDiffusesNothing) {
+TEST(PaletteReduction, DitheringExactPaletteColoursDiffusesNothing) {
   TwoColourPalette two(0x506478, 0xC82810);
   std::vector<uint32_t> pattern;
   for (int i = 0; i < 7 * 5; ++i) pattern.push_back((i * 7 % 3) ? 0x506478 : 0xC82810);
@@ -146,7 +146,7 @@ TEST(FastQuant, DitheringExactPaletteColoursDiffusesNothing) {
       EXPECT_EQ(Hex(ShownAt(out, x, y)), Hex(pattern[size_t(y) * 7 + size_t(x)])) << x << "," << y;
 }
 
-TEST(FastQuant, DitheringMixesEntriesAndTiesGoToTheHigherIndex) {
+TEST(PaletteReduction, DitheringMixesEntriesAndTiesGoToTheHigherIndex) {
   TwoColourPalette two(0x000000, 0xFFFFFF);
   TFastDIB out;
   ASSERT_TRUE(out.SetSize(16, 16, 8));
@@ -165,7 +165,7 @@ TEST(FastQuant, DitheringMixesEntriesAndTiesGoToTheHigherIndex) {
   EXPECT_LE(white, 138);
 }
 
-TEST(FastQuant, ChangeBitsToTheSameDepthChangesNothing) {
+TEST(PaletteReduction, ChangeBitsToTheSameDepthChangesNothing) {
   TFastDIB dib;
   Make24(dib, 3, 3, DistinctColours(9));
   const uint8_t* bits = dib.Bits;
@@ -175,7 +175,7 @@ TEST(FastQuant, ChangeBitsToTheSameDepthChangesNothing) {
   EXPECT_EQ(std::vector<uint8_t>(dib.Bits, dib.Bits + dib.ImageSize()), before);
 }
 
-TEST(FastQuant, ConvertWidensEveryDepthToTrueColour) {
+TEST(PaletteReduction, ConvertWidensEveryDepthToTrueColour) {
   TFastDIB words;
   ASSERT_TRUE(words.SetSizeEx(nullptr, 2, 1, 16, 5, 6, 5));
   words.Row(0)[0] = 0xE0, words.Row(0)[1] = 0x07;  // green 63
@@ -209,7 +209,7 @@ TEST(FastQuant, ConvertWidensEveryDepthToTrueColour) {
   EXPECT_FALSE(Convert(mismatched, mono, false));
 }
 
-TEST(FastQuant, OptimisingToSixteenPacksNibbles) {
+TEST(PaletteReduction, OptimisingToSixteenPacksNibbles) {
   TFastDIB dib;
   Make24(dib, 33, 9, DistinctColours(33 * 9));
   ASSERT_TRUE(ChangeBits(dib, 4));
@@ -222,14 +222,14 @@ TEST(FastQuant, OptimisingToSixteenPacksNibbles) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 // Small 16-bit pictures are widened pixel by pixel, large ones through a
 // table; both must give the same colours.
-TEST(FastQuant, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
+TEST(PaletteReduction, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
   for (int green : {5, 6}) {
     TFastDIB all;
     ASSERT_TRUE(all.SetSizeEx(nullptr, 256, 256, 16, 5, green, 5));
@@ -256,4 +256,4 @@ TEST(FastQuant, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test
