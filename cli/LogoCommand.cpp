@@ -70,16 +70,21 @@ int RunLogo(const Arguments& arguments) {
 
   const imaging::LogoCallbacks yes{nullptr, [](const std::string&) { return true; }};
   imaging::LogoResult result;
+  imaging::BmpStatus pictureStatus = imaging::BmpStatus::kOk;
   if (imaging::PictureKindOf(picturePath) == imaging::PictureKind::kBitmap) {
     // A bitmap that already fits is copied byte for byte, as the program does.
-    result = imaging::MakeLogo(picturePath, spec, yes, outPath);
+    result = imaging::MakeLogo(picturePath, spec, yes, outPath, &pictureStatus);
   } else {
+    // A large photo that will be shrunk to fit is decoded at a reduced
+    // scale; it is placed by its full size all the same.
     imaging::TFastDIB picture;
+    imaging::PictureSize fullSize;
     std::string reason;
-    if (!imaging::LoadPortablePicture(picturePath, spec.Background, picture, &reason)) {
+    if (!imaging::LoadPortablePicture(picturePath, spec.Background, picture, &reason,
+                                      imaging::SmallestDecodeSize(spec), &fullSize)) {
       return Fail(picturePath + ": " + reason);
     }
-    result = imaging::MakeLogoFromPicture(picture, spec, yes, outPath);
+    result = imaging::MakeLogoFromPicture(picture, spec, yes, outPath, fullSize);
   }
   switch (result) {
     case imaging::LogoResult::kCopied:
@@ -88,11 +93,15 @@ int RunLogo(const Arguments& arguments) {
       return kExitOk;
     case imaging::LogoResult::kMade:
       return kExitOk;
+    case imaging::LogoResult::kPictureRefused:
+      return Fail(picturePath + ": " + imaging::BmpStatusText(pictureStatus));
+    case imaging::LogoResult::kNotWritten:
+      return Fail(outPath + ": cannot be written");
     case imaging::LogoResult::kDeclined:
     case imaging::LogoResult::kFailed:
       break;
   }
-  return Fail(picturePath + ": no logo made (unreadable picture or unwritable " + outPath + ")");
+  return Fail(picturePath + ": too large to make a logo of");
 }
 
 }  // namespace cli

@@ -38,6 +38,8 @@ void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeig
       outFileName = logoFile;
       break;
     case LogoResult::kDeclined:
+    case LogoResult::kPictureRefused:
+    case LogoResult::kNotWritten:
     case LogoResult::kFailed:
       outFileName.clear();
       break;

@@ -183,8 +183,8 @@ TEST(PaletteReduction, ConvertWidensEveryDepthToTrueColour) {
   TFastDIB wide;
   ASSERT_TRUE(wide.SetSize(2, 1, 24));
   ASSERT_TRUE(Convert(wide, words, false));
-  EXPECT_EQ(Hex(ShownAt(wide, 0, 0)), "00FC00");
-  EXPECT_EQ(Hex(ShownAt(wide, 1, 0)), "F800F8");
+  EXPECT_EQ(Hex(ShownAt(wide, 0, 0)), "00FF00");
+  EXPECT_EQ(Hex(ShownAt(wide, 1, 0)), "FF00FF");
 
   TFastDIB quads;
   ASSERT_TRUE(quads.SetSize(2, 1, 32));
@@ -252,6 +252,40 @@ TEST(PaletteReduction, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
                 Hex(uint32_t(big[0] | big[1] << 8 | big[2] << 16)))
           << "value " << v << " green bits " << green;
     }
+  }
+}
+
+// 16-bit channels widen by repeating their bits into the low ones, as Windows
+// does: a full channel is 255, not 248 or 252.
+TEST(PaletteReduction, SixteenBitChannelsWidenByBitReplication) {
+  const struct {
+    const char* what;
+    int blue, green, red;  // channel bits
+    uint16_t pixel;
+    const char* shown;  // RRGGBB
+  } cases[] = {
+      {"5-5-5 white", 5, 5, 5, 0x7FFF, "FFFFFF"},
+      {"5-5-5 full red", 5, 5, 5, 0x7C00, "FF0000"},
+      {"5-5-5 middle grey", 5, 5, 5, 0x4210, "848484"},
+      {"5-5-5 blue 1", 5, 5, 5, 0x0001, "000008"},
+      {"5-6-5 white", 5, 6, 5, 0xFFFF, "FFFFFF"},
+      {"5-6-5 full green", 5, 6, 5, 0x07E0, "00FF00"},
+      {"5-6-5 green 1", 5, 6, 5, 0x0020, "000400"},
+      {"5-6-5 red 30", 5, 6, 5, 0xF000, "F70000"},
+      {"4-4-4 white", 4, 4, 4, 0x0FFF, "FFFFFF"},
+      {"4-4-4 blue 8", 4, 4, 4, 0x0008, "000088"},
+      {"black", 5, 6, 5, 0x0000, "000000"},
+  };
+  for (const auto& c : cases) {
+    TFastDIB words;
+    ASSERT_TRUE(words.SetSizeEx(nullptr, 1, 1, 16, c.blue, c.green, c.red)) << c.what;
+    words.Row(0)[0] = uint8_t(c.pixel), words.Row(0)[1] = uint8_t(c.pixel >> 8);
+    TFastDIB wide;
+    ASSERT_TRUE(wide.SetSize(1, 1, 24));
+    ASSERT_TRUE(Convert(wide, words, false)) << c.what;
+    EXPECT_EQ(Hex(ShownAt(wide, 0, 0)), c.shown) << c.what;
+    ASSERT_TRUE(ChangeBits(words, 24)) << c.what;
+    EXPECT_EQ(Hex(ShownAt(words, 0, 0)), c.shown) << c.what << " through ChangeBits";
   }
 }
 

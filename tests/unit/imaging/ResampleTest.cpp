@@ -78,13 +78,13 @@ TEST(Resample, EveryDepthInterpolatesItsChannels) {
 
   TFastDIB words, outWords;
   ASSERT_TRUE(words.SetSizeEx(nullptr, 2, 1, 16, 5, 6, 5));
-  words.Row(0)[0] = 0x00, words.Row(0)[1] = 0xF8;  // red 31 -> 248
-  words.Row(0)[2] = 0x1F, words.Row(0)[3] = 0x00;  // blue 31 -> 248
+  words.Row(0)[0] = 0x00, words.Row(0)[1] = 0xF8;  // red 31 -> 255
+  words.Row(0)[2] = 0x1F, words.Row(0)[3] = 0x00;  // blue 31 -> 255
   ASSERT_TRUE(outWords.SetSizeEx(nullptr, 3, 1, 16, 5, 6, 5));
   ASSERT_TRUE(SmoothResize(words, outWords));
-  // Red (248 x 43691 + 248) / 65536 = 165 -> 20 in 5 bits; blue 248 x 21845 / 65536 = 82 -> 10.
+  // Red (255 x 43691 + 255) / 65536 = 170 -> 21 in 5 bits; blue 255 x 21845 / 65536 = 85 -> 10.
   const uint32_t middle = outWords.Row(0)[2] | (outWords.Row(0)[3] << 8);
-  EXPECT_EQ(middle >> 11, 20u);
+  EXPECT_EQ(middle >> 11, 21u);
   EXPECT_EQ(middle & 0x1F, 10u);
   EXPECT_EQ((middle >> 5) & 0x3F, 0u);
 
