@@ -8,7 +8,6 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "core/FileIo.h"
 #include "imaging/ExifOrientation.h"
 
 namespace imaging {
@@ -18,7 +17,6 @@ namespace {
 // Enough for a progressive picture at the largest accepted pixel count;
 // beyond it libjpeg refuses instead of growing without bound.
 constexpr long kMaxDecoderMemory = 768L * 1024 * 1024;
-constexpr size_t kMaxJpegFileBytes = 256u * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr pub;
@@ -75,7 +73,15 @@ void ChooseScale(jpeg_decompress_struct& cinfo, uint32_t minWidth, uint32_t minH
 
 // Only plain-data locals live in this frame, so a longjmp out of libjpeg
 // skips no destructor; everything with one belongs to the caller.
-JpegStatus Decode(const uint8_t* data, size_t size, TFastDIB& out, std::vector<uint8_t>& cmykRow,
+// Where the compressed bytes come from: memory, or a file read by libjpeg in
+// small pieces (a photo's file is never held whole).
+struct Source {
+  const uint8_t* data = nullptr;
+  size_t size = 0;
+  std::FILE* file = nullptr;
+};
+
+JpegStatus Decode(const Source& source, TFastDIB& out, std::vector<uint8_t>& cmykRow,
                   PictureSize minSize, PictureSize& fullSize, int& orientation,
                   std::string* reason) {
   jpeg_decompress_struct cinfo;
@@ -91,7 +97,12 @@ JpegStatus Decode(const uint8_t* data, size_t size, TFastDIB& out, std::vector<u
   }
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
-  jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
+  if (source.file != nullptr) {
+    jpeg_stdio_src(&cinfo, source.file);
+  } else {
+    jpeg_mem_src(&cinfo, const_cast<unsigned char*>(source.data),
+                 static_cast<unsigned long>(source.size));
+  }
   jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&cinfo, TRUE);
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
@@ -140,17 +151,15 @@ JpegStatus Decode(const uint8_t* data, size_t size, TFastDIB& out, std::vector<u
   return JpegStatus::kOk;
 }
 
-}  // namespace
-
-JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string* reason,
-                    PictureSize minSize, PictureSize* fullSize) {
+// Decodes, turns upright and hands the picture over only when all worked.
+JpegStatus Load(const Source& source, TFastDIB& out, std::string* reason, PictureSize minSize,
+                PictureSize* fullSize) {
   TFastDIB decoded;
   decoded.UseGDI = out.UseGDI;
   std::vector<uint8_t> cmykRow;
   PictureSize full;
   int orientation = 1;
-  const JpegStatus status =
-      Decode(data, size, decoded, cmykRow, minSize, full, orientation, reason);
+  const JpegStatus status = Decode(source, decoded, cmykRow, minSize, full, orientation, reason);
   if (status != JpegStatus::kOk) return status;
   if (!TurnUpright(decoded, orientation)) {
     if (reason) *reason = "picture too large";
@@ -161,22 +170,27 @@ JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string
   return JpegStatus::kOk;
 }
 
+}  // namespace
+
+JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string* reason,
+                    PictureSize minSize, PictureSize* fullSize) {
+  Source source;
+  source.data = data;
+  source.size = size;
+  return Load(source, out, reason, minSize, fullSize);
+}
+
 JpegStatus LoadJpegFile(const std::string& fileName, TFastDIB& out, std::string* reason,
                         PictureSize minSize, PictureSize* fullSize) {
-  std::vector<uint8_t> bytes;
-  switch (quorlo::ReadWholeFile(fileName, kMaxJpegFileBytes, bytes)) {
-    case quorlo::ReadResult::kOk:
-      return LoadJpeg(bytes.data(), bytes.size(), out, reason, minSize, fullSize);
-    case quorlo::ReadResult::kTooLarge:
-      if (reason) *reason = "file too large";
-      return JpegStatus::kTooLarge;
-    case quorlo::ReadResult::kMissing:
-    case quorlo::ReadResult::kUnreadable:
-    case quorlo::ReadResult::kShortRead:
-      break;
+  Source source;
+  source.file = std::fopen(fileName.c_str(), "rb");
+  if (source.file == nullptr) {
+    if (reason) *reason = "cannot read the file";
+    return JpegStatus::kCannotOpen;
   }
-  if (reason) *reason = "cannot read the file";
-  return JpegStatus::kCannotOpen;
+  const JpegStatus status = Load(source, out, reason, minSize, fullSize);
+  std::fclose(source.file);
+  return status;
 }
 
 }  // namespace imaging
