@@ -45,7 +45,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SignalRunningInstance();
   } else {
     // Before any window opens, as the JPEG library expects its hint then.
-    quorlo::imaging::RunStartupProbes();
+    imaging::RunStartupProbes();
     app::MainWindow mainWindow;
     if (mainWindow.Create(instance, version) && !mainWindow.TerminationRequested()) {
       ShowWindow(mainWindow.Handle(), SW_RESTORE);
@@ -54,7 +54,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     // Still open after a failed check: ended while the object is whole.
     mainWindow.Destroy();
-    quorlo::imaging::EndStartupProbes();
+    imaging::EndStartupProbes();
   }
 
   help::SetActiveHelpSystem(nullptr);

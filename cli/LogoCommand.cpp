@@ -44,7 +44,7 @@ int RunLogo(const Arguments& arguments) {
   if (arguments.size() < 2) return UsageError(kLogoUsage);
   const std::string& picturePath = arguments[0];
   const std::string& outPath = arguments[1];
-  quorlo::imaging::LogoSpec spec;
+  imaging::LogoSpec spec;
   bool haveSize = false, haveBpp = false;
   for (size_t i = 2; i < arguments.size(); ++i) {
     const std::string& option = arguments[i];
@@ -68,31 +68,40 @@ int RunLogo(const Arguments& arguments) {
   if (!haveSize || !haveBpp) return UsageError(kLogoUsage);
   spec.KeepPalette = spec.Bpp == 4;
 
-  const quorlo::imaging::LogoCallbacks yes{nullptr, [](const std::string&) { return true; }};
-  quorlo::imaging::LogoResult result;
-  if (quorlo::imaging::PictureKindOf(picturePath) == quorlo::imaging::PictureKind::kBitmap) {
+  const imaging::LogoCallbacks yes{nullptr, [](const std::string&) { return true; }};
+  imaging::LogoResult result;
+  imaging::BmpStatus pictureStatus = imaging::BmpStatus::kOk;
+  if (imaging::PictureKindOf(picturePath) == imaging::PictureKind::kBitmap) {
     // A bitmap that already fits is copied byte for byte, as the program does.
-    result = quorlo::imaging::MakeLogo(picturePath, spec, yes, outPath);
+    result = imaging::MakeLogo(picturePath, spec, yes, outPath, &pictureStatus);
   } else {
-    quorlo::imaging::TFastDIB picture;
+    // A large photo that will be shrunk to fit is decoded at a reduced
+    // scale; it is placed by its full size all the same.
+    imaging::TFastDIB picture;
+    imaging::PictureSize fullSize;
     std::string reason;
-    if (!quorlo::imaging::LoadPortablePicture(picturePath, spec.Background, picture, &reason)) {
+    if (!imaging::LoadPortablePicture(picturePath, spec.Background, picture, &reason,
+                                      imaging::SmallestDecodeSize(spec), &fullSize)) {
       return Fail(picturePath + ": " + reason);
     }
-    result = quorlo::imaging::MakeLogoFromPicture(picture, spec, yes, outPath);
+    result = imaging::MakeLogoFromPicture(picture, spec, yes, outPath, fullSize);
   }
   switch (result) {
-    case quorlo::imaging::LogoResult::kCopied:
+    case imaging::LogoResult::kCopied:
       std::printf("%s: already %dx%d at %d bits, copied\n", outPath.c_str(), int(spec.Width),
                   int(spec.Height), spec.Bpp);
       return kExitOk;
-    case quorlo::imaging::LogoResult::kMade:
+    case imaging::LogoResult::kMade:
       return kExitOk;
-    case quorlo::imaging::LogoResult::kDeclined:
-    case quorlo::imaging::LogoResult::kFailed:
+    case imaging::LogoResult::kPictureRefused:
+      return Fail(picturePath + ": " + imaging::BmpStatusText(pictureStatus));
+    case imaging::LogoResult::kNotWritten:
+      return Fail(outPath + ": cannot be written");
+    case imaging::LogoResult::kDeclined:
+    case imaging::LogoResult::kFailed:
       break;
   }
-  return Fail(picturePath + ": no logo made (unreadable picture or unwritable " + outPath + ")");
+  return Fail(picturePath + ": too large to make a logo of");
 }
 
 }  // namespace cli

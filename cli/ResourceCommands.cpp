@@ -5,8 +5,9 @@
 #include "cli/Command.h"
 #include "core/FileIo.h"
 #include "resedit/Checksum.h"
+#include "resedit/ImageUpdate.h"
 #include "resedit/ResourceReader.h"
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 #include "resedit/StringBlock.h"
 
 namespace cli {
@@ -59,30 +60,53 @@ int RunReplace(const Arguments& arguments) {
   std::vector<uint8_t> data;
   if (quorlo::ReadWholeFile(arguments[4], kMaxDataFile, data) != quorlo::ReadResult::kOk)
     return Fail(arguments[4] + ": cannot be read");
-  resedit::ResourceStatus status = resedit::BeginResourceUpdate(in);
+  std::vector<uint8_t> image;
+  resedit::ResourceStatus status = resedit::ReadImageFile(in, image);
   if (status != resedit::ResourceStatus::kSuccess)
     return Fail(in + ": " + resedit::DescribeResourceStatus(status));
-  if (!resedit::ResourceUpdateOpen()) return Fail(in + ": the file has no resource section");
+  if (!resedit::SameExtension(in, out)) {
+    return Fail(out + ": " +
+                resedit::DescribeResourceStatus(resedit::ResourceStatus::kExtensionNotAccepted));
+  }
+  // The whole edit happens in memory; the output is written once, with its
+  // checksum when asked for.
+  resedit::ImageUpdate update;
+  status = update.Open(std::move(image));
+  if (status != resedit::ResourceStatus::kSuccess)
+    return Fail(in + ": " + resedit::DescribeResourceStatus(status));
+  if (!update.IsOpen()) return Fail(in + ": the file has no resource section");
   // The code page of the resource's data entry must match; try the usual
   // value 0 first, then whatever code page the resource has.
-  resedit::ResourceFile listing;
-  listing.Open(in);
   resedit::ResourceId type = ParseResourceId(arguments[2]);
   resedit::ResourceId name = ParseResourceId(arguments[3]);
-  bool replaced = resedit::UpdateResourceEntry(type, name, 0, data.data(), data.size());
-  for (const resedit::ResourceListing& r : listing.List()) {
+  bool replaced = update.Replace(type, name, 0, data.data(), data.size());
+  std::vector<uint32_t> codePages;
+  for (const resedit::ResourceEntry& entry : update.State().entries)
+    codePages.push_back(entry.codePage);
+  for (uint32_t codePage : codePages) {
     if (replaced) break;
-    replaced = resedit::UpdateResourceEntry(type, name, r.codePage, data.data(), data.size());
+    replaced = update.Replace(type, name, codePage, data.data(), data.size());
   }
   if (!replaced) {
     return Fail(in + ": no resource of type " + arguments[2] + " named " + arguments[3]);
   }
-  status = resedit::EndResourceUpdate(out);
+  std::vector<uint8_t> rebuilt;
+  status = update.Rebuild(rebuilt);
   if (status != resedit::ResourceStatus::kSuccess)
     return Fail(out + ": " + resedit::DescribeResourceStatus(status));
-  if (checksum && !resedit::WriteImageChecksum(out, resedit::ComputeImageChecksum(out)))
+  if (checksum && !resedit::StoreImageChecksum(rebuilt))
     return Fail(out + ": the checksum could not be written");
-  return kExitOk;
+  switch (quorlo::WriteFileReplacing(out, rebuilt)) {
+    case quorlo::WriteResult::kOk:
+      return kExitOk;
+    case quorlo::WriteResult::kCannotCreate:
+      status = resedit::ResourceStatus::kFileNotAccessible;
+      break;
+    case quorlo::WriteResult::kWriteFailed:
+      status = resedit::ResourceStatus::kWriteFailed;
+      break;
+  }
+  return Fail(out + ": " + resedit::DescribeResourceStatus(status));
 }
 
 int RunStrings(const Arguments& arguments) {

@@ -4,7 +4,7 @@
 
 #include "core/Text.h"
 #include "resedit/Checksum.h"
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 
 namespace deploy {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiRle8 = 1;
@@ -41,4 +41,4 @@ static_assert(sizeof(RgbQuad) == 4, "RGBQUAD is 4 bytes");
 static_assert(sizeof(BitmapInfoHeader) == 40, "BITMAPINFOHEADER is 40 bytes");
 static_assert(sizeof(BitmapInfo) == 1064, "header and full palette are 1064 bytes");
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

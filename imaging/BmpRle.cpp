@@ -2,7 +2,7 @@
 
 #include <optional>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -44,7 +44,7 @@ class RowWriter {
 
 }  // namespace
 
-BmpStatus DecodeRunLength(ByteSpan stream, bool fourBit, TFastDIB& dib) {
+BmpStatus DecodeRunLength(quorlo::ByteSpan stream, bool fourBit, TFastDIB& dib) {
   RowWriter out(dib, fourBit);
   size_t at = 0;
   while (!out.Done()) {
@@ -73,7 +73,7 @@ BmpStatus DecodeRunLength(ByteSpan stream, bool fourBit, TFastDIB& dib) {
       }
       default: {
         const size_t dataBytes = fourBit ? (size_t(value) + 1) / 2 : value;
-        const std::optional<ByteSpan> literal = stream.Sub(at, dataBytes);
+        const std::optional<quorlo::ByteSpan> literal = stream.Sub(at, dataBytes);
         if (!literal) return BmpStatus::kBadRunLength;
         for (int i = 0; i < value; ++i) {
           const std::optional<uint8_t> byte = literal->U8(fourBit ? size_t(i) / 2 : size_t(i));
@@ -89,4 +89,4 @@ BmpStatus DecodeRunLength(ByteSpan stream, bool fourBit, TFastDIB& dib) {
   return BmpStatus::kOk;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -6,12 +6,12 @@
 #include "imaging/BmpStatus.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // Fills dib's rows in storage order from the stream. Runs and literal runs
 // are clipped at the end of the row, moves and rows past the picture end it;
 // a stream that ends inside a command, or before the picture is complete
 // without an end-of-picture mark, is refused as kBadRunLength.
-BmpStatus DecodeRunLength(ByteSpan stream, bool fourBit, TFastDIB& dib);
+BmpStatus DecodeRunLength(quorlo::ByteSpan stream, bool fourBit, TFastDIB& dib);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

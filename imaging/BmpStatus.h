@@ -1,7 +1,7 @@
 #pragma once
 // Why a bitmap file was refused.
 
-namespace quorlo::imaging {
+namespace imaging {
 
 enum class BmpStatus {
   kOk,
@@ -16,4 +16,4 @@ enum class BmpStatus {
 
 const char* BmpStatusText(BmpStatus status);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -6,7 +6,7 @@
 #include <cpuid.h>
 #endif
 
-namespace quorlo::imaging {
+namespace imaging {
 
 CpuInfo ProbeCpu() {
   CpuInfo cpu;
@@ -46,4 +46,4 @@ int IntelJpegProcessorCode(const CpuInfo& cpu) {
   return code;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

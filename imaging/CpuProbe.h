@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 struct CpuInfo {
   bool HasCpuid = false;
@@ -20,4 +20,4 @@ CpuInfo ProbeCpu();
 // MMX raises a code below 3 to 3, SSE makes it 5, SSE2 6.
 int IntelJpegProcessorCode(const CpuInfo& cpu);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -5,7 +5,7 @@
 
 #include "imaging/FastDIBSurface.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -91,18 +91,17 @@ void TFastDIB::Reset() {
 
 void TFastDIB::ReleaseMemory() {
   surface::Release(*this);
-  plainBits_.clear();
-  plainBits_.shrink_to_fit();
+  plainBits_.reset();
   OwnsBits = false;
   Bits = nullptr;
 }
 
-bool TFastDIB::SetSize(int32_t width, int32_t height, int bpp) {
-  return SetSizeEx(nullptr, width, height, bpp, 0, 0, 0);
+bool TFastDIB::SetSize(int32_t width, int32_t height, int bpp, NewPixels pixels) {
+  return SetSizeEx(nullptr, width, height, bpp, 0, 0, 0, pixels);
 }
 
 bool TFastDIB::SetSizeEx(uint8_t* outsideMemory, int32_t width, int32_t height, int bpp,
-                         int blueBits, int greenBits, int redBits) {
+                         int blueBits, int greenBits, int redBits, NewPixels pixels) {
   if (bpp == 0) {
     bpp = surface::ScreenBitsPerPixel();
     if (bpp == 16) {
@@ -177,9 +176,15 @@ bool TFastDIB::SetSizeEx(uint8_t* outsideMemory, int32_t width, int32_t height, 
     Bits = outsideMemory;
   } else if (!(UseGDI && surface::Create(*this))) {
     // Zeroed, as a new DIB section is, so both builds start from the same bytes.
-    plainBits_.assign(size_t(imageSize), 0);
-    Bits = plainBits_.data();
+    const size_t size = size_t(imageSize);
+    plainBits_.reset(pixels == NewPixels::kZeroed ? new uint8_t[size]() : new uint8_t[size]);
+    Bits = plainBits_.get();
     OwnsBits = true;
+    if (pixels == NewPixels::kOverwritten && Gap > 0) {
+      for (int32_t i = 0; i < absHeight; ++i) {
+        std::memset(Bits + size_t(i) * size_t(RowBytes) + size_t(RowBytes - Gap), 0, size_t(Gap));
+      }
+    }
   }
   FillRows();
   return true;
@@ -294,14 +299,14 @@ void TFastDIB::TakeOver(TFastDIB& other) {
   UseGDI = other.UseGDI;
   OwnsDC = other.OwnsDC, OwnsBits = other.OwnsBits, OwnsBitmap = other.OwnsBitmap;
   BrushStyle = other.BrushStyle, BrushColor = other.BrushColor, BrushHatch = other.BrushHatch;
-  // Moving a vector keeps its buffer, so Bits and Rows stay valid.
+  // Moving the block's owner keeps the block, so Bits and Rows stay valid.
   plainBits_ = std::move(other.plainBits_);
   Bits = other.Bits;
   Rows = std::move(other.Rows);
 
   other.DC = other.BrushHandle = other.BitmapHandle = nullptr;
   other.OwnsDC = other.OwnsBits = other.OwnsBitmap = false;
-  other.plainBits_.clear();
+  other.plainBits_.reset();
   other.Rows.clear();
   other.Reset();
 }
@@ -368,4 +373,4 @@ int64_t TFastDIB::CountColors() const {
   return 0;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -8,13 +8,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "imaging/BitmapInfo.h"
 #include "imaging/BmpStatus.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // GDI handles are opaque here so the portable core never sees <windows.h>.
 using GdiHandle = void*;
@@ -30,6 +31,12 @@ constexpr int32_t kMaxDimension = 32767;
 // allocate without bound.
 constexpr uint64_t kMaxImageBytes = 512ull * 1024 * 1024;
 
+// A picture's width and height in pixels.
+struct PictureSize {
+  int32_t Width = 0;
+  int32_t Height = 0;
+};
+
 struct Rect {
   int32_t Left;
   int32_t Top;
@@ -44,15 +51,22 @@ class TFastDIB {
   TFastDIB(const TFastDIB&) = delete;
   TFastDIB& operator=(const TFastDIB&) = delete;
 
+  // What a pixel block allocated without GDI holds: zeros, or, for a caller
+  // about to write every pixel (a decoder), whatever the memory held, with
+  // only the row padding zeroed so the bitmap's bytes never depend on it.
+  // Zeroing a large picture first costs as much again as decoding into it.
+  // A DIB section always comes zeroed.
+  enum class NewPixels { kZeroed, kOverwritten };
+
   // False (and the object unchanged) for a depth other than 0, 1, 4, 8, 16,
   // 24, 32, a width or height of 0 or beyond kMaxDimension, or a pixel block
   // beyond kMaxImageBytes.
-  bool SetSize(int32_t width, int32_t height, int bpp);
+  bool SetSize(int32_t width, int32_t height, int bpp, NewPixels pixels = NewPixels::kZeroed);
   bool SetSizeEx(uint8_t* outsideMemory, int32_t width, int32_t height, int bpp, int blueBits,
-                 int greenBits, int redBits);
+                 int greenBits, int redBits, NewPixels pixels = NewPixels::kZeroed);
   bool SetSizeFromInfo(const BitmapInfo& info);
 
-  // Reading and writing .bmp files (FastFiles.cpp). Every input is treated as
+  // Reading and writing .bmp files (BmpFile.cpp). Every input is treated as
   // hostile: a refused file leaves the object as it was.
   BmpStatus LoadFromFile(const std::string& fileName);
   BmpStatus LoadFromMemory(const uint8_t* data, size_t size);
@@ -111,10 +125,10 @@ class TFastDIB {
   void Reset();
   void FillRows();
 
-  std::vector<uint8_t> plainBits_;
+  std::unique_ptr<uint8_t[]> plainBits_;
 };
 
 // Channel count of a bit-field mask: highest set bit - lowest set bit + 1.
 int MaskBits(uint32_t mask);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

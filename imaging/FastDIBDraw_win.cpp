@@ -1,6 +1,6 @@
 #include "imaging/FastDIBDraw_win.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 int DrawToDC(const TFastDIB& dib, HDC target, int x, int y) {
   if (dib.Empty() || target == nullptr) return 0;
@@ -13,4 +13,4 @@ int DrawToDC(const TFastDIB& dib, HDC target, int x, int y) {
                        SRCCOPY);
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -6,11 +6,11 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // The whole picture, unscaled, to (x, y) of target: BitBlt from the
 // bitmap's own DC, or StretchDIBits from its pixels when it has none.
 // Returns the GDI call's result (0 on failure).
 int DrawToDC(const TFastDIB& dib, HDC target, int x, int y);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -2,7 +2,7 @@
 
 #include "imaging/FastDIBSurface.h"
 
-namespace quorlo::imaging::surface {
+namespace imaging::surface {
 
 bool Create(TFastDIB&) {
   return false;
@@ -30,4 +30,4 @@ int ScreenGreenBits() {
   return 6;
 }
 
-}  // namespace quorlo::imaging::surface
+}  // namespace imaging::surface

@@ -5,7 +5,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging::surface {
+namespace imaging::surface {
 
 // Makes a DIB section from dib.Info, a memory DC, selects the section into it
 // and sets DC, BitmapHandle, Bits and the ownership flags. False when the
@@ -23,4 +23,4 @@ bool GdiFillRect(TFastDIB& dib, const Rect& rect);
 int ScreenBitsPerPixel();
 int ScreenGreenBits();
 
-}  // namespace quorlo::imaging::surface
+}  // namespace imaging::surface

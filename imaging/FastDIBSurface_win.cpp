@@ -7,7 +7,7 @@
 #include "win/ScopedGdi.h"
 #include "win/ScopedHandle.h"
 
-namespace quorlo::imaging::surface {
+namespace imaging::surface {
 
 namespace {
 
@@ -99,4 +99,4 @@ int ScreenGreenBits() {
   return GetGValue(back) < 100 ? 5 : 6;
 }
 
-}  // namespace quorlo::imaging::surface
+}  // namespace imaging::surface

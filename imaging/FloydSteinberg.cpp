@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -85,4 +85,4 @@ void DitherToPalette(const TFastDIB& source, TFastDIB& destination, PaletteBoxes
   }
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

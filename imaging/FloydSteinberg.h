@@ -5,7 +5,7 @@
 #include "imaging/FastDIB.h"
 #include "imaging/PaletteBoxes.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // boxes.grid must be the cell map made with unused cells at 255; cells found
 // by the nearest-colour search are written back so each is searched once.
@@ -13,4 +13,4 @@ namespace quorlo::imaging {
 void DitherToPalette(const TFastDIB& source, TFastDIB& destination, PaletteBoxes& boxes,
                      int lastIndex);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -14,7 +14,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 struct IconImage {
   int32_t Width = 0;
@@ -38,4 +38,4 @@ IconStatus ParseIconFile(const std::string& fileName, IconImage& out);
 // cannot be made.
 bool ComposeIcon(const IconImage& icon, uint32_t background, TFastDIB& out);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -8,16 +8,15 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "core/FileIo.h"
+#include "imaging/ExifOrientation.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
 // Enough for a progressive picture at the largest accepted pixel count;
 // beyond it libjpeg refuses instead of growing without bound.
 constexpr long kMaxDecoderMemory = 768L * 1024 * 1024;
-constexpr size_t kMaxJpegFileBytes = 256u * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr pub;
@@ -50,9 +49,40 @@ void CmykToBgr(const uint8_t* cmyk, uint8_t* bgr, JDIMENSION width, bool inverte
   }
 }
 
+// The orientation an APP1 EXIF marker records; 1 without one.
+int MarkerOrientation(const jpeg_decompress_struct& cinfo) {
+  for (jpeg_saved_marker_ptr m = cinfo.marker_list; m != nullptr; m = m->next) {
+    if (m->marker != JPEG_APP0 + 1) continue;
+    const int orientation = ExifOrientation(quorlo::ByteSpan(m->data, m->data_length));
+    if (orientation != 1) return orientation;
+  }
+  return 1;
+}
+
+// The largest DCT scale denominator (8, 4, 2; 1 for the full size) whose
+// output keeps both stored sides at least as large as asked.
+void ChooseScale(jpeg_decompress_struct& cinfo, uint32_t minWidth, uint32_t minHeight) {
+  cinfo.scale_num = 1;
+  for (unsigned denominator : {8u, 4u, 2u}) {
+    cinfo.scale_denom = denominator;
+    jpeg_calc_output_dimensions(&cinfo);
+    if (cinfo.output_width >= minWidth && cinfo.output_height >= minHeight) return;
+  }
+  cinfo.scale_denom = 1;
+}
+
 // Only plain-data locals live in this frame, so a longjmp out of libjpeg
 // skips no destructor; everything with one belongs to the caller.
-JpegStatus Decode(const uint8_t* data, size_t size, TFastDIB& out, std::vector<uint8_t>& cmykRow,
+// Where the compressed bytes come from: memory, or a file read by libjpeg in
+// small pieces (a photo's file is never held whole).
+struct Source {
+  const uint8_t* data = nullptr;
+  size_t size = 0;
+  std::FILE* file = nullptr;
+};
+
+JpegStatus Decode(const Source& source, TFastDIB& out, std::vector<uint8_t>& cmykRow,
+                  PictureSize minSize, PictureSize& fullSize, int& orientation,
                   std::string* reason) {
   jpeg_decompress_struct cinfo;
   ErrorManager errors;
@@ -67,19 +97,47 @@ JpegStatus Decode(const uint8_t* data, size_t size, TFastDIB& out, std::vector<u
   }
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = kMaxDecoderMemory;
-  jpeg_mem_src(&cinfo, const_cast<unsigned char*>(data), static_cast<unsigned long>(size));
+  if (source.file != nullptr) {
+    jpeg_stdio_src(&cinfo, source.file);
+  } else {
+    jpeg_mem_src(&cinfo, const_cast<unsigned char*>(source.data),
+                 static_cast<unsigned long>(source.size));
+  }
+  jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(&cinfo, TRUE);
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  // Straight into the bitmap's rows, in its blue-green-red order.
   cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
   if (cinfo.image_width == 0 || cinfo.image_height == 0 ||
       cinfo.image_width > JDIMENSION(kMaxDimension) ||
-      cinfo.image_height > JDIMENSION(kMaxDimension) ||
-      !out.SetSize(int32_t(cinfo.image_width), int32_t(cinfo.image_height), 24)) {
+      cinfo.image_height > JDIMENSION(kMaxDimension)) {
+    jpeg_destroy_decompress(&cinfo);
+    if (reason) *reason = "picture too large";
+    return JpegStatus::kTooLarge;
+  }
+  orientation = MarkerOrientation(cinfo);
+  const bool swapped = SwapsSides(orientation);
+  fullSize.Width = int32_t(swapped ? cinfo.image_height : cinfo.image_width);
+  fullSize.Height = int32_t(swapped ? cinfo.image_width : cinfo.image_height);
+  if (minSize.Width > 0 && minSize.Height > 0) {
+    ChooseScale(cinfo, uint32_t(swapped ? minSize.Height : minSize.Width),
+                uint32_t(swapped ? minSize.Width : minSize.Height));
+  }
+  // Checked before the decoder allocates anything for the picture.
+  jpeg_calc_output_dimensions(&cinfo);
+  if ((uint64_t(cinfo.output_width) * 3 + 3) / 4 * 4 * cinfo.output_height > kMaxImageBytes) {
     jpeg_destroy_decompress(&cinfo);
     if (reason) *reason = "picture too large";
     return JpegStatus::kTooLarge;
   }
   jpeg_start_decompress(&cinfo);
+  // Every pixel is written below; zeroing the block first would only cost.
+  if (!out.SetSize(int32_t(cinfo.output_width), int32_t(cinfo.output_height), 24,
+                   TFastDIB::NewPixels::kOverwritten)) {
+    jpeg_destroy_decompress(&cinfo);
+    if (reason) *reason = "picture too large";
+    return JpegStatus::kTooLarge;
+  }
   const bool inverted = cinfo.saw_Adobe_marker;
   if (cmyk) cmykRow.resize(size_t(cinfo.output_width) * 4);
   while (cinfo.output_scanline < cinfo.output_height) {
@@ -93,32 +151,46 @@ JpegStatus Decode(const uint8_t* data, size_t size, TFastDIB& out, std::vector<u
   return JpegStatus::kOk;
 }
 
-}  // namespace
-
-JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string* reason) {
+// Decodes, turns upright and hands the picture over only when all worked.
+JpegStatus Load(const Source& source, TFastDIB& out, std::string* reason, PictureSize minSize,
+                PictureSize* fullSize) {
   TFastDIB decoded;
   decoded.UseGDI = out.UseGDI;
   std::vector<uint8_t> cmykRow;
-  const JpegStatus status = Decode(data, size, decoded, cmykRow, reason);
-  if (status == JpegStatus::kOk) out.TakeOver(decoded);
+  PictureSize full;
+  int orientation = 1;
+  const JpegStatus status = Decode(source, decoded, cmykRow, minSize, full, orientation, reason);
+  if (status != JpegStatus::kOk) return status;
+  if (!TurnUpright(decoded, orientation)) {
+    if (reason) *reason = "picture too large";
+    return JpegStatus::kTooLarge;
+  }
+  out.TakeOver(decoded);
+  if (fullSize) *fullSize = full;
+  return JpegStatus::kOk;
+}
+
+}  // namespace
+
+JpegStatus LoadJpeg(const uint8_t* data, size_t size, TFastDIB& out, std::string* reason,
+                    PictureSize minSize, PictureSize* fullSize) {
+  Source source;
+  source.data = data;
+  source.size = size;
+  return Load(source, out, reason, minSize, fullSize);
+}
+
+JpegStatus LoadJpegFile(const std::string& fileName, TFastDIB& out, std::string* reason,
+                        PictureSize minSize, PictureSize* fullSize) {
+  Source source;
+  source.file = std::fopen(fileName.c_str(), "rb");
+  if (source.file == nullptr) {
+    if (reason) *reason = "cannot read the file";
+    return JpegStatus::kCannotOpen;
+  }
+  const JpegStatus status = Load(source, out, reason, minSize, fullSize);
+  std::fclose(source.file);
   return status;
 }
 
-JpegStatus LoadJpegFile(const std::string& fileName, TFastDIB& out, std::string* reason) {
-  std::vector<uint8_t> bytes;
-  switch (ReadWholeFile(fileName, kMaxJpegFileBytes, bytes)) {
-    case ReadResult::kOk:
-      return LoadJpeg(bytes.data(), bytes.size(), out, reason);
-    case ReadResult::kTooLarge:
-      if (reason) *reason = "file too large";
-      return JpegStatus::kTooLarge;
-    case ReadResult::kMissing:
-    case ReadResult::kUnreadable:
-    case ReadResult::kShortRead:
-      break;
-  }
-  if (reason) *reason = "cannot read the file";
-  return JpegStatus::kCannotOpen;
-}
-
-}  // namespace quorlo::imaging
+}  // namespace imaging

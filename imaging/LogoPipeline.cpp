@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "core/FileIo.h"
-#include "imaging/FastQuant.h"
-#include "imaging/FastSize.h"
 #include "imaging/LogoPlacement.h"
+#include "imaging/PaletteReduction.h"
+#include "imaging/Resample.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 RgbQuad LogoPalette16[16] = {};
 
@@ -21,9 +21,9 @@ void Say(const LogoCallbacks& callbacks, const char* text) {
   if (callbacks.Status) callbacks.Status(text);
 }
 
-LogoResult Fail(const LogoCallbacks& callbacks) {
+LogoResult Fail(const LogoCallbacks& callbacks, LogoResult result = LogoResult::kFailed) {
   Say(callbacks, "Logo change aborted.");
-  return LogoResult::kFailed;
+  return result;
 }
 
 bool Fits(const TFastDIB& picture, const LogoSpec& spec) {
@@ -31,9 +31,32 @@ bool Fits(const TFastDIB& picture, const LogoSpec& spec) {
          picture.Bpp() == spec.Bpp;
 }
 
+// Draws the picture at the placement's size, centred on the logo.
+bool PlacePicture(const TFastDIB& picture, PictureSize fullSize, const LogoSpec& spec,
+                  TFastDIB& logo) {
+  const LogoPlacement place =
+      PlaceOnLogo(fullSize.Width, fullSize.Height, spec.Width, spec.Height, spec.Fit);
+  if (place.Width() == picture.Width() && place.Height() == picture.AbsHeight) {
+    // Resampling to the same size would blur and shift it (its step is
+    // (w - 1) / w of a pixel): a picture placed at its own size is copied.
+    return picture.Draw(logo, (spec.Width - picture.Width()) / 2,
+                        (spec.Height - picture.AbsHeight) / 2);
+  }
+  // The resampler writes every byte of a pixel except the fourth of a
+  // 32-bit one, which must not come from whatever the memory held.
+  TFastDIB resized;
+  resized.UseGDI = picture.UseGDI;
+  return resized.SetSize(place.Width(), place.Height(), picture.Bpp(),
+                         picture.Bpp() == 32 ? TFastDIB::NewPixels::kZeroed
+                                             : TFastDIB::NewPixels::kOverwritten) &&
+         SmoothResize(picture, resized) &&
+         resized.Draw(logo, (spec.Width - resized.Width()) / 2,
+                      (spec.Height - resized.AbsHeight) / 2);
+}
+
 // Steps 3 to 12 once the picture is known not to fit.
-LogoResult Reformat(TFastDIB& picture, const LogoSpec& spec, const LogoCallbacks& callbacks,
-                    const std::string& logoFile) {
+LogoResult Reformat(TFastDIB& picture, PictureSize fullSize, const LogoSpec& spec,
+                    const LogoCallbacks& callbacks, const std::string& logoFile) {
   if (!callbacks.Ask || !callbacks.Ask(LogoQuestion(spec))) {
     Say(callbacks, "Logo change aborted.");
     return LogoResult::kDeclined;
@@ -48,23 +71,13 @@ LogoResult Reformat(TFastDIB& picture, const LogoSpec& spec, const LogoCallbacks
   logo.FillRect(Rect{0, 0, spec.Width, spec.Height});
 
   Say(callbacks, "Smooth resizing...");
-  {
-    const LogoPlacement place =
-        PlaceOnLogo(picture.Width(), picture.AbsHeight, spec.Width, spec.Height, spec.Fit);
-    TFastDIB resized;
-    resized.UseGDI = picture.UseGDI;
-    if (!resized.SetSize(place.Width(), place.Height(), picture.Bpp()) ||
-        !SmoothResize(picture, resized)) {
-      return Fail(callbacks);
-    }
-    resized.Draw(logo, (spec.Width - resized.Width()) / 2, (spec.Height - resized.AbsHeight) / 2);
-  }
+  if (!PlacePicture(picture, fullSize, spec, logo)) return Fail(callbacks);
   picture.TakeOver(logo);  // frees the big picture early; "picture" is now the logo
 
   Say(callbacks, "Optimising palette...");
   if (!ChangeBits(picture, spec.Bpp)) return Fail(callbacks);
   if (spec.KeepPalette) std::memcpy(LogoPalette16, picture.Colors, sizeof(LogoPalette16));
-  if (!picture.SaveToFile(logoFile)) return Fail(callbacks);
+  if (!picture.SaveToFile(logoFile)) return Fail(callbacks, LogoResult::kNotWritten);
   Say(callbacks, "Finished.");
   return LogoResult::kMade;
 }
@@ -85,38 +98,59 @@ std::string LogoQuestion(const LogoSpec& spec) {
   return text;
 }
 
+PictureSize SmallestDecodeSize(const LogoSpec& spec) {
+  if (!spec.Fit) return {};
+  return {spec.Width, spec.Height};
+}
+
 LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
-                    const LogoCallbacks& callbacks, const std::string& logoFile) {
+                    const LogoCallbacks& callbacks, const std::string& logoFile,
+                    BmpStatus* pictureStatus) {
   Say(callbacks, "Opening picture file...");
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes) != ReadResult::kOk) {
-    return Fail(callbacks);
-  }
+  BmpStatus status = BmpStatus::kCannotOpen;
   TFastDIB picture;
-  if (picture.LoadFromMemory(bytes.data(), bytes.size()) != BmpStatus::kOk) {
-    return Fail(callbacks);
+  switch (quorlo::ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes)) {
+    case quorlo::ReadResult::kOk:
+      status = picture.LoadFromMemory(bytes.data(), bytes.size());
+      break;
+    case quorlo::ReadResult::kTooLarge:
+      status = BmpStatus::kBadGeometry;
+      break;
+    case quorlo::ReadResult::kMissing:
+    case quorlo::ReadResult::kUnreadable:
+    case quorlo::ReadResult::kShortRead:
+      break;
   }
+  if (pictureStatus) *pictureStatus = status;
+  if (status != BmpStatus::kOk) return Fail(callbacks, LogoResult::kPictureRefused);
   if (Fits(picture, spec)) {
-    if (WriteFileReplacing(logoFile, bytes) != WriteResult::kOk) return Fail(callbacks);
+    if (quorlo::WriteFileReplacing(logoFile, bytes) != quorlo::WriteResult::kOk) {
+      return Fail(callbacks, LogoResult::kNotWritten);
+    }
     if (spec.KeepPalette) std::memcpy(LogoPalette16, picture.Colors, sizeof(LogoPalette16));
     Say(callbacks, "Finished.");
     return LogoResult::kCopied;
   }
   bytes = std::vector<uint8_t>();
-  return Reformat(picture, spec, callbacks, logoFile);
+  return Reformat(picture, {picture.Width(), picture.AbsHeight}, spec, callbacks, logoFile);
 }
 
 LogoResult MakeLogoFromPicture(TFastDIB& picture, const LogoSpec& spec,
-                               const LogoCallbacks& callbacks, const std::string& logoFile) {
+                               const LogoCallbacks& callbacks, const std::string& logoFile,
+                               PictureSize fullSize) {
   Say(callbacks, "Opening picture file...");
-  if (picture.Empty()) return Fail(callbacks);
-  if (Fits(picture, spec)) {
-    if (!picture.SaveToFile(logoFile)) return Fail(callbacks);
+  if (picture.Empty()) return Fail(callbacks, LogoResult::kPictureRefused);
+  if (fullSize.Width <= 0 || fullSize.Height <= 0) fullSize = {picture.Width(), picture.AbsHeight};
+  const bool decodedSmaller =
+      fullSize.Width != picture.Width() || fullSize.Height != picture.AbsHeight;
+  if (!decodedSmaller && Fits(picture, spec)) {
+    if (!picture.SaveToFile(logoFile)) return Fail(callbacks, LogoResult::kNotWritten);
     if (spec.KeepPalette) std::memcpy(LogoPalette16, picture.Colors, sizeof(LogoPalette16));
     Say(callbacks, "Finished.");
     return LogoResult::kCopied;
   }
-  return Reformat(picture, spec, callbacks, logoFile);
+  return Reformat(picture, fullSize, spec, callbacks, logoFile);
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -10,7 +10,7 @@
 #include "imaging/BitmapInfo.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 struct LogoSpec {
   int32_t Width = 0;
@@ -28,10 +28,12 @@ struct LogoCallbacks {
 };
 
 enum class LogoResult {
-  kCopied,    // the picture already had the logo's size and depth
-  kMade,      // reformatted
-  kDeclined,  // the user answered no
-  kFailed,    // the picture could not be read or the logo not written
+  kCopied,          // the picture already had the logo's size and depth
+  kMade,            // reformatted
+  kDeclined,        // the user answered no
+  kPictureRefused,  // the picture file could not be read as a bitmap (see its BmpStatus)
+  kNotWritten,      // the logo file could not be written
+  kFailed,          // the working bitmaps could not be made
 };
 
 // The 16-colour boot palette of the last logo made with KeepPalette.
@@ -39,13 +41,23 @@ extern RgbQuad LogoPalette16[16];
 
 std::string LogoQuestion(const LogoSpec& spec);
 
-// From a bitmap file (the picked-picture file).
+// From a bitmap file (the picked-picture file). When the picture is
+// refused, pictureStatus (when given) says why.
 LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
-                    const LogoCallbacks& callbacks, const std::string& logoFile);
+                    const LogoCallbacks& callbacks, const std::string& logoFile,
+                    BmpStatus* pictureStatus = nullptr);
 // From a picture already loaded; a picture that fits is saved as it is.
 // The picture is used up: it is left holding the logo (or unchanged when
-// the user declines).
+// the user declines). fullSize is the size to place the picture by when it
+// was decoded smaller than it is (a JPEG at a reduced scale); empty means
+// the picture's own size.
 LogoResult MakeLogoFromPicture(TFastDIB& picture, const LogoSpec& spec,
-                               const LogoCallbacks& callbacks, const std::string& logoFile);
+                               const LogoCallbacks& callbacks, const std::string& logoFile,
+                               PictureSize fullSize = {});
 
-}  // namespace quorlo::imaging
+// The smallest size a picture may be decoded at for this logo without
+// losing anything the logo shows: the logo's size when the picture will be
+// shrunk to fit it, else empty (the full size).
+PictureSize SmallestDecodeSize(const LogoSpec& spec);
+
+}  // namespace imaging

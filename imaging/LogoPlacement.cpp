@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -37,4 +37,4 @@ LogoPlacement PlaceOnLogo(int32_t pictureWidth, int32_t pictureHeight, int32_t l
   return p;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 struct LogoPlacement {
   int32_t Left, Top, Right, Bottom;
@@ -18,4 +18,4 @@ struct LogoPlacement {
 LogoPlacement PlaceOnLogo(int32_t pictureWidth, int32_t pictureHeight, int32_t logoWidth,
                           int32_t logoHeight, bool fit);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

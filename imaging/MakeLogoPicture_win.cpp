@@ -5,7 +5,7 @@
 #include "ui/MessageBox.h"
 #include "win/SystemFacts.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeight,
                      std::string& outFileName, bool keepPalette, bool fit, COLORREF background,
@@ -39,6 +39,8 @@ void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeig
       outFileName = logoFile;
       break;
     case LogoResult::kDeclined:
+    case LogoResult::kPictureRefused:
+    case LogoResult::kNotWritten:
     case LogoResult::kFailed:
       outFileName.clear();
       break;
@@ -46,4 +48,4 @@ void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeig
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

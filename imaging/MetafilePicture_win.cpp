@@ -8,7 +8,7 @@
 #include "core/ByteSpan.h"
 #include "core/FileIo.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -28,8 +28,9 @@ int ScreenPixelsPerInch() {
 // Returns the enhanced form and, for placeable files, the size they state.
 HENHMETAFILE ReadWindowsMetafile(const std::string& fileName, int& width, int& height) {
   std::vector<uint8_t> bytes;
-  if (ReadWholeFile(fileName, kMaxMetafileBytes, bytes) != ReadResult::kOk) return nullptr;
-  const ByteSpan file(bytes.data(), bytes.size());
+  if (quorlo::ReadWholeFile(fileName, kMaxMetafileBytes, bytes) != quorlo::ReadResult::kOk)
+    return nullptr;
+  const quorlo::ByteSpan file(bytes.data(), bytes.size());
   size_t start = 0;
   width = height = 0;
   const std::optional<uint32_t> key = file.U32(0);
@@ -42,7 +43,7 @@ HENHMETAFILE ReadWindowsMetafile(const std::string& fileName, int& width, int& h
     height = MulDiv(int16_t(*bottom) - int16_t(*top), perInch, *unitsPerInch);
     start = kPlaceableHeaderBytes;
   }
-  const std::optional<ByteSpan> records = file.Sub(start, bytes.size() - start);
+  const std::optional<quorlo::ByteSpan> records = file.Sub(start, bytes.size() - start);
   if (!records || records->Size() < 18) return nullptr;
   return SetWinMetaFileBits(UINT(records->Size()), records->Data(), nullptr, nullptr);
 }
@@ -78,4 +79,4 @@ bool LoadMetafilePicture(const std::string& fileName, bool enhanced, TFastDIB& o
   return true;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -6,11 +6,11 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // The size is the metafile's frame at the screen's pixels per inch; the
 // picture is drawn at (0, 0) over black. False when the file is no metafile
 // GDI can play or its size is zero or too large.
 bool LoadMetafilePicture(const std::string& fileName, bool enhanced, TFastDIB& out);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -9,7 +9,7 @@
 
 #include "imaging/BitmapInfo.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // Shows the picture dialog; a picture that loads is saved as the temporary
 // directory's "tmpbmp.bmp" and fileName is set to it. False when cancelled
@@ -25,4 +25,4 @@ void MakeLogoPicture(const std::string& pictureFile, int logoWidth, int logoHeig
                      std::string& outFileName, bool keepPalette, bool fit, COLORREF background,
                      HWND statusLabel, int logoBpp);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

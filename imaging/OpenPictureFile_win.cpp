@@ -10,7 +10,7 @@
 #include "ui/MessageBox.h"
 #include "win/SystemFacts.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -63,4 +63,4 @@ bool OpenPictureFile(std::string& fileName, HWND owner) {
   return true;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -94,4 +94,4 @@ void MapCells(PaletteBoxes& boxes, bool fillUnused) {
   }
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -8,7 +8,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 inline uint32_t GridCell(uint32_t red, uint32_t green, uint32_t blue) {
   return (red >> 3) * 2048 + (green >> 2) * 32 + (blue >> 3);
@@ -33,4 +33,4 @@ void WriteBoxPalette(const PaletteBoxes& boxes, RgbQuad* colors);
 // read 255 first.
 void MapCells(PaletteBoxes& boxes, bool fillUnused);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -10,7 +10,7 @@
 #include "imaging/MetafilePicture_win.h"
 #include "imaging/PictureFile.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -167,4 +167,4 @@ std::optional<std::string> ShowPictureDialog(HWND owner) {
   return std::string(file);
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // Title "Open Picture File", every picture type the program reads, file and
 // path must exist, no read-only box, resizable, no initial folder. The
@@ -18,4 +18,4 @@ std::optional<std::string> ShowPictureDialog(HWND owner);
 // OPENFILENAME, with the final double '\0'.
 std::string PictureDialogFilter();
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -5,7 +5,7 @@
 #include "imaging/IconFile.h"
 #include "imaging/JpegFile.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 PictureKind PictureKindOf(const std::string& fileName) {
   const size_t dot = fileName.find_last_of('.');
@@ -26,32 +26,36 @@ PictureKind PictureKindOf(const std::string& fileName) {
 }
 
 bool LoadPortablePicture(const std::string& fileName, uint32_t iconBackground, TFastDIB& out,
-                         std::string* reason) {
+                         std::string* reason, PictureSize minSize, PictureSize* fullSize) {
+  bool loaded = false;
   switch (PictureKindOf(fileName)) {
     case PictureKind::kBitmap: {
       const BmpStatus status = out.LoadFromFile(fileName);
       if (status != BmpStatus::kOk && reason) *reason = BmpStatusText(status);
-      return status == BmpStatus::kOk;
+      loaded = status == BmpStatus::kOk;
+      break;
     }
     case PictureKind::kJpeg:
-      return LoadJpegFile(fileName, out, reason) == JpegStatus::kOk;
+      return LoadJpegFile(fileName, out, reason, minSize, fullSize) == JpegStatus::kOk;
     case PictureKind::kIcon: {
       IconImage icon;
       if (ParseIconFile(fileName, icon) != IconStatus::kOk) {
         if (reason) *reason = "not an icon this program reads";
         return false;
       }
-      return ComposeIcon(icon, iconBackground, out);
+      loaded = ComposeIcon(icon, iconBackground, out);
+      break;
     }
     case PictureKind::kEnhancedMetafile:
     case PictureKind::kMetafile:
       if (reason) *reason = "metafiles are drawn by Windows only";
       return false;
     case PictureKind::kUnknown:
-      break;
+      if (reason) *reason = "unknown file type";
+      return false;
   }
-  if (reason) *reason = "unknown file type";
-  return false;
+  if (loaded && fullSize) *fullSize = {out.Width(), out.AbsHeight};
+  return loaded;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -7,7 +7,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 enum class PictureKind { kBitmap, kJpeg, kIcon, kEnhancedMetafile, kMetafile, kUnknown };
 
@@ -15,8 +15,11 @@ PictureKind PictureKindOf(const std::string& fileName);
 
 // Bitmaps, JPEG pictures and icons, without GDI (icons laid over
 // iconBackground, a COLORREF). Metafiles need GDI and are refused here, as is
-// anything that does not load; reason says why.
+// anything that does not load; reason says why. A JPEG picture may be
+// decoded smaller, down to minSize (see LoadJpeg); fullSize (when given)
+// receives the picture's own size.
 bool LoadPortablePicture(const std::string& fileName, uint32_t iconBackground, TFastDIB& out,
-                         std::string* reason = nullptr);
+                         std::string* reason = nullptr, PictureSize minSize = {},
+                         PictureSize* fullSize = nullptr);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

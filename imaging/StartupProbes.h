@@ -3,11 +3,11 @@
 // "ijl15.dll" is present, tell it the processor through its registry key.
 // Windows only; run once before any window opens.
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // Loads "ijl15.dll" when present and writes "USECPU"; nothing otherwise.
 void RunStartupProbes();
 // Frees the library at the end of the program.
 void EndStartupProbes();
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

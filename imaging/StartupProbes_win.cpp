@@ -3,7 +3,7 @@
 #include "imaging/CpuProbe.h"
 #include "imaging/StartupProbes.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
 
@@ -30,4 +30,4 @@ void EndStartupProbes() {
   intelJpegLibrary = nullptr;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -4,7 +4,7 @@ namespace logos {
 
 namespace {
 
-constexpr quorlo::imaging::RgbQuad Rgb(uint8_t red, uint8_t green, uint8_t blue) {
+constexpr imaging::RgbQuad Rgb(uint8_t red, uint8_t green, uint8_t blue) {
   return {blue, green, red, 0};
 }
 

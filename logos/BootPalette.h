@@ -14,7 +14,7 @@
 namespace logos {
 
 // Sixteen RGBQUADs (blue, green, red, 0): 64 bytes, as in a 4-bit bitmap.
-using BootPalette = std::array<quorlo::imaging::RgbQuad, 16>;
+using BootPalette = std::array<imaging::RgbQuad, 16>;
 inline constexpr size_t kBootPaletteBytes = 64;
 
 // The table as XP's kernel ships it.

@@ -43,7 +43,7 @@ std::optional<DibLayout> ReadLayout(quorlo::ByteSpan dib) {
     const uint32_t most = 1u << layout.bitsPerPixel;
     if (*colorsUsed > most) return std::nullopt;
     layout.paletteBytes = uint64_t(*colorsUsed != 0 ? *colorsUsed : most) * 4;
-  } else if (layout.compression == quorlo::imaging::kBiBitfields &&
+  } else if (layout.compression == imaging::kBiBitfields &&
              layout.headerBytes == kInfoHeaderBytes) {
     layout.paletteBytes = 12;
   } else {
@@ -128,7 +128,7 @@ std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(quorlo::ByteSpan log
   const auto packed = PackedBitmapOf(logoFile);
   if (!packed) return std::nullopt;
   const auto& [dib, layout] = *packed;
-  if (!IsSixteenColours(layout) || layout.compression != quorlo::imaging::kBiRgb)
+  if (!IsSixteenColours(layout) || layout.compression != imaging::kBiRgb)
     return std::nullopt;
   // A height of INT_MIN has no magnitude; no logo is that tall anyway.
   if (layout.height == std::numeric_limits<int32_t>::min()) return std::nullopt;
@@ -151,7 +151,7 @@ std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(quorlo::ByteSpan log
   const bool ok = writer.PutU32(0, kInfoHeaderBytes) && writer.PutU32(4, 1) &&
                   writer.PutU32(8, 1) && writer.PutU16(12, 1) &&
                   writer.PutU16(14, kBootLogoBitsPerPixel) &&
-                  writer.PutU32(16, quorlo::imaging::kBiRgb) && writer.PutU32(20, kRowBytes) &&
+                  writer.PutU32(16, imaging::kBiRgb) && writer.PutU32(20, kRowBytes) &&
                   writer.PutBytes(kInfoHeaderBytes, *colours);
   if (!ok) return std::nullopt;
   overlay[kInfoHeaderBytes + kBootPaletteBytes] = static_cast<uint8_t>(index << 4);

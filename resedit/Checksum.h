@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "resedit/ByteSpan.h"
 
@@ -34,6 +35,11 @@ uint32_t ComputePortableImageChecksum(const std::string& fileName);
 // temporary file that replaces it when complete. False, with the file
 // unchanged, when it is missing, not a PE image or cannot be rewritten.
 bool WriteImageChecksum(const std::string& fileName, uint32_t checksum);
+
+// Stores in a PE image in memory the checksum Windows will find valid (the
+// portable computation). False, with the image unchanged, when it is not a
+// PE image.
+bool StoreImageChecksum(std::vector<uint8_t>& image);
 
 // Where the CheckSum field lies, if `file` is a PE image that holds it.
 std::optional<uint64_t> ChecksumFieldOffset(ByteSpan file);

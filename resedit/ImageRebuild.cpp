@@ -119,6 +119,7 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
   layout.growth = static_cast<int64_t>(newSpan) - static_cast<int64_t>(oldSpan);
 
   uint64_t sizeOfImage = RoundUp(g.sizeOfHeaders, g.sectionAlignment);
+  uint64_t oldSizeOfImage = sizeOfImage;  // the same sum over the source layout
   for (const SectionRecord& section : s.sections) {
     const SectionHeader& h = section.header;
     bool isResources = &section == &resources;
@@ -139,28 +140,32 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
     uint64_t span = isResources ? plan.resources.sectionSize : VirtualSpan(h);
     sizeOfImage =
         std::max(sizeOfImage, RoundUp(va + std::max<uint64_t>(span, 1), g.sectionAlignment));
+    oldSizeOfImage = std::max(
+        oldSizeOfImage, RoundUp(uint64_t{h.virtualAddress} + std::max<uint64_t>(VirtualSpan(h), 1),
+                                g.sectionAlignment));
   }
   if (sizeOfImage > kMaxOffset) return ResourceStatus::kUnsupportedImage;
 
-  // File layout: headers, then every section's raw data back to back.
+  // File layout: headers, then every section's raw data back to back. A
+  // section without raw data (.bss) keeps its PointerToRawData: tools take
+  // a non-zero pointer for contents.
   uint64_t rawPos = RoundUp(g.sizeOfHeaders, g.fileAlignment);
-  uint64_t sizeOfCode = 0, sizeOfInitialized = 0, sizeOfUninitialized = 0;
+  int64_t codeChange = 0, initializedChange = 0, uninitializedChange = 0;
   for (size_t i = 0; i < s.sections.size(); ++i) {
     const SectionHeader& h = s.sections[i].header;
     uint64_t rawSize = i == s.resourceSectionIndex ? plan.resources.bytes.size()
                                                    : RoundUp(h.sizeOfRawData, g.fileAlignment);
-    layout.newPointer.push_back(rawPos);
+    layout.newPointer.push_back(rawSize != 0 ? rawPos : h.pointerToRawData);
     layout.newRawSize.push_back(rawSize);
     rawPos += rawSize;
-    if (h.characteristics & kContainsCode) sizeOfCode += rawSize;
-    if (h.characteristics & kInitializedData) sizeOfInitialized += rawSize;
-    if (h.characteristics & kUninitializedData) sizeOfUninitialized += rawSize;
+    const int64_t change = static_cast<int64_t>(rawSize) - static_cast<int64_t>(h.sizeOfRawData);
+    if (h.characteristics & kContainsCode) codeChange += change;
+    if (h.characteristics & kInitializedData) initializedChange += change;
+    if (h.characteristics & kUninitializedData) uninitializedChange += change;
   }
   layout.overlayStart = rawPos;
   uint64_t overlaySize = s.overlaySize > 0 ? static_cast<uint64_t>(s.overlaySize) : 0;
-  if (rawPos > kMaxOffset ||
-      std::max({sizeOfCode, sizeOfInitialized, sizeOfUninitialized}) > kMaxOffset)
-    return ResourceStatus::kUnsupportedImage;
+  if (rawPos > kMaxOffset) return ResourceStatus::kUnsupportedImage;
 
   for (uint32_t d = 0; d < g.dataDirectoryCount; ++d) {
     uint32_t rva = *image.U32(g.optionalHeader + 96 + 8 * d);
@@ -177,10 +182,18 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
   ByteWriter out(plan.headers.data(), plan.headers.size());
   ByteSpan headers(plan.headers.data(), plan.headers.size());
   const uint64_t opt = g.optionalHeader;
-  out.PutU32(opt + 4, static_cast<uint32_t>(sizeOfCode));
-  out.PutU32(opt + 8, static_cast<uint32_t>(sizeOfInitialized));
-  out.PutU32(opt + 12, static_cast<uint32_t>(sizeOfUninitialized));
-  out.PutU32(opt + 56, static_cast<uint32_t>(sizeOfImage));
+  // The size fields move by what the layout changed, so a linker's own way
+  // of counting them (MinGW counts .bss by its virtual size) survives.
+  const auto adjust = [&](uint64_t at, int64_t change) {
+    const int64_t value = static_cast<int64_t>(*headers.U32(at)) + change;
+    out.PutU32(at, static_cast<uint32_t>(std::clamp<int64_t>(value, 0, kMaxOffset)));
+  };
+  adjust(opt + 4, codeChange);
+  adjust(opt + 8, initializedChange);
+  adjust(opt + 12, uninitializedChange);
+  adjust(opt + 56, static_cast<int64_t>(sizeOfImage) - static_cast<int64_t>(oldSizeOfImage));
+  if (*headers.U32(opt + 56) < sizeOfImage)
+    out.PutU32(opt + 56, static_cast<uint32_t>(sizeOfImage));
 
   for (uint32_t d = 0; d < g.dataDirectoryCount; ++d) {
     uint64_t at = opt + 96 + 8 * d;
@@ -234,12 +247,14 @@ ResourceStatus PlanRebuild(ResourceUpdateState& s, RebuildPlan& plan) {
   return ResourceStatus::kSuccess;
 }
 
-bool WritePlan(const RebuildPlan& plan, quorlo::OutputSink& sink) {
-  if (!sink.Write(ByteSpan(plan.headers.data(), plan.headers.size()))) return false;
+void WritePlan(const RebuildPlan& plan, std::vector<uint8_t>& out) {
+  out.clear();
+  out.reserve(static_cast<size_t>(plan.fileSize));
+  out.insert(out.end(), plan.headers.begin(), plan.headers.end());
   for (const RebuildPlan::Piece& piece : plan.pieces) {
-    if (!sink.Write(piece.bytes) || !sink.WriteZeros(piece.zeros)) return false;
+    out.insert(out.end(), piece.bytes.Data(), piece.bytes.Data() + piece.bytes.Size());
+    out.resize(out.size() + static_cast<size_t>(piece.zeros));
   }
-  return true;
 }
 
 }  // namespace resedit

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/FileIo.h"
 #include "resedit/ResourceSection.h"
 #include "resedit/ResourceUpdateState.h"
 
@@ -32,6 +31,7 @@ struct RebuildPlan {
 // records it finds, so the state must not be reused afterwards.
 ResourceStatus PlanRebuild(ResourceUpdateState& state, RebuildPlan& plan);
 
-bool WritePlan(const RebuildPlan& plan, quorlo::OutputSink& sink);
+// The whole new image, in file order.
+void WritePlan(const RebuildPlan& plan, std::vector<uint8_t>& out);
 
 }  // namespace resedit

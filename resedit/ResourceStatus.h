@@ -12,7 +12,7 @@ enum class ResourceStatus : int {
   kShortRead = 5,             // the file could not be read in full
   kNoOpenUpdate = 6,          // End without an open update
   kMalformedImage = 7,        // a header, the section table or the resource tree fails a check
-  kUnsupportedImage = 8,      // a valid image the engine must not rewrite (see Sorcery.h)
+  kUnsupportedImage = 8,      // a valid image the engine must not rewrite (see ResourceUpdate.h)
   kWriteFailed = 9,           // the output could not be written completely; no file was left
 };
 

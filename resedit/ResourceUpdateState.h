@@ -77,7 +77,6 @@ struct PeGeometry {
 
 struct ResourceUpdateState {
   bool updateOpen = false;
-  std::string sourceExtension;
   std::vector<uint8_t> image;
   PeGeometry geometry;
   std::vector<SectionRecord> sections;

@@ -206,7 +206,7 @@ void StartButtonWindow::bContextClick(ui::Control&) {
 
 void StartButtonWindow::XPSBChangeClick(ui::Control&) {
   std::string file;
-  if (!quorlo::imaging::OpenPictureFile(file, Hwnd()) || file.empty()) return;
+  if (!imaging::OpenPictureFile(file, Hwnd()) || file.empty()) return;
   // Only a file Windows loads as a bitmap is taken.
   win::ScopedBitmap bitmap(
       static_cast<HBITMAP>(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));

@@ -10,14 +10,14 @@
 #include <cstring>
 #include <vector>
 
-#include "imaging/FastQuant.h"
-#include "imaging/FastSize.h"
 #include "imaging/JpegFile.h"
 #include "imaging/LogoPipeline.h"
+#include "imaging/PaletteReduction.h"
+#include "imaging/Resample.h"
 
 namespace {
 
-using namespace quorlo::imaging;
+using namespace imaging;
 
 constexpr int32_t kWidth = 4000, kHeight = 3000;
 

@@ -1,16 +1,19 @@
 // logo_reference PICTURE OUT.bmp WxH: the logo pipeline up to, not
-// including, the palette reduction (fitted, on black), saved at 24 bits.
+// including, the palette reduction (fitted, on black), saved at 24 bits. The
+// picture is read as quorlo-cli logo --fit reads it (a large JPEG at a
+// reduced DCT scale, placed by its full size).
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "imaging/FastQuant.h"
-#include "imaging/FastSize.h"
+#include "imaging/LogoPipeline.h"
 #include "imaging/LogoPlacement.h"
+#include "imaging/PaletteReduction.h"
 #include "imaging/PictureFile.h"
+#include "imaging/Resample.h"
 
-using namespace quorlo::imaging;
+using namespace imaging;
 
 int main(int argc, char** argv) {
   int width = 0, height = 0;
@@ -21,12 +24,15 @@ int main(int argc, char** argv) {
   }
   TFastDIB picture;
   std::string reason;
-  if (!LoadPortablePicture(argv[1], 0, picture, &reason)) {
+  LogoSpec spec;
+  spec.Width = width, spec.Height = height, spec.Fit = true;
+  PictureSize full;
+  if (!LoadPortablePicture(argv[1], 0, picture, &reason, SmallestDecodeSize(spec), &full)) {
     std::fprintf(stderr, "%s: %s\n", argv[1], reason.c_str());
     return 1;
   }
   if (picture.Bpp() < 24 && !ChangeBits(picture, 24)) return 1;
-  const LogoPlacement place = PlaceOnLogo(picture.Width(), picture.AbsHeight, width, height, true);
+  const LogoPlacement place = PlaceOnLogo(full.Width, full.Height, width, height, true);
   TFastDIB logo, resized;
   if (!logo.SetSize(width, height, picture.Bpp()) ||
       !resized.SetSize(place.Width(), place.Height(), picture.Bpp()) ||

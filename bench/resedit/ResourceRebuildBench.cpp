@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 #include "resedit/StringBlock.h"
 #include "tests/unit/resedit/PeBuilder.h"
 

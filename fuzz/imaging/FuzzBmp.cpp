@@ -8,10 +8,10 @@
 #include <cstdint>
 
 #include "imaging/FastDIB.h"
-#include "imaging/FastQuant.h"
-#include "imaging/FastSize.h"
+#include "imaging/PaletteReduction.h"
+#include "imaging/Resample.h"
 
-using namespace quorlo::imaging;
+using namespace imaging;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TFastDIB dib;

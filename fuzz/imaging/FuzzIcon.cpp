@@ -6,7 +6,7 @@
 
 #include "imaging/IconFile.h"
 
-using namespace quorlo::imaging;
+using namespace imaging;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   IconImage icon;

@@ -6,7 +6,7 @@
 
 #include "imaging/JpegFile.h"
 
-using namespace quorlo::imaging;
+using namespace imaging;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TFastDIB dib;

@@ -2,7 +2,7 @@
 
 #include "imaging/CpuProbe.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 TEST(CpuProbe, IntelJpegProcessorCodes) {
@@ -48,4 +48,4 @@ TEST(CpuProbe, ThisProcessorAnswersCpuid) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace quorlo::imaging::test {
+namespace imaging::test {
 
 void Make24(TFastDIB& dib, int32_t width, int32_t height, const std::vector<uint32_t>& topDown) {
   dib.SetSize(width, height, 24);
@@ -72,4 +72,4 @@ std::string Hex(uint32_t value) {
   return text;
 }
 
-}  // namespace quorlo::imaging::test
+}  // namespace imaging::test

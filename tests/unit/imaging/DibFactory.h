@@ -7,7 +7,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging::test {
+namespace imaging::test {
 
 // A 24-bit picture from top-down 0xRRGGBB values.
 void Make24(TFastDIB& dib, int32_t width, int32_t height, const std::vector<uint32_t>& topDown);
@@ -21,4 +21,4 @@ void Put32(std::vector<uint8_t>& out, uint32_t value);
 std::string TempPath(const std::string& name);
 std::string Hex(uint32_t value);
 
-}  // namespace quorlo::imaging::test
+}  // namespace imaging::test

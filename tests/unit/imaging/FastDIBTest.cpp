@@ -5,7 +5,7 @@
 #include "DibFactory.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Make24;
@@ -188,4 +188,4 @@ TEST(FastDIB, TakeOverMovesThePictureAndEmptiesTheOther) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace quorlo::imaging::golden {
+namespace imaging::test::golden {
 
 // FNV-1a, 64 bits.
 uint64_t Hash(const uint8_t* data, size_t size);
@@ -23,4 +23,4 @@ constexpr uint64_t kSixteenColourLogo = 0xF20D0B514569990Bull;
 constexpr uint64_t kTwoHundredFiftySixColourLogo = 0x9BF9AD1E1C8613E0ull;
 constexpr uint64_t kJpegBitmap = 0x02D4ACB863EA21F3ull;
 
-}  // namespace quorlo::imaging::golden
+}  // namespace imaging::test::golden

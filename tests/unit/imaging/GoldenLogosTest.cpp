@@ -5,7 +5,7 @@
 
 #include "GoldenLogos.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 std::string HexOf(uint64_t value) {
@@ -26,4 +26,4 @@ TEST(GoldenLogos, NativeBuildMakesTheStoredBytes) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -3,7 +3,7 @@
 #include "DibFactory.h"
 #include "imaging/IconFile.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Hex;
@@ -122,4 +122,4 @@ TEST(IconFile, HostileFilesAreRefused) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -11,7 +11,7 @@
 #include "core/FileIo.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 // The real ImageMagick 6 binary, not whatever "convert" comes first on PATH.
@@ -42,9 +42,9 @@ std::string MakeSourcePicture() {
   for (int i = 0; i < 37 * 23; ++i) {
     ppm += char((i * 7) & 255), ppm += char((i * 13 + 40) & 255), ppm += char((i * 29 + 90) & 255);
   }
-  EXPECT_EQ(
-      WriteFileReplacing(path, ByteSpan(reinterpret_cast<const uint8_t*>(ppm.data()), ppm.size())),
-      WriteResult::kOk);
+  EXPECT_EQ(quorlo::WriteFileReplacing(
+                path, quorlo::ByteSpan(reinterpret_cast<const uint8_t*>(ppm.data()), ppm.size())),
+            quorlo::WriteResult::kOk);
   return path;
 }
 
@@ -163,4 +163,4 @@ TEST_F(ImageMagickCross, OurBitmapsReadBackIdenticallyInImageMagick) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -11,7 +11,7 @@
 #include "core/FileIo.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 std::string Cli() {
@@ -27,6 +27,78 @@ std::string Source(const std::string& relative) {
 int RunCli(const std::string& arguments) {
   const int status = std::system((Cli() + " " + arguments + " 2>/dev/null >/dev/null").c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs quorlo-cli and returns what it printed on standard error.
+std::string CliErrors(const std::string& arguments, int& status) {
+  const std::string errors = test::TempPath("cli-errors.txt");
+  const int result =
+      std::system((Cli() + " " + arguments + " 2>" + errors + " >/dev/null").c_str());
+  status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+  std::vector<uint8_t> bytes;
+  quorlo::ReadWholeFile(errors, 1 << 16, bytes);
+  std::remove(errors.c_str());
+  return std::string(bytes.begin(), bytes.end());
+}
+
+std::vector<uint8_t> SmallBitmap(int32_t width, int32_t height) {
+  TFastDIB dib;
+  test::Make24(dib, width, height, std::vector<uint32_t>(size_t(width) * size_t(height), 0x336699));
+  return dib.FileBytes();
+}
+
+// A refused bitmap is named with the loader's reason, and an output that
+// cannot be written is told apart from a picture that cannot be read.
+TEST(LogoCommand, SaysWhyABitmapIsRefused) {
+  const std::string picture = test::TempPath("cli-refused.bmp");
+  const std::string out = test::TempPath("cli-refused-logo.bmp");
+  std::vector<uint8_t> twoPlanes = SmallBitmap(4, 4);
+  twoPlanes[26] = 2;
+  std::vector<uint8_t> noWidth = SmallBitmap(4, 4);
+  noWidth[18] = 0;
+  const std::vector<uint8_t> valid = SmallBitmap(8, 6);
+  const struct {
+    const char* what;
+    std::vector<uint8_t> file;  // empty: no picture file at all
+    std::string out;
+    std::string message;  // what standard error must hold
+  } cases[] = {
+      {"missing picture", {}, out, picture + ": the file cannot be read"},
+      {"not a bitmap",
+       {'G', 'I', 'F', '8', '9', 'a', 0, 0},
+       out,
+       picture + ": not a Windows bitmap"},
+      {"cut short", {'B', 'M', 0, 0}, out, picture + ": the file is cut short"},
+      {"two planes", twoPlanes, out, picture + ": a bitmap layout this program does not read"},
+      {"zero width", noWidth, out,
+       picture + ": the width or height is zero, negative or too large"},
+      {"reformatted logo not writable", valid, "/nonexistent/dir/logo.bmp",
+       "/nonexistent/dir/logo.bmp: cannot be written"},
+  };
+  for (const auto& c : cases) {
+    std::remove(picture.c_str());
+    if (!c.file.empty()) {
+      ASSERT_EQ(quorlo::WriteFileReplacing(picture, c.file), quorlo::WriteResult::kOk) << c.what;
+    }
+    int status = 0;
+    const std::string errors =
+        CliErrors("logo " + picture + " " + c.out + " --size 64x48 --bpp 4", status);
+    EXPECT_EQ(status, 1) << c.what;
+    EXPECT_NE(errors.find(c.message), std::string::npos) << c.what << ": " << errors;
+    EXPECT_EQ(std::fopen(out.c_str(), "rb"), nullptr) << c.what;
+  }
+  // A bitmap that fits is copied; an unwritable target is still the output's fault.
+  TFastDIB fitting;
+  ASSERT_TRUE(fitting.SetSize(64, 48, 4));
+  ASSERT_TRUE(fitting.SaveToFile(picture));
+  int status = 0;
+  const std::string errors =
+      CliErrors("logo " + picture + " /nonexistent/dir/copy.bmp --size 64x48 --bpp 4", status);
+  EXPECT_EQ(status, 1);
+  EXPECT_NE(errors.find("/nonexistent/dir/copy.bmp: cannot be written"), std::string::npos)
+      << errors;
+  EXPECT_EQ(errors.find(picture), std::string::npos) << errors;
+  std::remove(picture.c_str());
 }
 
 TEST(LogoCommand, RefusesBadArgumentsWithTheUsageStatus) {
@@ -95,12 +167,12 @@ TEST(LogoCommand, AFittingBitmapIsCopiedByteForByte) {
   ASSERT_TRUE(fitting.SaveToFile(picture));
   ASSERT_EQ(RunCli("logo " + picture + " " + out + " --size 64x48 --bpp 8"), 0);
   std::vector<uint8_t> a, b;
-  ReadWholeFile(picture, 1 << 20, a);
-  ReadWholeFile(out, 1 << 20, b);
+  quorlo::ReadWholeFile(picture, 1 << 20, a);
+  quorlo::ReadWholeFile(out, 1 << 20, b);
   EXPECT_EQ(a, b);
   std::remove(picture.c_str());
   std::remove(out.c_str());
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -8,7 +8,7 @@
 #include "imaging/LogoPipeline.h"
 #include "imaging/LogoPlacement.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Hex;
@@ -53,7 +53,7 @@ struct Recorder {
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
   std::vector<uint8_t> bytes;
-  ReadWholeFile(path, 1 << 26, bytes);
+  quorlo::ReadWholeFile(path, 1 << 26, bytes);
   return bytes;
 }
 
@@ -90,7 +90,8 @@ TEST_F(LogoPipelineTest, AFittingPictureIsCopiedWithoutTheQuestion) {
 
 TEST_F(LogoPipelineTest, AnsweringNoLeavesTheLogoFileAlone) {
   WritePicture(2, 2, {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000});
-  ASSERT_EQ(WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}), WriteResult::kOk);
+  ASSERT_EQ(quorlo::WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}),
+            quorlo::WriteResult::kOk);
   Recorder recorder;
   recorder.answer = false;
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{320, 400, 8, false, false, 0}, recorder.Callbacks(), logo_),
@@ -162,16 +163,99 @@ TEST_F(LogoPipelineTest, FittedTallPictureIsCentredAndWidePictureIsCut) {
   EXPECT_EQ(Hex(ShownAt(cut, 319, 399)), "00FF00");
 }
 
+// A picture placed at its own size is copied pixel for pixel: no blur, no
+// shift, no new colours, whatever its depth.
+TEST_F(LogoPipelineTest, APicturePlacedAtItsOwnSizeIsCopiedExactly) {
+  const uint32_t kBackground = 0x00402010;  // COLORREF: shown as 102040
+  const uint32_t kColours[] = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF};
+  const struct {
+    const char* what;
+    int bpp;
+    int32_t width, height;
+    bool fit;
+  } cases[] = {
+      {"24 bits, a dot at the right edge", 24, 97, 61, false},
+      {"8 bits", 8, 64, 48, false},
+      {"4 bits, five colours", 4, 83, 59, false},
+      {"1 bit", 1, 70, 50, false},
+      {"640 x 480 fitted to the logo it fills", 24, 640, 480, true},
+  };
+  for (const auto& c : cases) {
+    TFastDIB picture;
+    ASSERT_TRUE(picture.SetSize(c.width, c.height, c.bpp)) << c.what;
+    const int colours = c.bpp == 1 ? 2 : 5;
+    if (c.bpp <= 8) {
+      for (int i = 0; i < colours; ++i) {
+        picture.Colors[i] =
+            RgbQuad{uint8_t(kColours[i]), uint8_t(kColours[i] >> 8), uint8_t(kColours[i] >> 16), 0};
+      }
+    }
+    // Mostly the first colour, with single pixels of the others, one of
+    // them in the last column.
+    std::vector<uint32_t> shown(size_t(c.width) * size_t(c.height), kColours[0]);
+    for (int32_t y = 0; y < c.height; ++y) {
+      for (int32_t x = 0; x < c.width; ++x) {
+        const bool dot = (x * 7 + y * 3) % 11 == 0 || x == c.width - 1;
+        const int index = dot ? 1 + (x + y) % (colours - 1) : 0;
+        shown[size_t(y) * size_t(c.width) + size_t(x)] = kColours[index];
+        uint8_t* row = picture.DisplayRow(y);
+        switch (c.bpp) {
+          case 24:
+            row[3 * x] = uint8_t(kColours[index]), row[3 * x + 1] = uint8_t(kColours[index] >> 8),
+                    row[3 * x + 2] = uint8_t(kColours[index] >> 16);
+            break;
+          case 8:
+            row[x] = uint8_t(index);
+            break;
+          case 4:
+            row[x / 2] |= uint8_t(x % 2 ? index : index << 4);
+            break;
+          default:
+            row[x / 8] |= uint8_t(index << (7 - x % 8));
+        }
+      }
+    }
+    ASSERT_TRUE(picture.SaveToFile(picture_)) << c.what;
+    Recorder recorder;
+    ASSERT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, c.fit, kBackground},
+                       recorder.Callbacks(), logo_),
+              LogoResult::kMade)
+        << c.what;
+    TFastDIB logo;
+    ASSERT_EQ(logo.LoadFromFile(logo_), BmpStatus::kOk) << c.what;
+    const int32_t left = (640 - c.width) / 2, top = (480 - c.height) / 2;
+    int wrong = 0;
+    for (int32_t y = 0; y < 480; ++y) {
+      for (int32_t x = 0; x < 640; ++x) {
+        const bool inside = x >= left && x < left + c.width && y >= top && y < top + c.height;
+        const uint32_t expected =
+            inside ? shown[size_t(y - top) * size_t(c.width) + size_t(x - left)] : 0x102040;
+        if (ShownAt(logo, x, y) != expected && wrong++ < 3) {
+          ADD_FAILURE() << c.what << ": (" << x << ", " << y << ") is " << Hex(ShownAt(logo, x, y))
+                        << ", not " << Hex(expected);
+        }
+      }
+    }
+    EXPECT_EQ(wrong, 0) << c.what;
+  }
+}
+
 TEST_F(LogoPipelineTest, AMissingOrDamagedPictureFailsWithoutALogo) {
   Recorder recorder;
-  EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_),
-            LogoResult::kFailed);
-  ASSERT_EQ(WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}), WriteResult::kOk);
-  EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_),
-            LogoResult::kFailed);
+  BmpStatus status = BmpStatus::kOk;
+  EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_,
+                     &status),
+            LogoResult::kPictureRefused);
+  EXPECT_EQ(status, BmpStatus::kCannotOpen);
+  ASSERT_EQ(quorlo::WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}),
+            quorlo::WriteResult::kOk);
+  EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_,
+                     &status),
+            LogoResult::kPictureRefused);
+  EXPECT_EQ(status, BmpStatus::kTruncated);
   EXPECT_EQ(recorder.statuses.back(), "Logo change aborted.");
   EXPECT_TRUE(ReadAll(logo_).empty());
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -2,8 +2,8 @@
 
 #include <functional>
 
+#include "resedit/ResourceUpdate.h"
 #include "resedit/ResourceUpdateState.h"
-#include "resedit/Sorcery.h"
 #include "tests/unit/resedit/PeBuilder.h"
 #include "tests/unit/resedit/StatusPrinter.h"
 

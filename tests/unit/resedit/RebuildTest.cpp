@@ -5,8 +5,9 @@
 
 #include <sys/resource.h>
 
+#include "resedit/ImageUpdate.h"
 #include "resedit/ResourceReader.h"
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 #include "tests/unit/resedit/PeBuilder.h"
 #include "tests/unit/resedit/StatusPrinter.h"
 
@@ -334,6 +335,93 @@ TEST(EndResourceUpdate, FileOffsetsFollowTheirBytes) {
   EXPECT_EQ(ReadU32(out, ReadU32(out, 0x3C) + 4 + 8), newOverlay + 32);
   EXPECT_EQ(ReadU32(out, ReadU32(out, 0x3C) + 4 + 12), 2u);
   EXPECT_EQ(ReadU32(out, SectionAt(out, 0).pointer + 24), newOverlay + 64);
+}
+
+// A rebuild touches only the header fields its layout requires: a section
+// without raw data (.bss) keeps PointerToRawData 0, and the size fields keep
+// the linker's way of counting, moving only by what changed in the file.
+TEST(EndResourceUpdate, ChangesOnlyTheHeaderFieldsTheLayoutRequires) {
+  std::string dir = TestDirectory("header-fields");
+  TestImage image;
+  image.sections = {{".text", 0x60000020, Pattern(0x300, 9)},
+                    {".bss", 0xC0000080, {}},
+                    {".rsrc", 0x40000040, {}, true},
+                    {".reloc", 0x42000040, Pattern(0x20, 7)}};
+  image.resources = {{2, 143, 1033, Pattern(64, 1)}, {6, 1, 1033, Pattern(32, 2)}};
+  BuiltImage built = BuildImage(image);
+  const uint32_t opt = built.optionalHeader;
+  WriteU32(built.bytes, opt + 96 + 40, built.sectionRva[3]);
+  WriteU32(built.bytes, opt + 96 + 44, 0x20);
+  // MinGW counts .bss by its virtual size and the code by its exact size.
+  WriteU32(built.bytes, opt + 4, 0x1234);
+  WriteU32(built.bytes, opt + 8, 0x5000);
+  WriteU32(built.bytes, opt + 12, 0x800);
+  const Section sourceResources = SectionAt(built.bytes, 2);
+
+  // Fields the layout may change: SizeOfInitializedData, SizeOfImage, the
+  // resource and relocation directories, the resource section's VirtualSize
+  // and SizeOfRawData, and where .reloc lies.
+  const uint32_t resourceHeader = built.sectionTable + 2 * 40,
+                 relocHeader = built.sectionTable + 3 * 40;
+  const std::vector<uint32_t> mayChange = {
+      opt + 8,          opt + 56,           opt + 96 + 20,
+      opt + 96 + 40,    resourceHeader + 8, resourceHeader + 16,
+      relocHeader + 12, relocHeader + 20};
+  for (size_t size : {size_t{0}, size_t{64}, size_t{5000}, size_t{70000}}) {
+    ASSERT_EQ(Rebuild(dir, built.bytes, 2, 143, Pattern(size, 5)), ResourceStatus::kSuccess)
+        << "size " << size;
+    std::vector<uint8_t> out = ReadFileBytes(dir + "/out.exe");
+    Section bss = SectionAt(out, 1), resources = SectionAt(out, 2);
+    EXPECT_EQ(bss.pointer, 0u) << "size " << size;
+    EXPECT_EQ(bss.rawSize, 0u) << "size " << size;
+    EXPECT_EQ(OptionalField(out, 4), 0x1234u) << "size " << size;
+    EXPECT_EQ(OptionalField(out, 12), 0x800u) << "size " << size;
+    EXPECT_EQ(OptionalField(out, 8), 0x5000u + resources.rawSize - sourceResources.rawSize)
+        << "size " << size;
+    const uint32_t headers = OptionalField(built.bytes, 60);
+    ASSERT_GE(out.size(), headers);
+    std::vector<uint8_t> sourceHeaders(built.bytes.begin(), built.bytes.begin() + headers);
+    std::vector<uint8_t> outHeaders(out.begin(), out.begin() + headers);
+    for (uint32_t field : mayChange) {
+      for (uint32_t i = 0; i < 4; ++i) sourceHeaders[field + i] = outHeaders[field + i] = 0;
+    }
+    EXPECT_EQ(outHeaders, sourceHeaders) << "size " << size;
+  }
+}
+
+// The file functions are a layer over the in-memory update: the file holds
+// exactly the image the update rebuilds, and both refuse alike.
+TEST(ImageUpdate, RebuildsInMemoryWhatTheFileFunctionsWrite) {
+  std::string dir = TestDirectory("in-memory");
+  TestImage image;
+  image.sections = {{".text", 0x60000020, Pattern(0x300, 9)},
+                    {".rsrc", 0x40000040, {}, true},
+                    {".reloc", 0x42000040, Pattern(0x20, 7)}};
+  image.resources = {{u"NAMED", 1, 1033, Pattern(32, 2)}, {2, 143, 1033, Pattern(64, 1)}};
+  image.overlay = Pattern(77, 4);
+  BuiltImage built = BuildImage(image);
+  const std::vector<uint8_t> data = Pattern(6000, 3);
+
+  ImageUpdate update;
+  ASSERT_EQ(update.Open(built.bytes), ResourceStatus::kSuccess);
+  ASSERT_TRUE(update.IsOpen());
+  EXPECT_FALSE(update.Replace(std::u16string(u"MISSING"), 1, 0, data.data(), data.size()));
+  ASSERT_TRUE(update.Replace(2, 143, 0, data.data(), data.size()));
+  std::vector<uint8_t> inMemory;
+  ASSERT_EQ(update.Rebuild(inMemory), ResourceStatus::kSuccess);
+  EXPECT_FALSE(update.IsOpen());
+  EXPECT_FALSE(update.Replace(2, 143, 0, data.data(), data.size()));
+  std::vector<uint8_t> again = {1, 2, 3};
+  EXPECT_EQ(update.Rebuild(again), ResourceStatus::kNoOpenUpdate);
+  EXPECT_TRUE(again.empty());
+
+  ASSERT_EQ(Rebuild(dir, built.bytes, 2, 143, data), ResourceStatus::kSuccess);
+  EXPECT_EQ(ReadFileBytes(dir + "/out.exe"), inMemory);
+
+  std::vector<uint8_t> broken = built.bytes;
+  broken[0] = 'X';
+  EXPECT_EQ(update.Open(broken), ResourceStatus::kNotPeImage);
+  EXPECT_FALSE(update.IsOpen());
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "resedit/ResourceReader.h"
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 #include "resedit/StringBlock.h"
 #include "tests/unit/resedit/PeBuilder.h"
 #include "tests/unit/resedit/StatusPrinter.h"

@@ -8,7 +8,7 @@
 #include "imaging/FastDIB.h"
 #include "imaging/FastDIBDraw_win.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 TEST(FastDIBOnWindows, PixelsLiveInADibSectionKeptAcrossTheSameSize) {
@@ -69,4 +69,4 @@ TEST(FastDIBOnWindows, DrawCopiesOntoAnotherDc) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

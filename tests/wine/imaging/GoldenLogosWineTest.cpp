@@ -9,7 +9,7 @@
 #include "tests/unit/imaging/GoldenLogos.h"
 #include "tests/wine/WinePaths.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 std::string HexOf(uint64_t value) {
@@ -28,4 +28,4 @@ TEST(GoldenLogos, WindowsBuildMakesTheNativeBytes) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -12,7 +12,7 @@
 #include "tests/robot/Robot.h"
 #include "win/SystemFacts.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 class StatusWindow {
@@ -97,4 +97,4 @@ TEST(MakeLogoPicture, AFittingPictureIsCopiedWithoutAQuestion) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -17,7 +17,7 @@
 #include "tests/wine/WinePaths.h"
 #include "win/SystemFacts.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using robot::RobotThread;
@@ -47,7 +47,7 @@ std::string PickedFile() {
 
 std::string WriteTempFile(const char* name, const std::vector<uint8_t>& bytes) {
   const std::string path = win::GetTempDir() + name;
-  EXPECT_EQ(WriteFileReplacing(path, bytes), WriteResult::kOk) << path;
+  EXPECT_EQ(quorlo::WriteFileReplacing(path, bytes), quorlo::WriteResult::kOk) << path;
   return path;
 }
 
@@ -61,7 +61,7 @@ TEST(OpenPictureFile, JpegBecomesTheNativeBitmap) {
   const std::string& name = opened.name;
   EXPECT_EQ(name, PickedFile());
   std::vector<uint8_t> bytes;
-  ASSERT_EQ(ReadWholeFile(name, 1 << 24, bytes), ReadResult::kOk);
+  ASSERT_EQ(quorlo::ReadWholeFile(name, 1 << 24, bytes), quorlo::ReadResult::kOk);
   EXPECT_EQ(golden::Hash(bytes.data(), bytes.size()), golden::kJpegBitmap);
 }
 
@@ -240,4 +240,4 @@ TEST(OpenPictureFile, CancelledDialogLeavesTheNameAlone) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

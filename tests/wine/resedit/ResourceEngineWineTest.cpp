@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "resedit/Checksum.h"
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 #include "resedit/StringBlock.h"
 #include "tests/wine/WinePaths.h"
 

@@ -27,9 +27,13 @@
 // - kWriteFailed: End: a write, flush or close failed; the partial output is
 //   removed and an existing file of that name is left untouched.
 // Every refusal leaves the update closed and writes nothing.
+//
+// These functions read and write files around one ImageUpdate
+// (ImageUpdate.h), which does the work over bytes in memory.
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "resedit/ResourceId.h"
 #include "resedit/ResourceStatus.h"
@@ -55,5 +59,13 @@ ResourceStatus EndResourceUpdate(const std::string& fileName);
 
 // True while an update is open.
 bool ResourceUpdateOpen();
+
+// The file half of BeginResourceUpdate, for callers that hold their own
+// ImageUpdate: the extension check and the whole-file read, with the same
+// statuses.
+ResourceStatus ReadImageFile(const std::string& fileName, std::vector<uint8_t>& image);
+// True when both names end in the same extension (any case), as
+// EndResourceUpdate requires of its output.
+bool SameExtension(const std::string& a, const std::string& b);
 
 }  // namespace resedit

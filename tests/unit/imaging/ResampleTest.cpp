@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "DibFactory.h"
-#include "imaging/FastSize.h"
+#include "imaging/Resample.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Make24;
@@ -15,7 +15,7 @@ std::vector<uint32_t> Row(const TFastDIB& dib, int32_t y) {
   return out;
 }
 
-TEST(FastSize, FixedPointValuesAreExact) {
+TEST(Resample, FixedPointValuesAreExact) {
   const struct {
     const char* name;
     std::vector<uint32_t> source;  // one row
@@ -40,7 +40,7 @@ TEST(FastSize, FixedPointValuesAreExact) {
   }
 }
 
-TEST(FastSize, EnlargingTwiceKeepsTheFirstPixel) {
+TEST(Resample, EnlargingTwiceKeepsTheFirstPixel) {
   TFastDIB source, destination;
   Make24(source, 2, 2, {0x102030, 0x405060, 0x708090, 0xA0B0C0});
   ASSERT_TRUE(destination.SetSize(4, 4, 24));
@@ -50,7 +50,7 @@ TEST(FastSize, EnlargingTwiceKeepsTheFirstPixel) {
   EXPECT_EQ(destination.Row(0)[2], source.Row(0)[2]);
 }
 
-TEST(FastSize, OnePixelSourcesReadOnlyTheirOwnPixels) {
+TEST(Resample, OnePixelSourcesReadOnlyTheirOwnPixels) {
   // Under AddressSanitizer a read past the one-pixel row would fail here.
   TFastDIB tall, wide, destination;
   Make24(tall, 1, 3, {0x111111, 0x222222, 0x333333});
@@ -68,7 +68,7 @@ TEST(FastSize, OnePixelSourcesReadOnlyTheirOwnPixels) {
   for (int32_t y = 0; y < 4; ++y) EXPECT_EQ(PixelAt(high, 0, y), 0x010101u) << "row " << y;
 }
 
-TEST(FastSize, EveryDepthInterpolatesItsChannels) {
+TEST(Resample, EveryDepthInterpolatesItsChannels) {
   TFastDIB bytes8, out8;
   ASSERT_TRUE(bytes8.SetSize(2, 1, 8));
   bytes8.Row(0)[0] = 0, bytes8.Row(0)[1] = 255;
@@ -78,13 +78,13 @@ TEST(FastSize, EveryDepthInterpolatesItsChannels) {
 
   TFastDIB words, outWords;
   ASSERT_TRUE(words.SetSizeEx(nullptr, 2, 1, 16, 5, 6, 5));
-  words.Row(0)[0] = 0x00, words.Row(0)[1] = 0xF8;  // red 31 -> 248
-  words.Row(0)[2] = 0x1F, words.Row(0)[3] = 0x00;  // blue 31 -> 248
+  words.Row(0)[0] = 0x00, words.Row(0)[1] = 0xF8;  // red 31 -> 255
+  words.Row(0)[2] = 0x1F, words.Row(0)[3] = 0x00;  // blue 31 -> 255
   ASSERT_TRUE(outWords.SetSizeEx(nullptr, 3, 1, 16, 5, 6, 5));
   ASSERT_TRUE(SmoothResize(words, outWords));
-  // Red (248 x 43691 + 248) / 65536 = 165 -> 20 in 5 bits; blue 248 x 21845 / 65536 = 82 -> 10.
+  // Red (255 x 43691 + 255) / 65536 = 170 -> 21 in 5 bits; blue 255 x 21845 / 65536 = 85 -> 10.
   const uint32_t middle = outWords.Row(0)[2] | (outWords.Row(0)[3] << 8);
-  EXPECT_EQ(middle >> 11, 20u);
+  EXPECT_EQ(middle >> 11, 21u);
   EXPECT_EQ(middle & 0x1F, 10u);
   EXPECT_EQ((middle >> 5) & 0x3F, 0u);
 
@@ -98,7 +98,7 @@ TEST(FastSize, EveryDepthInterpolatesItsChannels) {
   EXPECT_EQ(outQuads.Row(0)[3], 0x77) << "the fourth byte is not written";
 }
 
-TEST(FastSize, RefusesMismatchedDepthsWithoutTouchingTheDestination) {
+TEST(Resample, RefusesMismatchedDepthsWithoutTouchingTheDestination) {
   TFastDIB source, destination;
   Make24(source, 2, 1, {0xFFFFFF, 0xFFFFFF});
   ASSERT_TRUE(destination.SetSize(2, 1, 32));
@@ -110,7 +110,7 @@ TEST(FastSize, RefusesMismatchedDepthsWithoutTouchingTheDestination) {
   EXPECT_FALSE(SmoothResize(indexed, indexedOut));
 }
 
-TEST(FastSize, TopDownSourceIsNotFlipped) {
+TEST(Resample, TopDownSourceIsNotFlipped) {
   TFastDIB source, destination;
   ASSERT_TRUE(source.SetSize(1, -2, 24));
   source.DisplayRow(0)[0] = 10;
@@ -121,4 +121,4 @@ TEST(FastSize, TopDownSourceIsNotFlipped) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

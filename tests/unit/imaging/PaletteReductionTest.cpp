@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "DibFactory.h"
-#include "imaging/FastQuant.h"
 #include "imaging/FloydSteinberg.h"
 #include "imaging/PaletteBoxes.h"
+#include "imaging/PaletteReduction.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Hex;
@@ -26,7 +26,7 @@ uint32_t Entry(const TFastDIB& dib, int i) {
          dib.Colors[i].Blue;
 }
 
-TEST(FastQuant, UpTo256ColoursAreKeptExactlyAnd257AreOptimised) {
+TEST(PaletteReduction, UpTo256ColoursAreKeptExactlyAnd257AreOptimised) {
   for (int count : {256, 257}) {
     const std::vector<uint32_t> colours = DistinctColours(count);
     TFastDIB dib;
@@ -50,7 +50,7 @@ TEST(FastQuant, UpTo256ColoursAreKeptExactlyAnd257AreOptimised) {
   }
 }
 
-TEST(FastQuant, SixteenColoursKeepFirstAppearanceOrderFromTheBottomRow) {
+TEST(PaletteReduction, SixteenColoursKeepFirstAppearanceOrderFromTheBottomRow) {
   // Top row first here; the bottom row is stored first and numbered first.
   const std::vector<uint32_t> topDown = {0xAAAAAA, 0xBBBBBB, 0xCCCCCC, 0x000000,
                                          0x0000FF, 0x00FF00, 0xFF0000, 0x0000FF};
@@ -71,7 +71,7 @@ TEST(FastQuant, SixteenColoursKeepFirstAppearanceOrderFromTheBottomRow) {
   }
 }
 
-TEST(FastQuant, OptimisedPaletteEntriesAreBoxCentres) {
+TEST(PaletteReduction, OptimisedPaletteEntriesAreBoxCentres) {
   std::vector<uint32_t> colours;
   for (int i = 0; i < 4096; ++i) colours.push_back(uint32_t(i) * 0x000FFF % 0xFFFFFF);
   colours[0] = 0xFFFFFF;
@@ -90,7 +90,7 @@ TEST(FastQuant, OptimisedPaletteEntriesAreBoxCentres) {
   }
 }
 
-TEST(FastQuant, NarrowColourSpreadGivesFewerBoxes) {
+TEST(PaletteReduction, NarrowColourSpreadGivesFewerBoxes) {
   // Red and blue 0-15 and green 0-7 fall within two grid values each.
   std::vector<uint32_t> colours;
   for (uint32_t r = 0; r < 16; ++r)
@@ -121,7 +121,7 @@ struct TwoColourPalette {
   }
 };
 
-TEST(FastQuant, SplitTiesGoToRedAndCentresAreExact) {
+TEST(PaletteReduction, SplitTiesGoToRedAndCentresAreExact) {
   TwoColourPalette two(0xC82810, 0x506478);
   ASSERT_EQ(two.boxes.boxes.size(), 2u);
   TFastDIB out;
@@ -131,7 +131,7 @@ TEST(FastQuant, SplitTiesGoToRedAndCentresAreExact) {
   EXPECT_EQ(Hex(Entry(out, 1)), "C82810");
 }
 
-TEST(FastQuant, DitheringExactPaletteColoursDiffusesNothing) {
+TEST(PaletteReduction, DitheringExactPaletteColoursDiffusesNothing) {
   TwoColourPalette two(0x506478, 0xC82810);
   std::vector<uint32_t> pattern;
   for (int i = 0; i < 7 * 5; ++i) pattern.push_back((i * 7 % 3) ? 0x506478 : 0xC82810);
@@ -146,7 +146,7 @@ TEST(FastQuant, DitheringExactPaletteColoursDiffusesNothing) {
       EXPECT_EQ(Hex(ShownAt(out, x, y)), Hex(pattern[size_t(y) * 7 + size_t(x)])) << x << "," << y;
 }
 
-TEST(FastQuant, DitheringMixesEntriesAndTiesGoToTheHigherIndex) {
+TEST(PaletteReduction, DitheringMixesEntriesAndTiesGoToTheHigherIndex) {
   TwoColourPalette two(0x000000, 0xFFFFFF);
   TFastDIB out;
   ASSERT_TRUE(out.SetSize(16, 16, 8));
@@ -165,7 +165,7 @@ TEST(FastQuant, DitheringMixesEntriesAndTiesGoToTheHigherIndex) {
   EXPECT_LE(white, 138);
 }
 
-TEST(FastQuant, ChangeBitsToTheSameDepthChangesNothing) {
+TEST(PaletteReduction, ChangeBitsToTheSameDepthChangesNothing) {
   TFastDIB dib;
   Make24(dib, 3, 3, DistinctColours(9));
   const uint8_t* bits = dib.Bits;
@@ -175,7 +175,7 @@ TEST(FastQuant, ChangeBitsToTheSameDepthChangesNothing) {
   EXPECT_EQ(std::vector<uint8_t>(dib.Bits, dib.Bits + dib.ImageSize()), before);
 }
 
-TEST(FastQuant, ConvertWidensEveryDepthToTrueColour) {
+TEST(PaletteReduction, ConvertWidensEveryDepthToTrueColour) {
   TFastDIB words;
   ASSERT_TRUE(words.SetSizeEx(nullptr, 2, 1, 16, 5, 6, 5));
   words.Row(0)[0] = 0xE0, words.Row(0)[1] = 0x07;  // green 63
@@ -183,8 +183,8 @@ TEST(FastQuant, ConvertWidensEveryDepthToTrueColour) {
   TFastDIB wide;
   ASSERT_TRUE(wide.SetSize(2, 1, 24));
   ASSERT_TRUE(Convert(wide, words, false));
-  EXPECT_EQ(Hex(ShownAt(wide, 0, 0)), "00FC00");
-  EXPECT_EQ(Hex(ShownAt(wide, 1, 0)), "F800F8");
+  EXPECT_EQ(Hex(ShownAt(wide, 0, 0)), "00FF00");
+  EXPECT_EQ(Hex(ShownAt(wide, 1, 0)), "FF00FF");
 
   TFastDIB quads;
   ASSERT_TRUE(quads.SetSize(2, 1, 32));
@@ -209,7 +209,7 @@ TEST(FastQuant, ConvertWidensEveryDepthToTrueColour) {
   EXPECT_FALSE(Convert(mismatched, mono, false));
 }
 
-TEST(FastQuant, OptimisingToSixteenPacksNibbles) {
+TEST(PaletteReduction, OptimisingToSixteenPacksNibbles) {
   TFastDIB dib;
   Make24(dib, 33, 9, DistinctColours(33 * 9));
   ASSERT_TRUE(ChangeBits(dib, 4));
@@ -222,14 +222,14 @@ TEST(FastQuant, OptimisingToSixteenPacksNibbles) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 // Small 16-bit pictures are widened pixel by pixel, large ones through a
 // table; both must give the same colours.
-TEST(FastQuant, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
+TEST(PaletteReduction, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
   for (int green : {5, 6}) {
     TFastDIB all;
     ASSERT_TRUE(all.SetSizeEx(nullptr, 256, 256, 16, 5, green, 5));
@@ -255,5 +255,39 @@ TEST(FastQuant, SixteenBitWideningIsTheSameWithAndWithoutTheTable) {
   }
 }
 
+// 16-bit channels widen by repeating their bits into the low ones, as Windows
+// does: a full channel is 255, not 248 or 252.
+TEST(PaletteReduction, SixteenBitChannelsWidenByBitReplication) {
+  const struct {
+    const char* what;
+    int blue, green, red;  // channel bits
+    uint16_t pixel;
+    const char* shown;  // RRGGBB
+  } cases[] = {
+      {"5-5-5 white", 5, 5, 5, 0x7FFF, "FFFFFF"},
+      {"5-5-5 full red", 5, 5, 5, 0x7C00, "FF0000"},
+      {"5-5-5 middle grey", 5, 5, 5, 0x4210, "848484"},
+      {"5-5-5 blue 1", 5, 5, 5, 0x0001, "000008"},
+      {"5-6-5 white", 5, 6, 5, 0xFFFF, "FFFFFF"},
+      {"5-6-5 full green", 5, 6, 5, 0x07E0, "00FF00"},
+      {"5-6-5 green 1", 5, 6, 5, 0x0020, "000400"},
+      {"5-6-5 red 30", 5, 6, 5, 0xF000, "F70000"},
+      {"4-4-4 white", 4, 4, 4, 0x0FFF, "FFFFFF"},
+      {"4-4-4 blue 8", 4, 4, 4, 0x0008, "000088"},
+      {"black", 5, 6, 5, 0x0000, "000000"},
+  };
+  for (const auto& c : cases) {
+    TFastDIB words;
+    ASSERT_TRUE(words.SetSizeEx(nullptr, 1, 1, 16, c.blue, c.green, c.red)) << c.what;
+    words.Row(0)[0] = uint8_t(c.pixel), words.Row(0)[1] = uint8_t(c.pixel >> 8);
+    TFastDIB wide;
+    ASSERT_TRUE(wide.SetSize(1, 1, 24));
+    ASSERT_TRUE(Convert(wide, words, false)) << c.what;
+    EXPECT_EQ(Hex(ShownAt(wide, 0, 0)), c.shown) << c.what;
+    ASSERT_TRUE(ChangeBits(words, 24)) << c.what;
+    EXPECT_EQ(Hex(ShownAt(words, 0, 0)), c.shown) << c.what << " through ChangeBits";
+  }
+}
+
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test

@@ -6,7 +6,7 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // Converts the picture in place to bpp (24, 32, 8 or 4), dithering when the
 // palette has to be optimised. True when the depth already matched.
@@ -18,4 +18,4 @@ bool ChangeBits(TFastDIB& dib, int bpp);
 // other destination depths or mismatched sizes.
 bool Convert(TFastDIB& destination, const TFastDIB& source, bool dither);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

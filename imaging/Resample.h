@@ -4,11 +4,11 @@
 
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 // Fills the whole destination (already sized) from the whole source. False,
 // leaving the destination untouched, when either is empty, the depths differ
 // or the depth is not 8, 16, 24 or 32.
 bool SmoothResize(const TFastDIB& source, TFastDIB& destination);
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

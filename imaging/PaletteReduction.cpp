@@ -1,19 +1,16 @@
-#include "imaging/FastQuant.h"
+#include "imaging/PaletteReduction.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 
+#include "imaging/ChannelWidening.h"
 #include "imaging/FloydSteinberg.h"
 #include "imaging/PaletteBoxes.h"
 
-namespace quorlo::imaging {
+namespace imaging {
 
 namespace {
-
-uint8_t Widen(uint32_t value, int shl, int bits, int shr) {
-  return uint8_t(std::min<uint32_t>(255, ((value >> shl) & ((1u << bits) - 1)) << shr));
-}
 
 uint8_t IndexAt(const uint8_t* row, int32_t x, int bpp) {
   switch (bpp) {
@@ -41,9 +38,9 @@ void ToTrueColour(TFastDIB& destination, const TFastDIB& source) {
   if (bpp == 16 && useTable) {
     table16.reset(new uint8_t[65536 * 3]);
     for (uint32_t v = 0; v < 65536; ++v) {
-      table16[3 * v] = Widen(v, 0, source.BlueBits, source.BlueShr);
-      table16[3 * v + 1] = Widen(v, source.GreenShl, source.GreenBits, source.GreenShr);
-      table16[3 * v + 2] = Widen(v, source.RedShl, source.RedBits, source.RedShr);
+      table16[3 * v] = PixelChannel(v, 0, source.BlueBits);
+      table16[3 * v + 1] = PixelChannel(v, source.GreenShl, source.GreenBits);
+      table16[3 * v + 2] = PixelChannel(v, source.RedShl, source.RedBits);
     }
   }
   for (int32_t y = 0; y < source.AbsHeight; ++y) {
@@ -59,9 +56,9 @@ void ToTrueColour(TFastDIB& destination, const TFastDIB& source) {
         if (useTable) {
           bgr = &table16[3 * size_t(v)];
         } else {
-          entry[0] = Widen(v, 0, source.BlueBits, source.BlueShr);
-          entry[1] = Widen(v, source.GreenShl, source.GreenBits, source.GreenShr);
-          entry[2] = Widen(v, source.RedShl, source.RedBits, source.RedShr);
+          entry[0] = PixelChannel(v, 0, source.BlueBits);
+          entry[1] = PixelChannel(v, source.GreenShl, source.GreenBits);
+          entry[2] = PixelChannel(v, source.RedShl, source.RedBits);
           bgr = entry;
         }
       } else {
@@ -188,4 +185,4 @@ bool ChangeBits(TFastDIB& dib, int bpp) {
   return true;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

@@ -1,12 +1,12 @@
-#include "resedit/Sorcery.h"
+#include "resedit/ResourceUpdate.h"
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
+#include <vector>
 
 #include "core/FileIo.h"
-#include "resedit/ImageRebuild.h"
-#include "resedit/ResourceTree.h"
-#include "resedit/ResourceUpdateState.h"
+#include "resedit/ImageUpdate.h"
 
 namespace resedit {
 
@@ -15,13 +15,19 @@ namespace {
 // PE offsets are 32-bit; larger files cannot be addressed by their headers.
 constexpr uint64_t kMaxImageSize = 0x7FFFFFFF;
 
-ResourceUpdateState& State() {
-  static ResourceUpdateState state;
-  return state;
+// The program's one update, from BeginResourceUpdate to EndResourceUpdate.
+struct OpenUpdate {
+  ImageUpdate update;
+  std::string sourceExtension;
+};
+
+OpenUpdate& Current() {
+  static OpenUpdate current;
+  return current;
 }
 
-void ResetState() {
-  State() = ResourceUpdateState();
+void Reset() {
+  Current() = OpenUpdate();
 }
 
 // Text from the last "." after the last path separator, upper-cased.
@@ -35,81 +41,68 @@ std::string UpperExtension(const std::string& fileName) {
   return extension;
 }
 
-std::optional<uint32_t> ResolveId(const ResourceUpdateState& state, const ResourceId& id) {
-  if (!id.isText) {
-    if (id.number & kNameFlag) return std::nullopt;
-    return id.number;
-  }
-  return FindName(state.names, id.text);
-}
-
 }  // namespace
 
 const ResourceUpdateState& CurrentResourceUpdate() {
-  return State();
+  return Current().update.State();
 }
 
 bool ResourceUpdateOpen() {
-  return State().updateOpen;
+  return Current().update.IsOpen();
 }
 
-ResourceStatus BeginResourceUpdate(const std::string& fileName) {
-  ResetState();
-  ResourceUpdateState& state = State();
-  state.sourceExtension = UpperExtension(fileName);
-  if (state.sourceExtension != ".EXE" && state.sourceExtension != ".DLL")
-    return ResourceStatus::kExtensionNotAccepted;
-  switch (quorlo::ReadWholeFile(fileName, kMaxImageSize, state.image)) {
+ResourceStatus ReadImageFile(const std::string& fileName, std::vector<uint8_t>& image) {
+  const std::string extension = UpperExtension(fileName);
+  if (extension != ".EXE" && extension != ".DLL") return ResourceStatus::kExtensionNotAccepted;
+  switch (quorlo::ReadWholeFile(fileName, kMaxImageSize, image)) {
     case quorlo::ReadResult::kOk:
-      break;
+      return ResourceStatus::kSuccess;
     case quorlo::ReadResult::kMissing:
     case quorlo::ReadResult::kUnreadable:
       return ResourceStatus::kFileNotAccessible;
     case quorlo::ReadResult::kShortRead:
       return ResourceStatus::kShortRead;
     case quorlo::ReadResult::kTooLarge:
-      return ResourceStatus::kUnsupportedImage;
+      break;
   }
-  ResourceStatus status = ReadImageTables(state);
-  if (status != ResourceStatus::kSuccess) state.updateOpen = false;
-  return status;
+  return ResourceStatus::kUnsupportedImage;
+}
+
+bool SameExtension(const std::string& a, const std::string& b) {
+  return UpperExtension(a) == UpperExtension(b);
+}
+
+ResourceStatus BeginResourceUpdate(const std::string& fileName) {
+  Reset();
+  OpenUpdate& current = Current();
+  current.sourceExtension = UpperExtension(fileName);
+  std::vector<uint8_t> image;
+  ResourceStatus status = ReadImageFile(fileName, image);
+  if (status != ResourceStatus::kSuccess) return status;
+  return current.update.Open(std::move(image));
 }
 
 bool UpdateResourceEntry(const ResourceId& type, const ResourceId& name, uint32_t codePage,
                          const uint8_t* data, size_t size) {
-  ResourceUpdateState& state = State();
-  if (!state.updateOpen) {
-    ResetState();
+  if (!Current().update.IsOpen()) {
+    Reset();
     return false;
   }
-  auto typeId = ResolveId(state, type);
-  auto nameId = ResolveId(state, name);
-  if (!typeId || !nameId || size > kMaxImageSize || (size != 0 && data == nullptr)) return false;
-  for (ResourceEntry& entry : state.entries) {
-    if (entry.typeId == *typeId && entry.nameId == *nameId && entry.codePage == codePage) {
-      state.replacements.emplace_back(data, data + size);
-      const std::vector<uint8_t>& copy = state.replacements.back();
-      entry.data = ByteSpan(copy.data(), copy.size());
-      entry.dataSize = static_cast<uint32_t>(size);
-      return true;
-    }
-  }
-  return false;
+  return Current().update.Replace(type, name, codePage, data, size);
 }
 
 ResourceStatus EndResourceUpdate(const std::string& fileName) {
-  ResourceUpdateState& state = State();
-  if (!state.updateOpen) return ResourceStatus::kNoOpenUpdate;
-  state.updateOpen = false;
-  if (UpperExtension(fileName) != state.sourceExtension)
+  OpenUpdate& current = Current();
+  if (!current.update.IsOpen()) return ResourceStatus::kNoOpenUpdate;
+  if (!SameExtension(fileName, current.sourceExtension)) {
+    Reset();
     return ResourceStatus::kExtensionNotAccepted;
-  RebuildPlan plan;
-  ResourceStatus status = PlanRebuild(state, plan);
+  }
+  std::vector<uint8_t> rebuilt;
+  ResourceStatus status = current.update.Rebuild(rebuilt);
+  Reset();
   if (status != ResourceStatus::kSuccess) return status;
-  const quorlo::WriteResult written = quorlo::WriteFileReplacing(
-      fileName, [&](quorlo::OutputSink& sink) { return WritePlan(plan, sink); });
-  ResetState();
-  switch (written) {
+  switch (quorlo::WriteFileReplacing(fileName, rebuilt)) {
     case quorlo::WriteResult::kOk:
       return ResourceStatus::kSuccess;
     case quorlo::WriteResult::kCannotCreate:

@@ -1,9 +1,11 @@
-#include "imaging/FastSize.h"
+#include "imaging/Resample.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace quorlo::imaging {
+#include "imaging/ChannelWidening.h"
+
+namespace imaging {
 
 namespace {
 
@@ -52,14 +54,11 @@ void Walk(const TFastDIB& source, TFastDIB& destination, PixelFn pixel) {
 }
 
 void Resize16(const TFastDIB& source, TFastDIB& destination) {
-  const auto widen = [](uint32_t value, int shl, int bits, int shr) {
-    return uint8_t(std::min<uint32_t>(255, ((value >> shl) & ((1u << bits) - 1)) << shr));
-  };
   std::vector<uint8_t> blueIn(65536), greenIn(65536), redIn(65536);
   for (uint32_t v = 0; v < 65536; ++v) {
-    blueIn[v] = widen(v, 0, source.BlueBits, source.BlueShr);
-    greenIn[v] = widen(v, source.GreenShl, source.GreenBits, source.GreenShr);
-    redIn[v] = widen(v, source.RedShl, source.RedBits, source.RedShr);
+    blueIn[v] = PixelChannel(v, 0, source.BlueBits);
+    greenIn[v] = PixelChannel(v, source.GreenShl, source.GreenBits);
+    redIn[v] = PixelChannel(v, source.RedShl, source.RedBits);
   }
   uint16_t blueOut[256], greenOut[256], redOut[256];
   for (uint32_t i = 0; i < 256; ++i) {
@@ -121,4 +120,4 @@ bool SmoothResize(const TFastDIB& source, TFastDIB& destination) {
   return false;
 }
 
-}  // namespace quorlo::imaging
+}  // namespace imaging

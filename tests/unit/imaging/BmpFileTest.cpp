@@ -6,7 +6,7 @@
 #include "DibFactory.h"
 #include "imaging/FastDIB.h"
 
-namespace quorlo::imaging {
+namespace imaging::test {
 namespace {
 
 using test::Put16;
@@ -77,7 +77,7 @@ void ExpectSamePicture(const TFastDIB& a, const TFastDIB& b, const std::string& 
   }
 }
 
-TEST(FastFiles, CoreHeaderLoadsLikeInfoHeader) {
+TEST(BmpFile, CoreHeaderLoadsLikeInfoHeader) {
   const struct {
     int bpp;
     std::vector<uint32_t> palette;
@@ -99,7 +99,7 @@ TEST(FastFiles, CoreHeaderLoadsLikeInfoHeader) {
   }
 }
 
-TEST(FastFiles, SavePutsPixelsAfterHeaderAndPalette) {
+TEST(BmpFile, SavePutsPixelsAfterHeaderAndPalette) {
   const struct {
     int bpp, blue, green, red;
     uint32_t offset;
@@ -119,7 +119,7 @@ TEST(FastFiles, SavePutsPixelsAfterHeaderAndPalette) {
   }
 }
 
-TEST(FastFiles, SavedFilesLoadBackIdentically) {
+TEST(BmpFile, SavedFilesLoadBackIdentically) {
   for (int bpp : {1, 4, 8, 16, 24, 32}) {
     TFastDIB dib;
     ASSERT_TRUE(
@@ -145,7 +145,7 @@ struct RleCase {
   std::vector<uint8_t> expected;  // indices, storage order, width x height
 };
 
-TEST(FastFiles, RunLengthDecoding) {
+TEST(BmpFile, RunLengthDecoding) {
   const RleCase cases[] = {
       {"runs and end of line", 8, 4, 2, {2, 7, 2, 9, 0, 0, 4, 5, 0, 1}, {7, 7, 9, 9, 5, 5, 5, 5}},
       {"literal with padding", 8, 4, 1, {0, 3, 1, 2, 3, 0, 1, 4, 0, 1}, {1, 2, 3, 4}},
@@ -183,7 +183,7 @@ std::vector<uint8_t> Patched(std::vector<uint8_t> file, size_t at, uint32_t valu
   return file;
 }
 
-TEST(FastFiles, HostileFilesAreRefusedCleanly) {
+TEST(BmpFile, HostileFilesAreRefusedCleanly) {
   const std::vector<uint8_t> good24 = InfoFile(2, 2, 24, kBiRgb, {}, std::vector<uint8_t>(16, 1));
   const std::vector<uint8_t> good8 = InfoFile(2, 1, 8, kBiRgb, Grey(256), {1, 2, 0, 0});
   const std::vector<uint8_t> rle8 = InfoFile(4, 1, 8, kBiRle8, Grey(256), {0, 5, 1, 2});
@@ -232,7 +232,7 @@ TEST(FastFiles, HostileFilesAreRefusedCleanly) {
   }
 }
 
-TEST(FastFiles, BitFieldsGiveChannelCounts) {
+TEST(BmpFile, BitFieldsGiveChannelCounts) {
   const std::vector<uint8_t> file =
       InfoFile(2, 1, 16, kBiBitfields, {0xF800, 0x07E0, 0x001F}, {0x1F, 0xF8, 0xE0, 0x07});
   TFastDIB dib;
@@ -244,12 +244,12 @@ TEST(FastFiles, BitFieldsGiveChannelCounts) {
   EXPECT_EQ(test::Hex(ShownAt(dib, 1, 0)), "00FC00");
 }
 
-TEST(FastFiles, MissingFileIsCannotOpen) {
+TEST(BmpFile, MissingFileIsCannotOpen) {
   TFastDIB dib;
   EXPECT_EQ(dib.LoadFromFile("/nonexistent/quorlo/picture.bmp"), BmpStatus::kCannotOpen);
 }
 
-TEST(FastFiles, FailedSaveLeavesNoFile) {
+TEST(BmpFile, FailedSaveLeavesNoFile) {
   TFastDIB dib;
   ASSERT_TRUE(dib.SetSize(2, 2, 24));
   EXPECT_FALSE(dib.SaveToFile("/nonexistent/quorlo/out.bmp"));
@@ -260,4 +260,4 @@ TEST(FastFiles, FailedSaveLeavesNoFile) {
 }
 
 }  // namespace
-}  // namespace quorlo::imaging
+}  // namespace imaging::test
