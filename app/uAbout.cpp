@@ -7,6 +7,7 @@
 #include "app/Utils.h"
 #include "controls/GradLabel.h"
 #include "controls/myGrdBtn.h"
+#include "core/Version.h"
 #include "ui/Application.h"
 #include "ui/Image.h"
 
@@ -18,7 +19,7 @@ constexpr char kMailHint[] =
 
 const ui::ControlDef<TfAbout> kControls[] = {
     {ui::Kind::kLabel, "l1", 16, 62, 0, 0, "version:", "", 0, nullptr},
-    {ui::Kind::kLabel, "lVersion", 90, 62, 0, 0, "4.1.3.0",
+    {ui::Kind::kLabel, "lVersion", 90, 62, 0, 0, QUORLO_VERSION_TEXT,
      "This is the version of Quorlo you currently have.", 0, nullptr},
     {ui::Kind::kLabel, "l2", 16, 80, 0, 0, "released:", "", 0, nullptr},
     {ui::Kind::kLabel, "lReleased", 90, 80, 0, 0, "1 January 2003",
