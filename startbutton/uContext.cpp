@@ -54,7 +54,7 @@ ui::FormSpec TSBcontext::Spec() const {
   spec.title = "Quorlo - Start Button right-click Menu";
   spec.clientWidth = kClientWidth;
   spec.clientHeight = kClientHeight;
-  spec.helpPage = "Start button right click menu.htm";
+  spec.helpPage = "Start Button right click menu.htm";
   spec.closeHint = "Closes the dialog.";
   return spec;
 }
