@@ -4,6 +4,7 @@
 
 #include "app/AboutLinks.h"
 #include "app/AboutLogo.h"
+#include "core/Version.h"
 #include "help/HelpTopic.h"
 #include "controls/Colours.h"
 #include "controls/GradientButton.h"
@@ -33,7 +34,7 @@ const ui::ControlDef<AboutWindow> AboutWindow::kControls[] = {
     {ui::Kind::kHeading, "a", kAboutLogoWidth, 0, kClientWidth - kAboutLogoWidth, 50, "", "", 0,
      nullptr, ui::Bind<&AboutWindow::a>},
     {ui::Kind::kLabel, "l1", 16, 62, 0, 0, "version:", "", 0},
-    {ui::Kind::kLabel, "lVersion", 90, 62, 0, 0, "4.1.3.0",
+    {ui::Kind::kLabel, "lVersion", 90, 62, 0, 0, QUORLO_VERSION_TEXT,
      "This is the version of Quorlo you currently have.", 0},
     {ui::Kind::kLabel, "l2", 16, 80, 0, 0, "released:", "", 0},
     {ui::Kind::kLabel, "lReleased", 90, 80, 0, 0, "1 January 2003",

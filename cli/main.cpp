@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/Command.h"
+#include "core/Version.h"
 
 namespace cli {
 
@@ -21,6 +22,7 @@ const Command kCommands[] = {
 
 void PrintUsage(std::FILE* out) {
   std::fprintf(out, "usage: quorlo-cli COMMAND ARGUMENTS\n");
+  std::fprintf(out, "       quorlo-cli --version\n");
   for (const Command& command : kCommands) std::fprintf(out, "  quorlo-cli %s\n", command.usage);
   std::fprintf(out, "TYPE and NAME are numbers, or text names of the file's resources.\n");
 }
@@ -42,6 +44,10 @@ int main(int argc, char** argv) {
   }
   if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
     PrintUsage(stdout);
+    return kExitOk;
+  }
+  if (std::strcmp(argv[1], "--version") == 0) {
+    std::printf("quorlo-cli %s\n", QUORLO_VERSION_TEXT);
     return kExitOk;
   }
   for (const Command& command : kCommands) {

@@ -1,5 +1,7 @@
 #include "controls/CaptionFit.h"
 
+#include <algorithm>
+
 namespace controls {
 
 std::string FitCaption(const std::string& caption, int room, const TextMeasure& measure) {
@@ -13,11 +15,15 @@ std::string FitCaption(const std::string& caption, int room, const TextMeasure& 
 
 CaptionLayout LayOutCaption(const std::string& caption, TTextAlignmt alignment,
                             const CaptionRoom& room, const TextMeasure& measure) {
-  const int available = room.controlWidth - room.textStart - room.subCaptionWidth - room.margin;
+  // A sub-caption too wide to be drawn takes no room either.
+  const bool subCaptionDrawn =
+      room.subCaptionWidth > 0 && SubCaptionFits(room.subCaptionWidth, room.controlWidth);
+  const int right =
+      room.controlWidth - (subCaptionDrawn ? room.subCaptionWidth + room.subCaptionMargin : 0);
   CaptionLayout layout;
-  layout.text = FitCaption(caption, available, measure);
+  layout.text = FitCaption(caption, right - room.textStart, measure);
   const int width = measure(layout.text);
-  const int areaRight = room.controlWidth - room.margin - room.subCaptionWidth;
+  const int areaRight = right - room.margin;
   switch (alignment) {
     case taLeft:
       layout.left = room.textStart;
@@ -29,6 +35,9 @@ CaptionLayout LayOutCaption(const std::string& caption, TTextAlignmt alignment,
       layout.left = room.textStart + (areaRight - room.textStart - width) / 2;
       break;
   }
+  // A caption wider than the text area but not than the room starts early
+  // enough to end inside the room, and never before its start.
+  layout.left = std::max(room.textStart, std::min(layout.left, right - width));
   return layout;
 }
 

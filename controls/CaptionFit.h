@@ -14,7 +14,7 @@ using TextMeasure = std::function<int(const std::string& text)>;
 
 constexpr char kEllipsis[] = "...";
 
-// The caption as drawn in `room` pixels: unchanged when it fits, otherwise
+// The caption as drawn in `room` pixels: whole when it fits, otherwise
 // characters are taken off its end until it fits together with "... ", and
 // "..." is appended.
 std::string FitCaption(const std::string& caption, int room, const TextMeasure& measure);
@@ -26,14 +26,16 @@ struct CaptionLayout {
 
 struct CaptionRoom {
   int controlWidth = 0;
-  int textStart = 0;        // after the glyph, or the margin
-  int subCaptionWidth = 0;  // 0 when there is none
-  int margin = 0;
+  int textStart = 0;         // after the glyph, or the margin
+  int subCaptionWidth = 0;   // 0 when there is none
+  int margin = 0;            // the label's: kept right of a right-aligned or centred caption
+  int subCaptionMargin = 0;  // between the sub-caption and the right edge
 };
 
-// Room = control width - text start - sub-caption width - margin. A caption
-// that fits is drawn whole; only a shortened one gives up the width of "... ".
-// The text is then aligned inside the room.
+// The caption may run from its start to the right edge, or to the
+// sub-caption when one is drawn; only a caption wider than that is
+// shortened. Alignment places it inside the text area (which keeps `margin`
+// on its right), but never past the room it may use.
 CaptionLayout LayOutCaption(const std::string& caption, TTextAlignmt alignment,
                             const CaptionRoom& room, const TextMeasure& measure);
 

@@ -145,7 +145,8 @@ void GradientLabel::Paint(HDC dc, int width, int height) {
       return int(size.cx);
     };
     const CaptionLayout layout = LayOutCaption(
-        caption, alignment_, CaptionRoom{width, textStart, subWidth, margin_}, measure);
+        caption, alignment_, CaptionRoom{width, textStart, subWidth, margin_, subCaption_.Margin()},
+        measure);
     ::SetTextColor(dc, ResolveColor(CurrentTextColor()));
     RECT area{layout.left, 0, width, height};
     DrawTextA(dc, layout.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

@@ -59,7 +59,7 @@ ui::FormSpec RightClickMenuWindow::Spec() const {
   spec.title = "Quorlo - Start Button right-click Menu";
   spec.clientWidth = kClientWidth;
   spec.clientHeight = kClientHeight;
-  spec.helpPage = "Start button right click menu.htm";
+  spec.helpPage = "Start Button right click menu.htm";
   spec.closeHint = "Closes the dialog.";
   return spec;
 }

@@ -61,10 +61,39 @@ class TestForm : public ui::Form {
         CreateControl(ui::Kind::kPushButton, "push", 120, 40, 75, 25, "OK", "", 0));
     narrow = static_cast<controls::GradientLabel*>(CreateControl(
         ui::Kind::kHeading, "narrow", 10, 90, 70, 25, "A caption much too wide", "", 0));
-    // A flat background, so every dark pixel is text.
-    narrow->Gradient().SetStyle(controls::gsNone);
-    narrow->Gradient().SetStartColor(controls::clWhite);
+    // One pixel wider than its margin and caption: the caption fits between
+    // its start and the right edge, as the main window's captions do.
+    fits = static_cast<controls::GradientLabel*>(
+        CreateControl(ui::Kind::kHeading, "fits", 10, 125, 200, 25, kFittingCaption, "", 0));
+    fitsWidth = fits->Margin() + CaptionWidth(*fits) + 1;
+    MoveWindow(fits->Hwnd(), 10, 125, fitsWidth, 25, TRUE);
+    // The same caption with room to spare shows what the whole caption looks like.
+    wide = static_cast<controls::GradientLabel*>(
+        CreateControl(ui::Kind::kHeading, "wide", 150, 125, 160, 25, kFittingCaption, "", 0));
+    // Flat backgrounds, so every dark pixel is text.
+    for (controls::GradientLabel* label : {narrow, fits, wide}) {
+      label->Gradient().SetStyle(controls::gsNone);
+      label->Gradient().SetStartColor(controls::clWhite);
+    }
   }
+  // The caption's width in the font the label draws it with.
+  int CaptionWidth(controls::GradientLabel& label) const {
+    const std::string text = label.Text();
+    // A memory DC, as the label paints into one.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HFONT font = label.Font() != nullptr ? label.Font()
+                                         : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return size.cx;
+  }
+  static constexpr char kFittingCaption[] = "Start Button Manager";
+  int fitsWidth = 0;
+  controls::GradientLabel* fits = nullptr;
+  controls::GradientLabel* wide = nullptr;
   controls::GradientLabel* strip = nullptr;
   controls::GradientButton* button = nullptr;
   controls::GradientPushButton* push = nullptr;
@@ -159,24 +188,26 @@ TEST_F(GradientControls, PushButtonWithoutFocusOrHoverShowsNoGradient) {
             Hex(ToCapture(GetSysColor(COLOR_BTNSHADOW))));
 }
 
-TEST_F(GradientControls, CaptionTooWideEndsInThreeDots) {
-  const robot::Capture label = CaptureOf(*form.narrow);
-  ASSERT_FALSE(label.empty());
+// The columns of a label's text: the rightmost dark column, and how many rows
+// the dark pixels of its last few columns span (dots span at most three).
+struct TextEnd {
+  int rightmost = -1;
+  int lastRows = 0;
+};
+
+TextEnd FindTextEnd(const robot::Capture& label) {
   auto dark = [](uint32_t pixel) {
     return ((pixel >> 16) & 0xFF) < 128 && ((pixel >> 8) & 0xFF) < 128 && (pixel & 0xFF) < 128;
   };
-  int rightmost = -1;
+  TextEnd end;
   for (int x = 0; x < label.width; ++x) {
     for (int y = 0; y < label.height; ++y) {
-      if (dark(label.At(x, y))) rightmost = x;
+      if (dark(label.At(x, y))) end.rightmost = x;
     }
   }
-  ASSERT_GE(rightmost, 0) << "no text drawn";
-  EXPECT_LT(rightmost, label.width - 5) << "text runs to the edge: not shortened";
-  // The last few columns hold only the dots: a band at most three rows high.
   int top = label.height;
   int bottom = -1;
-  for (int x = rightmost - 8; x <= rightmost; ++x) {
+  for (int x = std::max(0, end.rightmost - 8); x <= end.rightmost; ++x) {
     for (int y = 0; y < label.height; ++y) {
       if (dark(label.At(x, y))) {
         top = std::min(top, y);
@@ -184,7 +215,30 @@ TEST_F(GradientControls, CaptionTooWideEndsInThreeDots) {
       }
     }
   }
-  EXPECT_LE(bottom - top, 2) << "rows " << top << ".." << bottom << " are letters, not dots";
+  end.lastRows = bottom - top + 1;
+  return end;
+}
+
+TEST_F(GradientControls, CaptionTooWideEndsInThreeDots) {
+  const robot::Capture label = CaptureOf(*form.narrow);
+  ASSERT_FALSE(label.empty());
+  const TextEnd end = FindTextEnd(label);
+  ASSERT_GE(end.rightmost, 0) << "no text drawn";
+  EXPECT_LT(end.rightmost, label.width - 5) << "text runs to the edge: not shortened";
+  EXPECT_LE(end.lastRows, 3) << "the last columns are letters, not dots";
+}
+
+TEST_F(GradientControls, CaptionThatFitsToTheRightEdgeIsDrawnWhole) {
+  const robot::Capture label = CaptureOf(*form.fits);
+  const robot::Capture whole = CaptureOf(*form.wide);
+  ASSERT_FALSE(label.empty());
+  ASSERT_FALSE(whole.empty());
+  const TextEnd end = FindTextEnd(label);
+  const TextEnd wholeEnd = FindTextEnd(whole);
+  ASSERT_GE(wholeEnd.rightmost, 0) << "no text drawn";
+  EXPECT_EQ(end.rightmost, wholeEnd.rightmost)
+      << "caption in " << form.fitsWidth << " pixels ends elsewhere than the whole caption";
+  EXPECT_GT(end.lastRows, 3) << "the caption ends in dots";
 }
 
 }  // namespace
