@@ -65,7 +65,8 @@ LogonModule ReadLogonModule(int windowsVersion, int edition) {
   // Read as data through the engine's reader: the library is PE32 whatever
   // our own bitness, and only its bitmaps are wanted.
   resedit::ResourceFile library;
-  const bool opened = library.Open(module.path) == resedit::ResourceStatus::kSuccess;
+  module.readStatus = library.Open(module.path);
+  const bool opened = module.readStatus == resedit::ResourceStatus::kSuccess;
   for (int i = 0; i < kPictureCount; ++i) module.pictures[i] = ReadPicture(library, opened, ids[i]);
   return module;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "logon/LogonBitmaps.h"
+#include "resedit/ResourceStatus.h"
 
 namespace logon {
 
@@ -30,6 +31,9 @@ struct LogonModule {
   // nothing can be written or restored from this state.
   bool found = false;
   std::string message;
+  // How the engine's reader took the library; when it refused it, no
+  // picture is in the library as far as the program can tell.
+  resedit::ResourceStatus readStatus = resedit::ResourceStatus::kSuccess;
   LogonBitmapIds ids{};
   std::array<LogonPicture, kPictureCount> pictures;
 };

@@ -6,6 +6,7 @@
 #include "deploy/PatchedCopy.h"
 #include "deploy/ShellLocation.h"
 #include "logon/LogonPictures.h"
+#include "resedit/ResourceStatus.h"
 
 namespace logon {
 
@@ -22,6 +23,12 @@ const char* PictureName(int index) {
 }
 
 core::Outcome NoSuchPicture(const LogonModule& module, int index) {
+  if (module.readStatus != resedit::ResourceStatus::kSuccess)
+    return core::Outcome::Failure(
+        "The logon library in use" + core::LineBreaks(1) + module.path + core::LineBreaks(1) +
+        "cannot be read: " + resedit::DescribeResourceStatus(module.readStatus) + "." +
+        core::LineBreaks(2) +
+        "Nothing was written; Windows goes on using its current logon library.");
   return core::Outcome::Failure(
       "The logon library in use" + core::LineBreaks(1) + module.path + core::LineBreaks(1) +
       "has no " + PictureName(index) + " picture (bitmap " +

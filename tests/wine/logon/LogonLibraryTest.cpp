@@ -430,6 +430,47 @@ TEST_F(LogonLibrary, LibraryWithoutAPictureStillReadsAndRefusesToReplaceIt) {
   ExpectChecksumVerifies(Gina(1));
 }
 
+TEST_F(LogonLibrary, UnreadableLibraryInForceIsNamedAndNothingIsWritten) {
+  ASSERT_TRUE(deploytest::WriteFileText(Gina(5), "MZ but nothing after it"));
+  SetGinaDll(Gina(5));
+  const logon::LogonModule module = Read();
+  ASSERT_TRUE(module.found);
+  EXPECT_EQ(module.path, Gina(5));
+  EXPECT_NE(module.readStatus, resedit::ResourceStatus::kSuccess);
+  for (const logon::LogonPicture& picture : module.pictures) {
+    EXPECT_FALSE(picture.inLibrary);
+    EXPECT_TRUE(picture.file.empty());
+  }
+  const logon::LogonWrite write = logon::WriteLogonPictures(module, ChangeAll(6));
+  EXPECT_FALSE(write.outcome.ok);
+  EXPECT_NE(write.outcome.message.find(Gina(5) + "\r\ncannot be read"), std::string::npos)
+      << write.outcome.message;
+  EXPECT_FALSE(Exists(Gina(1)));
+  EXPECT_EQ(GinaDllSetting(), Gina(5));
+}
+
+TEST_F(LogonLibrary, NoFreeNameClosesTheWindowAndWritesNothing) {
+  // Gina1 is in force; every other name is held open by another program.
+  ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(1).c_str(), FALSE));
+  SetGinaDll(Gina(1));
+  std::vector<HANDLE> held;
+  for (int n = 2; n <= 9; ++n) {
+    held.push_back(
+        CreateFileA(Gina(n).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_NE(held.back(), INVALID_HANDLE_VALUE) << n;
+  }
+  const logon::LogonWrite write = logon::WriteLogonPictures(Read(), ChangeAll(8));
+  for (HANDLE handle : held) CloseHandle(handle);
+  EXPECT_FALSE(write.outcome.ok);
+  EXPECT_TRUE(write.closeWindow);
+  EXPECT_FALSE(write.written);
+  EXPECT_NE(write.outcome.message.find("This file is used to update the Windows Logon Dialogs."),
+            std::string::npos)
+      << write.outcome.message;
+  EXPECT_EQ(GinaDllSetting(), Gina(1));
+  EXPECT_TRUE(ReadBytes(Gina(1)) == ReadBytes(Msgina()));
+}
+
 TEST_F(LogonLibrary, FailedWriteLeavesGinaDllAsItWas) {
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(2).c_str(), FALSE));
   SetGinaDll(Gina(2));
