@@ -23,16 +23,15 @@ const char* PictureName(int index) {
 }
 
 core::Outcome NoSuchPicture(const LogonModule& module, int index) {
-  if (module.readStatus != resedit::ResourceStatus::kSuccess)
-    return core::Outcome::Failure(
-        "The logon library in use" + core::LineBreaks(1) + module.path + core::LineBreaks(1) +
-        "cannot be read: " + resedit::DescribeResourceStatus(module.readStatus) + "." +
-        core::LineBreaks(2) +
-        "Nothing was written; Windows goes on using its current logon library.");
+  const std::string reason =
+      module.readStatus != resedit::ResourceStatus::kSuccess
+          ? "cannot be read: " + std::string(resedit::DescribeResourceStatus(module.readStatus)) +
+                "."
+          : "has no " + std::string(PictureName(index)) + " picture (bitmap " +
+                std::to_string(module.pictures[index].id) + ") to replace.";
   return core::Outcome::Failure(
       "The logon library in use" + core::LineBreaks(1) + module.path + core::LineBreaks(1) +
-      "has no " + PictureName(index) + " picture (bitmap " +
-      std::to_string(module.pictures[index].id) + ") to replace." + core::LineBreaks(2) +
+      reason + core::LineBreaks(2) +
       "Nothing was written; Windows goes on using its current logon library.");
 }
 
@@ -45,6 +44,8 @@ bool LogonEdit::Changed() const {
 }
 
 core::Outcome ChangePicture(LogonEdit& edit, PictureIndex index, const std::string& bitmapFile) {
+  if (index < 0 || index >= kPictureCount)
+    return core::Outcome::Failure("There is no logon picture " + std::to_string(index) + ".");
   std::vector<uint8_t> bytes;
   const quorlo::ReadResult read = quorlo::ReadWholeFile(bitmapFile, kMaxPictureFileSize, bytes);
   std::string problem;

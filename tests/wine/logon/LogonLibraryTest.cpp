@@ -513,6 +513,10 @@ TEST_F(LogonLibrary, PictureThatCannotBeStoredLeavesTheEditAsItWas) {
       edit, logon::kBarPicture, WriteTestFile("_text.bmp", Bytes{'h', 'e', 'l', 'l', 'o'}));
   EXPECT_FALSE(notBitmap.ok);
   EXPECT_NE(notBitmap.message.find("animated bar"), std::string::npos) << notBitmap.message;
+  // A tag with no picture (the window's tag - 1) is refused, not indexed.
+  const std::string good = WriteTestFile("_good.bmp", Bitmap24(4, 4, 1));
+  EXPECT_FALSE(logon::ChangePicture(edit, logon::PictureIndex(-1), good).ok);
+  EXPECT_FALSE(logon::ChangePicture(edit, logon::kPictureCount, good).ok);
   EXPECT_FALSE(edit.Changed());
 }
 
