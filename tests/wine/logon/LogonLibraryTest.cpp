@@ -1,0 +1,523 @@
+// The Logon Dialogs Manager's logic on the real registry and system
+// directory: which library and pictures it reads per edition, the copy OK
+// writes and registers, and what it leaves alone.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/FileIo.h"
+#include "deploy/Activation.h"
+#include "logon/LogonLibrary_win.h"
+#include "logon/LogonWrite_win.h"
+#include "resedit/Checksum.h"
+#include "resedit/ResourceReader.h"
+#include "tests/robot/ImageFiles.h"
+#include "tests/wine/WinePaths.h"
+#include "tests/wine/deploy/DeployTestSupport.h"
+#include "win/ProgramIdentity.h"
+#include "win/SystemFacts.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using deploytest::Exists;
+
+constexpr uint32_t kBitmapType = 2;
+
+std::string SystemFile(const std::string& name) {
+  return win::GetSystemDir() + name;
+}
+std::string Gina(int n) {
+  return SystemFile("Gina" + std::to_string(n) + ".dll");
+}
+std::string Msgina() {
+  return SystemFile("MSGINA.DLL");
+}
+// MSGINA.DLL is moved here while a test needs it missing.
+std::string MsginaAside() {
+  return SystemFile("MSGINA.aside");
+}
+
+std::string GinaDllSetting() {
+  return deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+}
+bool GinaDllSet() {
+  return deploytest::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+}
+std::string ShellValue() {
+  return deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell");
+}
+
+void StoreEdition(int edition) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, &win::ProgramRegistryKey[1], 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const DWORD value = static_cast<DWORD>(edition);
+  const char* name = deploytest::IsXP() ? "XP Edition" : "2k Edition";
+  RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  RegCloseKey(key);
+}
+
+Bytes ReadBytes(const std::string& path) {
+  Bytes bytes;
+  quorlo::ReadWholeFile(path, 64u << 20, bytes);
+  return bytes;
+}
+
+// The fixture's own drawing of a bitmap, as the build made it.
+Bytes FixtureBitmapFile(int id) {
+  const std::string dir = winetest::WindowsPath(winetest::EnvironmentOr("QUORLO_FIXTURES", "."));
+  return ReadBytes(dir + "\\work\\pictures\\gina_" + std::to_string(id) + ".bmp");
+}
+
+Bytes ResourceOf(const std::string& file, int id) {
+  return resedit::ReadResourceData(file, kBitmapType, id).value_or(Bytes{});
+}
+
+// A 24-bit bitmap file of the given size, every pixel from the seed.
+Bytes Bitmap24(int width, int height, uint32_t seed) {
+  std::vector<uint32_t> pixels(size_t(width) * height);
+  for (size_t i = 0; i < pixels.size(); ++i)
+    pixels[i] = (seed * 2654435761u + uint32_t(i) * 40503u) & 0xFFFFFF;
+  return robot::EncodeBmp(width, height, pixels);
+}
+
+// An 8-bit bitmap file with a 16-colour table, written out by hand.
+Bytes Bitmap8(int width, int height, uint8_t seed) {
+  const uint32_t colours = 16;
+  const uint32_t rowBytes = (uint32_t(width) + 3) & ~3u;
+  const uint32_t bitsOffset = 14 + 40 + 4 * colours;
+  Bytes file(bitsOffset + rowBytes * height, 0);
+  auto put = [&file](size_t at, uint32_t value, int width) {
+    for (int i = 0; i < width; ++i) file[at + i] = uint8_t(value >> (8 * i));
+  };
+  put(0, 0x4D42, 2);
+  put(2, uint32_t(file.size()), 4);
+  put(10, bitsOffset, 4);
+  put(14, 40, 4);
+  put(18, uint32_t(width), 4);
+  put(22, uint32_t(height), 4);
+  put(26, 1, 2);
+  put(28, 8, 2);
+  put(34, rowBytes * height, 4);
+  put(46, colours, 4);
+  for (uint32_t c = 0; c < colours; ++c) put(54 + 4 * c, (c * 0x102030u + seed) & 0xFFFFFF, 4);
+  for (size_t i = bitsOffset; i < file.size(); ++i) file[i] = uint8_t((i * 5 + seed) % colours);
+  return file;
+}
+
+std::string WriteTestFile(const std::string& name, const Bytes& bytes) {
+  const std::string path = win::GetTempDir() + name;
+  EXPECT_TRUE(robot::WriteImageFile(path, bytes)) << path;
+  return path;
+}
+
+// The library's resources are those of `source` except the replaced
+// bitmaps, which hold exactly the given data.
+void ExpectResources(const std::string& source, const std::string& copy,
+                     const std::vector<std::pair<int, Bytes>>& replaced) {
+  resedit::ResourceFile before;
+  resedit::ResourceFile after;
+  ASSERT_EQ(before.Open(source), resedit::ResourceStatus::kSuccess);
+  ASSERT_EQ(after.Open(copy), resedit::ResourceStatus::kSuccess);
+  const auto listing = before.List();
+  ASSERT_EQ(listing.size(), after.List().size());
+  for (const resedit::ResourceListing& entry : listing) {
+    const auto old = before.Find(entry.type, entry.name);
+    const auto now = after.Find(entry.type, entry.name);
+    ASSERT_TRUE(old && now) << "resource " << entry.name.number;
+    const Bytes* expected = &*old;
+    for (const auto& [id, data] : replaced)
+      if (entry.type.number == kBitmapType && entry.name.number == uint32_t(id)) expected = &data;
+    EXPECT_TRUE(*now == *expected) << "resource " << entry.type.number << "/" << entry.name.number;
+  }
+}
+
+// Renumbers bitmap `from` of a PE32 file to `to`, in place; `to` must keep
+// the bitmap directory in ascending order. The test's own walk of the
+// resource tree, independent of the engine.
+bool RenumberBitmap(const std::string& path, WORD from, WORD to) {
+  Bytes file = ReadBytes(path);
+  if (file.size() < sizeof(IMAGE_DOS_HEADER)) return false;
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(file.data());
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(file.data() + dos->e_lfanew);
+  const DWORD rva = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_RESOURCE].VirtualAddress;
+  const auto* sections = reinterpret_cast<const IMAGE_SECTION_HEADER*>(
+      reinterpret_cast<const uint8_t*>(&nt->OptionalHeader) + nt->FileHeader.SizeOfOptionalHeader);
+  size_t base = 0;
+  for (int i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
+    const IMAGE_SECTION_HEADER& s = sections[i];
+    if (rva >= s.VirtualAddress && rva < s.VirtualAddress + s.Misc.VirtualSize)
+      base = s.PointerToRawData + (rva - s.VirtualAddress);
+  }
+  if (base == 0) return false;
+  auto entries = [&](size_t at) {
+    const auto* dir = reinterpret_cast<const IMAGE_RESOURCE_DIRECTORY*>(file.data() + at);
+    return std::make_pair(reinterpret_cast<IMAGE_RESOURCE_DIRECTORY_ENTRY*>(
+                              file.data() + at + sizeof(IMAGE_RESOURCE_DIRECTORY)),
+                          dir->NumberOfNamedEntries + dir->NumberOfIdEntries);
+  };
+  const auto [types, typeCount] = entries(base);
+  for (int t = 0; t < typeCount; ++t) {
+    if (types[t].NameIsString || types[t].Id != kBitmapType) continue;
+    const auto [names, nameCount] = entries(base + types[t].OffsetToDirectory);
+    for (int n = 0; n < nameCount; ++n) {
+      if (names[n].NameIsString || names[n].Id != from) continue;
+      names[n].Id = to;
+      return robot::WriteImageFile(path, file);
+    }
+  }
+  return false;
+}
+
+// The PE checksum as IMAGEHLP and as our own code see it.
+void ExpectChecksumVerifies(const std::string& file) {
+  HMODULE imagehlp = LoadLibraryA("imagehlp.dll");
+  ASSERT_NE(imagehlp, nullptr);
+  using MapFileAndCheckSum = DWORD(WINAPI*)(PCSTR, PDWORD, PDWORD);
+  auto map = reinterpret_cast<MapFileAndCheckSum>(
+      reinterpret_cast<void*>(GetProcAddress(imagehlp, "MapFileAndCheckSumA")));
+  ASSERT_NE(map, nullptr);
+  DWORD stored = 0;
+  DWORD computed = 0;
+  ASSERT_EQ(map(file.c_str(), &stored, &computed), 0u) << file;
+  FreeLibrary(imagehlp);
+  EXPECT_NE(stored, 0u);
+  EXPECT_EQ(stored, computed) << file;
+  EXPECT_EQ(stored, resedit::ComputePortableImageChecksum(file)) << file;
+}
+
+class LogonLibrary : public testing::Test {
+ protected:
+  void SetUp() override { Reset(); }
+  void TearDown() override { Reset(); }
+
+  static void Reset() {
+    if (Exists(MsginaAside())) MoveFileA(MsginaAside().c_str(), Msgina().c_str());
+    SetGinaDll("");
+    for (int n = 1; n <= 9; ++n) {
+      const std::string path = Gina(n);
+      for (const std::string& p : {path, path + quorlo::kTemporarySuffix}) {
+        SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(p.c_str());
+        RemoveDirectoryA(p.c_str());
+      }
+    }
+    SetShell(win::GetWindowsDir() + "Explorer.exe");
+    StoreEdition(deploytest::IsXP() ? 2 : 3);
+  }
+
+  static logon::LogonModule Read() {
+    const int version = win::WindowsVersion();
+    return logon::ReadLogonModule(version, logon::StoredEdition(version));
+  }
+
+  // Every picture of the library in force changed to a file made here.
+  static logon::LogonEdit ChangeAll(uint32_t seed) {
+    logon::LogonEdit edit;
+    const Bytes files[] = {Bitmap24(120, 40, seed), Bitmap8(77, 13, uint8_t(seed)),
+                           Bitmap24(10, 3, seed + 1)};
+    for (int i = 0; i < logon::kPictureCount; ++i) {
+      const std::string path = WriteTestFile("_logon" + std::to_string(i) + ".bmp", files[i]);
+      const core::Outcome changed = logon::ChangePicture(edit, logon::PictureIndex(i), path);
+      EXPECT_TRUE(changed.ok) << changed.message;
+    }
+    return edit;
+  }
+};
+
+struct EditionCase {
+  const char* version;
+  int edition;
+  int normal;
+  int progress;
+};
+const EditionCase kEditionCases[] = {
+    {"winxp", 1, 129, 128}, {"winxp", 2, 107, 101}, {"win2k", 3, 107, 101}, {"win2k", 4, 112, 114},
+    {"win2k", 5, 112, 114}, {"win2k", 6, 119, 118}, {"win2k", 7, 122, 121},
+};
+
+TEST_F(LogonLibrary, ReadsThePicturesOfTheStoredEdition) {
+  for (const EditionCase& c : kEditionCases) {
+    if (deploytest::Version() != c.version) continue;
+    StoreEdition(c.edition);
+    const logon::LogonModule module = Read();
+    ASSERT_TRUE(module.found) << module.message;
+    EXPECT_EQ(module.path, Msgina());
+    const int ids[] = {c.normal, c.progress, 103};
+    for (int i = 0; i < logon::kPictureCount; ++i) {
+      const logon::LogonPicture& picture = module.pictures[i];
+      EXPECT_EQ(picture.id, ids[i]) << "edition " << c.edition << " picture " << i;
+      EXPECT_TRUE(picture.inLibrary) << "edition " << c.edition << " picture " << i;
+      // The fixture's pictures all differ, so a wrong id shows here.
+      const Bytes expected = FixtureBitmapFile(ids[i]);
+      ASSERT_FALSE(expected.empty()) << ids[i];
+      EXPECT_TRUE(picture.file == expected) << "edition " << c.edition << " picture " << i;
+    }
+  }
+}
+
+TEST_F(LogonLibrary, PicturesShowThroughGdi) {
+  const logon::LogonModule module = Read();
+  const int sizes[][2] = {{413, 72}, {413, 72}, {413, 5}};
+  for (int i = 0; i < logon::kPictureCount; ++i) {
+    const std::string path = WriteTestFile("_shown.bmp", module.pictures[i].file);
+    HANDLE bitmap = LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    ASSERT_NE(bitmap, nullptr) << "picture " << i;
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, sizes[i][0]) << "picture " << i;
+    EXPECT_EQ(info.bmHeight, sizes[i][1]) << "picture " << i;
+    DeleteObject(bitmap);
+  }
+}
+
+TEST_F(LogonLibrary, GinaDllNamesTheLibraryInForceByFileName) {
+  ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(3).c_str(), FALSE));
+  // Only the file name counts; the copy is taken from the system directory.
+  SetGinaDll("D:\\elsewhere\\gina3.DLL");
+  EXPECT_EQ(logon::CurrentGinaPath(), SystemFile("gina3.DLL"));
+  EXPECT_TRUE(Read().found);
+  // A setting naming a file that is not there: Windows' own library.
+  SetGinaDll(Gina(7));
+  EXPECT_EQ(logon::CurrentGinaPath(), Msgina());
+}
+
+TEST_F(LogonLibrary, WritesRegistersAndReappliesTheShell) {
+  const logon::LogonModule module = Read();
+  const logon::LogonEdit edit = ChangeAll(7);
+  // The shell setting in a form the program does not write: OK writes it
+  // again as the full path of the shell in force.
+  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+
+  const logon::LogonWrite write = logon::WriteLogonPictures(module, edit);
+  ASSERT_TRUE(write.outcome.ok) << write.outcome.message;
+  EXPECT_TRUE(write.written);
+  EXPECT_EQ(write.newLibrary, Gina(1));
+  EXPECT_EQ(GinaDllSetting(), Gina(1));
+  EXPECT_EQ(ShellValue(), win::GetWindowsDir() + "Explorer.exe");
+
+  std::vector<std::pair<int, Bytes>> replaced;
+  for (int i = 0; i < logon::kPictureCount; ++i) {
+    const Bytes& file = *edit.replacements[i];
+    replaced.push_back({module.pictures[i].id, Bytes(file.begin() + 14, file.end())});
+    EXPECT_TRUE(ResourceOf(Gina(1), module.pictures[i].id) == replaced.back().second) << i;
+  }
+  ExpectResources(Msgina(), Gina(1), replaced);
+  ExpectChecksumVerifies(Gina(1));
+  // Windows' own library is never touched.
+  EXPECT_TRUE(ReadBytes(Msgina()) ==
+              ReadBytes(winetest::WindowsPath(winetest::EnvironmentOr("QUORLO_FIXTURES", ".")) +
+                        "\\MSGINA.DLL"));
+}
+
+TEST_F(LogonLibrary, OnlyTheChangedPictureIsReplaced) {
+  const logon::LogonModule module = Read();
+  logon::LogonEdit edit;
+  const Bytes bar = Bitmap8(31, 2, 9);
+  ASSERT_TRUE(logon::ChangePicture(edit, logon::kBarPicture, WriteTestFile("_bar.bmp", bar)).ok);
+  const logon::LogonWrite write = logon::WriteLogonPictures(module, edit);
+  ASSERT_TRUE(write.outcome.ok) << write.outcome.message;
+  ExpectResources(Msgina(), Gina(1), {{103, Bytes(bar.begin() + 14, bar.end())}});
+  ExpectChecksumVerifies(Gina(1));
+}
+
+TEST_F(LogonLibrary, SecondCustomisationStartsFromTheFirstCopy) {
+  ASSERT_TRUE(logon::WriteLogonPictures(Read(), ChangeAll(1)).written);
+  const logon::LogonModule second = Read();
+  EXPECT_EQ(second.path, Gina(1));
+  // The pictures shown are those of the first customisation.
+  EXPECT_TRUE(second.pictures[0].file == ReadBytes(win::GetTempDir() + "_logon0.bmp"));
+
+  logon::LogonEdit edit;
+  const Bytes normal = Bitmap24(50, 50, 2);
+  ASSERT_TRUE(
+      logon::ChangePicture(edit, logon::kNormalPicture, WriteTestFile("_normal.bmp", normal)).ok);
+  const logon::LogonWrite write = logon::WriteLogonPictures(second, edit);
+  ASSERT_TRUE(write.outcome.ok) << write.outcome.message;
+  EXPECT_EQ(write.newLibrary, Gina(2));
+  EXPECT_EQ(GinaDllSetting(), Gina(2));
+  // The copy carries the first customisation's other pictures.
+  ExpectResources(Gina(1), Gina(2),
+                  {{second.pictures[0].id, Bytes(normal.begin() + 14, normal.end())}});
+  ExpectChecksumVerifies(Gina(2));
+
+  // With Gina2.dll in force, Gina1.dll is an old copy: deleted and reused.
+  const logon::LogonWrite third = logon::WriteLogonPictures(Read(), ChangeAll(3));
+  ASSERT_TRUE(third.outcome.ok) << third.outcome.message;
+  EXPECT_EQ(third.newLibrary, Gina(1));
+  EXPECT_EQ(GinaDllSetting(), Gina(1));
+  ExpectChecksumVerifies(Gina(1));
+}
+
+TEST_F(LogonLibrary, NoChangeTouchesNothing) {
+  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+  ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(1).c_str(), FALSE));
+  const logon::LogonWrite write = logon::WriteLogonPictures(Read(), logon::LogonEdit{});
+  EXPECT_TRUE(write.outcome.ok);
+  EXPECT_FALSE(write.written);
+  EXPECT_FALSE(GinaDllSet());
+  EXPECT_EQ(ShellValue(), "Explorer.exe");
+  // The stale copy a write would have reused is still there.
+  EXPECT_TRUE(Exists(Gina(1)));
+  EXPECT_FALSE(Exists(Gina(2)));
+}
+
+TEST_F(LogonLibrary, RestoreRemovesOnlyGinaDll) {
+  ASSERT_TRUE(logon::WriteLogonPictures(Read(), ChangeAll(5)).written);
+  const std::string shell = ShellValue();
+  ASSERT_TRUE(logon::RestoreLogonLibrary().ok);
+  EXPECT_FALSE(GinaDllSet());
+  EXPECT_EQ(ShellValue(), shell);
+  EXPECT_TRUE(Exists(Gina(1)));
+  EXPECT_EQ(Read().path, Msgina());
+  // Restoring again, with nothing to remove, still succeeds.
+  EXPECT_TRUE(logon::RestoreLogonLibrary().ok);
+}
+
+TEST_F(LogonLibrary, MissingLibraryGivesTheMessageAndWritesNothing) {
+  ASSERT_TRUE(MoveFileA(Msgina().c_str(), MsginaAside().c_str()));
+  const logon::LogonModule module = Read();
+  EXPECT_FALSE(module.found);
+  EXPECT_EQ(module.message,
+            "Error: The vital system file 'MSGina.dll' was not found!\r\nThis means you are not "
+            "running Quorlo on a Windows 2000/XP Operating System.\r\n\r\nPlease contact the "
+            "author to fix the problem.");
+  const logon::LogonWrite write = logon::WriteLogonPictures(module, ChangeAll(1));
+  EXPECT_FALSE(write.outcome.ok);
+  EXPECT_FALSE(write.written);
+  EXPECT_FALSE(Exists(Gina(1)));
+  EXPECT_FALSE(GinaDllSet());
+}
+
+TEST_F(LogonLibrary, LibraryWithoutAPictureStillReadsAndRefusesToReplaceIt) {
+  // A library whose progress picture (101 for the Professional editions
+  // Reset stores) is numbered 100: the table's bitmap is missing.
+  ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(4).c_str(), FALSE));
+  ASSERT_TRUE(RenumberBitmap(Gina(4), 101, 100));
+  SetGinaDll(Gina(4));
+  const logon::LogonModule module = Read();
+  ASSERT_TRUE(module.found);
+  EXPECT_EQ(module.path, Gina(4));
+  const logon::LogonPicture& progress = module.pictures[logon::kProgressPicture];
+  EXPECT_EQ(progress.id, 101);
+  EXPECT_FALSE(progress.inLibrary);
+  EXPECT_TRUE(progress.file.empty());
+  EXPECT_TRUE(module.pictures[logon::kNormalPicture].file == FixtureBitmapFile(107));
+  EXPECT_TRUE(module.pictures[logon::kBarPicture].file == FixtureBitmapFile(103));
+
+  logon::LogonEdit edit = ChangeAll(4);
+  const logon::LogonWrite write = logon::WriteLogonPictures(module, edit);
+  EXPECT_FALSE(write.outcome.ok);
+  EXPECT_FALSE(write.written);
+  EXPECT_NE(write.outcome.message.find("has no logon in progress picture (bitmap 101) to replace"),
+            std::string::npos)
+      << write.outcome.message;
+  EXPECT_FALSE(Exists(Gina(1)));
+  EXPECT_EQ(GinaDllSetting(), Gina(4));
+
+  // Without that picture changed, the others are written as usual.
+  edit.replacements[logon::kProgressPicture].reset();
+  const logon::LogonWrite others = logon::WriteLogonPictures(module, edit);
+  ASSERT_TRUE(others.outcome.ok) << others.outcome.message;
+  EXPECT_EQ(GinaDllSetting(), Gina(1));
+  ExpectChecksumVerifies(Gina(1));
+}
+
+TEST_F(LogonLibrary, UnreadableLibraryInForceIsNamedAndNothingIsWritten) {
+  ASSERT_TRUE(deploytest::WriteFileText(Gina(5), "MZ but nothing after it"));
+  SetGinaDll(Gina(5));
+  const logon::LogonModule module = Read();
+  ASSERT_TRUE(module.found);
+  EXPECT_EQ(module.path, Gina(5));
+  EXPECT_NE(module.readStatus, resedit::ResourceStatus::kSuccess);
+  for (const logon::LogonPicture& picture : module.pictures) {
+    EXPECT_FALSE(picture.inLibrary);
+    EXPECT_TRUE(picture.file.empty());
+  }
+  const logon::LogonWrite write = logon::WriteLogonPictures(module, ChangeAll(6));
+  EXPECT_FALSE(write.outcome.ok);
+  EXPECT_NE(write.outcome.message.find(Gina(5) + "\r\ncannot be read"), std::string::npos)
+      << write.outcome.message;
+  EXPECT_FALSE(Exists(Gina(1)));
+  EXPECT_EQ(GinaDllSetting(), Gina(5));
+}
+
+TEST_F(LogonLibrary, NoFreeNameClosesTheWindowAndWritesNothing) {
+  // Gina1 is in force; every other name is held open by another program.
+  ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(1).c_str(), FALSE));
+  SetGinaDll(Gina(1));
+  std::vector<HANDLE> held;
+  for (int n = 2; n <= 9; ++n) {
+    held.push_back(
+        CreateFileA(Gina(n).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_NE(held.back(), INVALID_HANDLE_VALUE) << n;
+  }
+  const logon::LogonWrite write = logon::WriteLogonPictures(Read(), ChangeAll(8));
+  for (HANDLE handle : held) CloseHandle(handle);
+  EXPECT_FALSE(write.outcome.ok);
+  EXPECT_TRUE(write.closeWindow);
+  EXPECT_FALSE(write.written);
+  EXPECT_NE(write.outcome.message.find("This file is used to update the Windows Logon Dialogs."),
+            std::string::npos)
+      << write.outcome.message;
+  EXPECT_EQ(GinaDllSetting(), Gina(1));
+  EXPECT_TRUE(ReadBytes(Gina(1)) == ReadBytes(Msgina()));
+}
+
+TEST_F(LogonLibrary, FailedWriteLeavesGinaDllAsItWas) {
+  ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(2).c_str(), FALSE));
+  SetGinaDll(Gina(2));
+  const std::string shell = ShellValue();
+  const logon::LogonModule module = Read();
+  const std::string temporary = Gina(1) + quorlo::kTemporarySuffix;
+  struct Case {
+    const char* what;
+    bool directory;
+  };
+  for (const Case& c :
+       {Case{"a folder in the way", true}, Case{"a file another program holds", false}}) {
+    HANDLE held = INVALID_HANDLE_VALUE;
+    if (c.directory) {
+      ASSERT_TRUE(CreateDirectoryA(temporary.c_str(), nullptr)) << c.what;
+    } else {
+      // Open without sharing, as a program that keeps the file would.
+      held = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+      ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.what;
+    }
+    const logon::LogonWrite write = logon::WriteLogonPictures(module, ChangeAll(2));
+    EXPECT_FALSE(write.outcome.ok) << c.what;
+    EXPECT_FALSE(write.written) << c.what;
+    EXPECT_NE(write.outcome.message.find(Gina(1)), std::string::npos) << write.outcome.message;
+    EXPECT_EQ(GinaDllSetting(), Gina(2)) << c.what;
+    EXPECT_EQ(ShellValue(), shell) << c.what;
+    EXPECT_FALSE(Exists(Gina(1))) << c.what;
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    DeleteFileA(temporary.c_str());
+    RemoveDirectoryA(temporary.c_str());
+  }
+}
+
+TEST_F(LogonLibrary, PictureThatCannotBeStoredLeavesTheEditAsItWas) {
+  logon::LogonEdit edit;
+  const core::Outcome missing =
+      logon::ChangePicture(edit, logon::kNormalPicture, win::GetTempDir() + "no such.bmp");
+  EXPECT_FALSE(missing.ok);
+  const core::Outcome notBitmap = logon::ChangePicture(
+      edit, logon::kBarPicture, WriteTestFile("_text.bmp", Bytes{'h', 'e', 'l', 'l', 'o'}));
+  EXPECT_FALSE(notBitmap.ok);
+  EXPECT_NE(notBitmap.message.find("animated bar"), std::string::npos) << notBitmap.message;
+  // A tag with no picture (the window's tag - 1) is refused, not indexed.
+  const std::string good = WriteTestFile("_good.bmp", Bitmap24(4, 4, 1));
+  EXPECT_FALSE(logon::ChangePicture(edit, logon::PictureIndex(-1), good).ok);
+  EXPECT_FALSE(logon::ChangePicture(edit, logon::kPictureCount, good).ok);
+  EXPECT_FALSE(edit.Changed());
+}
+
+}  // namespace
