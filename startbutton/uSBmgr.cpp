@@ -8,7 +8,6 @@
 #include "deploy/ShellLocation.h"
 #include "help/HelpTopic.h"
 #include "imaging/OpenPicture.h"
-#include "startbutton/AnsiText.h"
 #include "startbutton/uContext.h"
 #include "startbutton/uSBmgrDialog3.h"
 #include "startbutton/uSBmgrDialog4.h"
@@ -16,6 +15,7 @@
 #include "ui/GroupBox.h"
 #include "ui/MessageBox.h"
 #include "ui/StandardControls.h"
+#include "win/AnsiText.h"
 #include "win/SystemFacts.h"
 
 namespace {
@@ -166,7 +166,7 @@ void TSBmgr::LoadTables(const std::string& file) {
 void TSBmgr::FillBox(ui::Edit& box, const StringTable& table) {
   // The table already holds the text, exactly; the box shows it in the
   // ANSI code page, and filling it is no edit of the user's.
-  box.SetTextQuietly(UnicodeToAnsi(ShownText(table)));
+  box.SetTextQuietly(win::UnicodeToAnsi(ShownText(table)));
 }
 
 void TSBmgr::FormClose() {
@@ -184,14 +184,14 @@ int TSBmgr::Notify(const std::string& text, UINT flags) {
 }
 
 void TSBmgr::tStartChange(ui::Control&) {
-  const std::u16string text = AnsiToUnicode(tStart_->Text());
+  const std::u16string text = win::AnsiToUnicode(tStart_->Text());
   SetShownText(edit_.startTable, text);
   if (edit_.xp) SetShownText(edit_.xpStartTable, text);
   EnableApply(true);
 }
 
 void TSBmgr::tTooltipChange(ui::Control&) {
-  SetShownText(edit_.tooltipTable, AnsiToUnicode(tTooltip_->Text()));
+  SetShownText(edit_.tooltipTable, win::AnsiToUnicode(tTooltip_->Text()));
   EnableApply(true);
 }
 
