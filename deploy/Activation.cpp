@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/Text.h"
 #include "deploy/ShellLocation.h"
 #include "deploy/XPStartMenuKeys.h"
 #include "win/RegistryAccessor.h"
@@ -49,6 +50,21 @@ bool RelinkXPStartMenuStrings(const std::string& shellPath) {
   win::RegCloseAccessor();
   return written;
 }
+
+namespace deploy {
+
+core::Outcome ActivateShellCopy(const std::string& newFile, bool relinkXPStartMenu) {
+  if (!ActivateShell(newFile)) {
+    return core::Outcome::Failure("The new file" + core::LineBreaks(1) + newFile +
+                                  core::LineBreaks(1) +
+                                  "was written, but Windows refused to make it the shell." +
+                                  core::LineBreaks(2) + "Windows goes on using its current shell.");
+  }
+  if (relinkXPStartMenu) RelinkXPStartMenuStrings(newFile);
+  return core::Outcome::Success();
+}
+
+}  // namespace deploy
 
 bool SetGinaDll(const std::string& path) {
   if (path.empty()) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/Outcome.h"
+
 namespace deploy {
 
 // Under HKEY_LOCAL_MACHINE: "Shell" and "GinaDLL" live here on 2000/XP.
@@ -23,6 +25,15 @@ bool ActivateShell(const std::string& path);
 // Points "InfoTip" and "LocalizedString" of the six XP Start Menu items at
 // the strings of shellPath's file; their default values stay as they are.
 bool RelinkXPStartMenuStrings(const std::string& shellPath);
+
+namespace deploy {
+
+// What every shell-file manager does once its copy is written: ActivateShell
+// and, when relinkXPStartMenu (on Windows XP), RelinkXPStartMenuStrings. A
+// failure says that the copy was written but Windows kept its shell.
+core::Outcome ActivateShellCopy(const std::string& newFile, bool relinkXPStartMenu);
+
+}  // namespace deploy
 
 // The logon library setting "GinaDLL" = path; empty path deletes the value,
 // which gives Windows back its own library.

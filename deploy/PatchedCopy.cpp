@@ -2,13 +2,21 @@
 
 #include <windows.h>
 
+#include "core/FileIo.h"
 #include "core/Text.h"
+#include "deploy/ShellLocation.h"
 #include "resedit/Checksum.h"
+#include "resedit/ResourceReader.h"
 #include "resedit/ResourceUpdate.h"
 
 namespace deploy {
 
 namespace {
+
+constexpr uint32_t kBitmapType = 2;
+constexpr size_t kBitmapFileHeaderSize = 14;
+// Far above any picture of the shell; a larger file is not one.
+constexpr uint64_t kMaxPictureFileSize = 64u << 20;
 
 core::Outcome Failure(const PatchedCopy& copy, const std::string& reason) {
   return core::Outcome::Failure("Quorlo could not write the new file" + core::LineBreaks(1) +
@@ -21,6 +29,33 @@ std::string Describe(const resedit::ResourceId& id) {
 }
 
 }  // namespace
+
+std::optional<std::string> AddBitmapChange(std::vector<ResourceChange>& changes, uint32_t id,
+                                           const PendingBitmap& bitmap, const std::string& what) {
+  if (bitmap.restore) {
+    const std::string explorer = WindowsExplorerPath();
+    std::optional<std::vector<uint8_t>> own = resedit::ReadResourceData(explorer, kBitmapType, id);
+    if (!own)
+      return "Bitmap " + std::to_string(id) + " of '" + explorer + "' could not be read." +
+             core::LineBreaks(1) + "Cannot restore " + what + ".";
+    changes.push_back({kBitmapType, id, std::move(*own), 0});
+    return std::nullopt;
+  }
+  if (bitmap.file.empty()) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  const quorlo::ReadResult read = quorlo::ReadWholeFile(bitmap.file, kMaxPictureFileSize, bytes);
+  if (read == quorlo::ReadResult::kMissing)
+    return "File '" + bitmap.file + "'does not exist!" + core::LineBreaks(1) + "Cannot replace " +
+           what + ".";
+  // A file without even its 14-byte header would leave a resource of
+  // negative size; it is refused like an unreadable one.
+  if (read != quorlo::ReadResult::kOk || bytes.size() <= kBitmapFileHeaderSize)
+    return "File '" + bitmap.file + "' could not be read as a bitmap." + core::LineBreaks(1) +
+           "Cannot replace " + what + ".";
+  bytes.erase(bytes.begin(), bytes.begin() + kBitmapFileHeaderSize);
+  changes.push_back({kBitmapType, id, std::move(bytes), 0});
+  return std::nullopt;
+}
 
 core::Outcome WritePatchedCopy(const PatchedCopy& copy) {
   using resedit::ResourceStatus;

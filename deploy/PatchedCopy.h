@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,22 @@ struct PatchedCopy {
   std::vector<ResourceChange> changes;
   bool storeChecksum = false;  // kernel and logon library copies
 };
+
+// A bitmap of the shell the user chose to replace (the Start button's XP
+// picture, the Start menu's vertical logo).
+struct PendingBitmap {
+  bool changed = false;  // replace it at the next write
+  bool restore = false;  // take it from Windows' own Explorer.exe
+  std::string file;      // the user's bitmap file otherwise
+};
+
+// Adds the change of bitmap resource id that bitmap asks for: the file
+// without its 14-byte file header (an RT_BITMAP resource is the rest), or
+// Windows' own bitmap. When it cannot be made, nothing is added and the
+// message says why, naming the picture as `what`; the rest of the copy is
+// written all the same.
+std::optional<std::string> AddBitmapChange(std::vector<ResourceChange>& changes, uint32_t id,
+                                           const PendingBitmap& bitmap, const std::string& what);
 
 // Writes the copy; a failure carries the message that says why not and
 // leaves no file at target.

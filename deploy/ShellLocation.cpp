@@ -52,6 +52,10 @@ deploy::UniqueName MakeUniqueName(const std::string& directory, const std::strin
 
 }  // namespace
 
+std::string WindowsExplorerPath() {
+  return win::GetWindowsDir() + kDefaultShell;
+}
+
 void LocateCurrentShell() {
   const std::string windowsDir = win::GetWindowsDir();
   const std::string fallback = windowsDir + kDefaultShell;

@@ -19,6 +19,10 @@ struct UniqueName {
 // LocateCurrentShell and read by the managers that edit the shell.
 extern std::string CurrentShellPath;
 
+// "Explorer.exe" in the Windows directory: the shell file the program never
+// changes, where every restore takes Windows' own resources from.
+std::string WindowsExplorerPath();
+
 // Recomputes CurrentShellPath from System.ini (95/98/Millennium) or the
 // Winlogon "Shell" value (2000/XP). The file is always taken from the Windows
 // directory; when it is not there, the Windows directory's Explorer.exe.

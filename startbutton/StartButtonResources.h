@@ -7,16 +7,16 @@
 #include <string>
 
 #include "core/Outcome.h"
+#include "deploy/PatchedCopy.h"
+#include "deploy/ShellLocation.h"
 #include "startbutton/StringTable.h"
 
 // Bitmap 143 of the shell: the picture on the XP Start button.
 inline constexpr int kXPStartButtonBitmap = 143;
 
-struct XPIconChange {
-  bool changed = false;  // XPIconChanged
-  bool restore = false;  // XPIconRestore: take 143 from Windows' own Explorer.exe
-  std::string file;      // XPIconFile: the user's bitmap file
-};
+// XPIconChanged, XPIconRestore (take 143 from Windows' own Explorer.exe) and
+// XPIconFile (the user's bitmap file).
+using XPIconChange = deploy::PendingBitmap;
 
 struct StartButtonEdit {
   bool xp = false;  // block 38 and the picture belong to Windows XP only
@@ -31,9 +31,6 @@ struct StartButtonEdit {
 // Empty when the file is refused, lacks the block, or the block is cut short.
 std::optional<StringTable> ReadStringTable(const std::string& shellFile,
                                            const StringTableSpec& spec);
-
-// "Explorer.exe" in the Windows directory: the file the program never changes.
-std::string WindowsExplorerPath();
 
 struct StartButtonWrite {
   // Why the pending picture was left out; the rest was written all the same.

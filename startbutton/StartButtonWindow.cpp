@@ -5,12 +5,12 @@
 #include "deploy/Restart.h"
 #include "deploy/ShellLocation.h"
 #include "imaging/OpenPicture.h"
-#include "startbutton/AnsiText.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "ui/Containers.h"
 #include "ui/MessageBox.h"
 #include "ui/StandardControls.h"
 #include "win/SystemFacts.h"
+#include "win/AnsiText.h"
 #include "win/MessagePump.h"
 #include "win/ScopedGdi.h"
 
@@ -126,7 +126,7 @@ void StartButtonWindow::LoadTables(const std::string& file) {
 void StartButtonWindow::FillBox(ui::Edit& box, const StringTable& table) {
   // The table already holds the text, exactly; the box shows it in the
   // ANSI code page, and filling it is no edit of the user's.
-  box.SetTextQuietly(UnicodeToAnsi(ShownText(table)));
+  box.SetTextQuietly(win::UnicodeToAnsi(ShownText(table)));
 }
 
 void StartButtonWindow::FormClose() {
@@ -136,14 +136,14 @@ void StartButtonWindow::FormClose() {
 }
 
 void StartButtonWindow::tStartChange(ui::Control&) {
-  const std::u16string text = AnsiToUnicode(tStart->Text());
+  const std::u16string text = win::AnsiToUnicode(tStart->Text());
   SetShownText(edit_.startTable, text);
   if (edit_.xp) SetShownText(edit_.xpStartTable, text);
   bApply->SetEnabled(true);
 }
 
 void StartButtonWindow::tTooltipChange(ui::Control&) {
-  SetShownText(edit_.tooltipTable, AnsiToUnicode(tTooltip->Text()));
+  SetShownText(edit_.tooltipTable, win::AnsiToUnicode(tTooltip->Text()));
   bApply->SetEnabled(true);
 }
 

@@ -1,6 +1,8 @@
-#include "startbutton/AnsiText.h"
+#include "win/AnsiText.h"
 
 #include <windows.h>
+
+namespace win {
 
 std::u16string AnsiToUnicode(const std::string& text) {
   if (text.empty()) return {};
@@ -22,3 +24,5 @@ std::string UnicodeToAnsi(const std::u16string& text) {
                       nullptr);
   return ansi;
 }
+
+}  // namespace win

@@ -1,9 +1,13 @@
 #pragma once
-// The edit boxes hold text in the system's ANSI code page; the shell's
-// string tables hold UTF-16.
+// Conversion between the system's ANSI code page (edit boxes, registry
+// values, paths) and UTF-16 (the shell's resources).
 
 #include <string>
+
+namespace win {
 
 std::u16string AnsiToUnicode(const std::string& text);
 // Characters the code page lacks become its default character.
 std::string UnicodeToAnsi(const std::u16string& text);
+
+}  // namespace win
