@@ -17,26 +17,38 @@ constexpr uint64_t kMaxBootIniSize = 0x3FFFFFFF;
 
 }  // namespace
 
-bool RemoveKernelSwitchesIn(const BootIniFiles& files) {
+BootIniRewrite RewriteBootIni(const BootIniFiles& files,
+                              const std::function<std::string(const std::string&)>& edit) {
   SetFileAttributesA(files.bootIni, FILE_ATTRIBUTE_NORMAL);
-  if (GetFileAttributesA(files.bootIni) == INVALID_FILE_ATTRIBUTES) return true;
+  if (GetFileAttributesA(files.bootIni) == INVALID_FILE_ATTRIBUTES) return BootIniRewrite::kMissing;
   // Without a backup the file that starts the computer is not rewritten.
-  if (!CopyFileA(files.bootIni, files.backup, FALSE)) return false;
+  if (!CopyFileA(files.bootIni, files.backup, FALSE)) return BootIniRewrite::kNoBackup;
   std::vector<uint8_t> bytes;
   if (quorlo::ReadWholeFile(files.bootIni, kMaxBootIniSize, bytes) != quorlo::ReadResult::kOk)
-    return false;
+    return BootIniRewrite::kUnreadable;
   const std::string text(bytes.begin(), bytes.end());
-  const std::string cleaned = RemoveKernelSwitchesFromText(text);
-  if (cleaned == text) return true;
-  const quorlo::ByteSpan cleanedBytes(reinterpret_cast<const uint8_t*>(cleaned.data()),
-                                      cleaned.size());
-  if (quorlo::WriteFileReplacing(files.work, cleanedBytes) != quorlo::WriteResult::kOk)
-    return false;
+  const std::string edited = edit(text);
+  if (edited == text) return BootIniRewrite::kUnchanged;
+  const quorlo::ByteSpan editedBytes(reinterpret_cast<const uint8_t*>(edited.data()),
+                                     edited.size());
+  if (quorlo::WriteFileReplacing(files.work, editedBytes) != quorlo::WriteResult::kOk)
+    return BootIniRewrite::kNoWorkFile;
   if (!quorlo::ReplaceFileWith(files.work, files.bootIni)) {
     DeleteFileA(files.work);
-    return false;
+    return BootIniRewrite::kNoWorkFile;
   }
-  return true;
+  return BootIniRewrite::kRewritten;
+}
+
+bool RemoveKernelSwitchesIn(const BootIniFiles& files) {
+  switch (RewriteBootIni(files, RemoveKernelSwitchesFromText)) {
+    case BootIniRewrite::kRewritten:
+    case BootIniRewrite::kUnchanged:
+    case BootIniRewrite::kMissing:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace deploy

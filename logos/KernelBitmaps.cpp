@@ -77,7 +77,67 @@ std::vector<uint8_t> Bytes(quorlo::ByteSpan span) {
   return bytes;
 }
 
+// An uncompressed 16-colour bitmap file's pixel rows.
+struct IndexedPixels {
+  uint64_t firstPixel = 0;  // file offset of the first stored row
+  uint64_t stride = 0;
+  int64_t width = 0;
+  int64_t rows = 0;
+  bool bottomUp = true;
+
+  // File offset of the byte holding pixel (x, y), y counted from the top.
+  uint64_t ByteOf(int64_t x, int64_t y) const {
+    const uint64_t row = uint64_t(bottomUp ? rows - 1 - y : y);
+    return firstPixel + row * stride + uint64_t(x) / 2;
+  }
+};
+
+std::optional<IndexedPixels> IndexedPixelsOf(quorlo::ByteSpan file) {
+  const auto packed = PackedBitmapOf(file);
+  if (!packed) return std::nullopt;
+  const DibLayout& layout = packed->second;
+  if (!IsSixteenColours(layout) || layout.compression != quorlo::imaging::kBiRgb ||
+      layout.width <= 0 || layout.height == 0 ||
+      layout.height == std::numeric_limits<int32_t>::min())
+    return std::nullopt;
+  IndexedPixels pixels;
+  pixels.width = layout.width;
+  pixels.rows = std::llabs(layout.height);
+  pixels.bottomUp = layout.height > 0;
+  pixels.stride = (uint64_t(layout.width) * kBootLogoBitsPerPixel + 31) / 32 * 4;
+  pixels.firstPixel = kFileHeaderBytes + layout.headerBytes + layout.paletteBytes;
+  if (!file.Contains(pixels.firstPixel, pixels.stride * uint64_t(pixels.rows))) return std::nullopt;
+  return pixels;
+}
+
+uint8_t IndexAt(const std::vector<uint8_t>& file, const IndexedPixels& pixels, int64_t x,
+                int64_t y) {
+  const uint8_t pair = file[size_t(pixels.ByteOf(x, y))];
+  return x % 2 == 0 ? pair >> 4 : pair & 0x0F;
+}
+
 }  // namespace
+
+std::optional<std::vector<uint8_t>> DrawOverlay(quorlo::ByteSpan logoFile,
+                                                quorlo::ByteSpan overlayFile, int x, int y) {
+  const std::optional<IndexedPixels> logo = IndexedPixelsOf(logoFile);
+  const std::optional<IndexedPixels> overlay = IndexedPixelsOf(overlayFile);
+  if (!logo || !overlay) return std::nullopt;
+  std::vector<uint8_t> drawn = Bytes(logoFile);
+  const std::vector<uint8_t> source = Bytes(overlayFile);
+  for (int64_t oy = 0; oy < overlay->rows; ++oy) {
+    const int64_t ly = int64_t(y) + oy;
+    if (ly < 0 || ly >= logo->rows) continue;
+    for (int64_t ox = 0; ox < overlay->width; ++ox) {
+      const int64_t lx = int64_t(x) + ox;
+      if (lx < 0 || lx >= logo->width) continue;
+      const uint8_t index = IndexAt(source, *overlay, ox, oy);
+      uint8_t& pair = drawn[size_t(logo->ByteOf(lx, ly))];
+      pair = lx % 2 == 0 ? uint8_t((pair & 0x0F) | (index << 4)) : uint8_t((pair & 0xF0) | index);
+    }
+  }
+  return drawn;
+}
 
 int BootLogoBitmapId(int windowsVersion, int edition) {
   if (windowsVersion == 5) return 1;

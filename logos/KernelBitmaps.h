@@ -45,6 +45,13 @@ std::optional<std::vector<uint8_t>> ResourceFromBitmapFile(quorlo::ByteSpan file
 // The palette of a 16-colour .bmp file (a boot logo).
 std::optional<BootPalette> LogoFilePalette(quorlo::ByteSpan file);
 
+// The logo file with a 16-colour overlay file drawn into it at (x, y), its
+// pixels' palette indices copied (both carry the boot palette when XP's
+// screen is shown) and clipped at the logo's edges. Nothing when either is
+// not an uncompressed 16-colour bitmap file.
+std::optional<std::vector<uint8_t>> DrawOverlay(quorlo::ByteSpan logoFile,
+                                                quorlo::ByteSpan overlayFile, int x, int y);
+
 // The overlay resource for a kernel copy: a 1 x 1, 16-colour bitmap with
 // the logo's palette and the logo's own pixel at the overlay position, so
 // that the overlay shows nothing over the new logo.

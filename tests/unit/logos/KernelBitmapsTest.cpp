@@ -215,3 +215,61 @@ TEST(OverlayResourceFromLogo, RefusesLogosWithoutThatPixel) {
 }
 
 }  // namespace
+
+namespace {
+
+int IndexAt(const Bytes& file, const LogoShape& shape, int x, int y) {
+  const uint32_t colours = shape.colorsUsed != 0 ? shape.colorsUsed : 1u << shape.bitsPerPixel;
+  const int rows = shape.height < 0 ? -shape.height : shape.height;
+  const int stride = (shape.width * 4 + 31) / 32 * 4;
+  const int stored = shape.height > 0 ? rows - 1 - y : y;
+  const uint8_t pair = file[14 + 40 + colours * 4 + stored * stride + x / 2];
+  return x % 2 == 0 ? pair >> 4 : pair & 0x0F;
+}
+
+// The overlay's pixels land at (x, y) of the logo, counted from the top,
+// whichever way each stores its rows; pixels past the edges are dropped.
+TEST(KernelBitmapOverlay, DrawnAtItsPlaceAndClipped) {
+  struct Case {
+    int32_t logoHeight;
+    int32_t overlayHeight;
+    int x;
+    int y;
+  };
+  const Case cases[] = {
+      {480, 20, 220, 272}, {-480, 20, 221, 272}, {480, -20, 630, 470}, {-480, -20, -3, -5}};
+  for (const Case& c : cases) {
+    const LogoShape logoShape{640, c.logoHeight};
+    const LogoShape overlayShape{13, c.overlayHeight};
+    const Bytes logo = MakeFile(logoShape);
+    const Bytes overlay = MakeFile(overlayShape);
+    const auto drawn = logos::DrawOverlay(Span(logo), Span(overlay), c.x, c.y);
+    ASSERT_TRUE(drawn.has_value()) << c.x << "," << c.y;
+    ASSERT_EQ(drawn->size(), logo.size());
+    for (int y = 0; y < 480; ++y) {
+      for (int x = 0; x < 640; ++x) {
+        const int ox = x - c.x;
+        const int oy = y - c.y;
+        const bool inside = ox >= 0 && ox < 13 && oy >= 0 && oy < 20;
+        const int expected =
+            inside ? IndexAt(overlay, overlayShape, ox, oy) : IndexAt(logo, logoShape, x, y);
+        ASSERT_EQ(IndexAt(*drawn, logoShape, x, y), expected)
+            << "pixel " << x << "," << y << " overlay at " << c.x << "," << c.y;
+      }
+    }
+  }
+}
+
+TEST(KernelBitmapOverlay, OnlyUncompressedSixteenColourFiles) {
+  const Bytes logo = MakeFile({});
+  const Bytes eightBit = MakeFile({8, 8, 8});
+  const Bytes rle = MakeFile({8, 8, 4, 2});
+  Bytes truncated = MakeFile({8, 8});
+  truncated.resize(truncated.size() - 1);
+  for (const Bytes* bad : std::initializer_list<const Bytes*>{&eightBit, &rle, &truncated}) {
+    EXPECT_FALSE(logos::DrawOverlay(Span(logo), Span(*bad), 0, 0).has_value());
+    EXPECT_FALSE(logos::DrawOverlay(Span(*bad), Span(logo), 0, 0).has_value());
+  }
+}
+
+}  // namespace

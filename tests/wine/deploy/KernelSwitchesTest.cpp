@@ -80,6 +80,37 @@ TEST_F(KernelSwitches, WorkFileThatCannotBeWrittenLeavesBootIniAsItWas) {
   RemoveDirectoryA(work_.c_str());
 }
 
+TEST_F(KernelSwitches, RewriteTellsWhatItDid) {
+  EXPECT_EQ(deploy::RewriteBootIni(files_, [](const std::string& t) { return t + "x"; }),
+            deploy::BootIniRewrite::kMissing);
+  EXPECT_FALSE(Exists(backup_));
+
+  ASSERT_TRUE(deploytest::WriteFileText(boot_, kWithout));
+  SetFileAttributesA(boot_.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(deploy::RewriteBootIni(files_, [](const std::string& t) { return t; }),
+            deploy::BootIniRewrite::kUnchanged);
+  EXPECT_EQ(ReadFileText(boot_), kWithout);
+  EXPECT_EQ(ReadFileText(backup_), kWithout);
+
+  EXPECT_EQ(deploy::RewriteBootIni(files_, [](const std::string&) { return kWithSwitch; }),
+            deploy::BootIniRewrite::kRewritten);
+  EXPECT_EQ(ReadFileText(boot_), kWithSwitch);
+  EXPECT_EQ(ReadFileText(backup_), kWithout);
+  EXPECT_FALSE(Exists(work_));
+
+  CreateDirectoryA(work_.c_str(), nullptr);
+  EXPECT_EQ(deploy::RewriteBootIni(files_, [](const std::string&) { return kWithout; }),
+            deploy::BootIniRewrite::kNoWorkFile);
+  RemoveDirectoryA(work_.c_str());
+  EXPECT_EQ(ReadFileText(boot_), kWithSwitch);
+
+  const std::string unwritable = dir_ + "no such folder\\backup.ini";
+  files_.backup = unwritable.c_str();
+  EXPECT_EQ(deploy::RewriteBootIni(files_, [](const std::string&) { return kWithout; }),
+            deploy::BootIniRewrite::kNoBackup);
+  EXPECT_EQ(ReadFileText(boot_), kWithSwitch);
+}
+
 TEST(KernelSwitchesOnTheMachine, RealBootIniKeepsItsEntries) {
   if (deploytest::Is9x()) GTEST_SKIP() << "no boot.ini on " << deploytest::Version();
   const std::string before = ReadFileText("C:\\boot.ini");
