@@ -96,7 +96,7 @@ std::optional<IndexedPixels> IndexedPixelsOf(quorlo::ByteSpan file) {
   const auto packed = PackedBitmapOf(file);
   if (!packed) return std::nullopt;
   const DibLayout& layout = packed->second;
-  if (!IsSixteenColours(layout) || layout.compression != quorlo::imaging::kBiRgb ||
+  if (!IsSixteenColours(layout) || layout.compression != imaging::kBiRgb ||
       layout.width <= 0 || layout.height == 0 ||
       layout.height == std::numeric_limits<int32_t>::min())
     return std::nullopt;

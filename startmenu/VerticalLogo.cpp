@@ -9,7 +9,7 @@ namespace startmenu {
 namespace {
 
 using quorlo::ByteSpan;
-using quorlo::imaging::TFastDIB;
+using imaging::TFastDIB;
 
 constexpr uint32_t kCoreHeaderSize = 12;  // BITMAPCOREHEADER: 3-byte colour entries
 constexpr uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER
@@ -89,7 +89,7 @@ std::optional<std::vector<uint8_t>> BitmapFileOfResource(ByteSpan dib) {
   std::copy(dib.Data(), dib.Data() + dib.Size(), file.begin() + kBitmapFileHeaderSize);
   TFastDIB check;
   check.UseGDI = false;
-  if (check.LoadFromMemory(file.data(), file.size()) != quorlo::imaging::BmpStatus::kOk)
+  if (check.LoadFromMemory(file.data(), file.size()) != imaging::BmpStatus::kOk)
     return std::nullopt;
   return file;
 }
@@ -98,7 +98,7 @@ bool IsStorableLogo(ByteSpan file) {
   if (file.Size() <= kBitmapFileHeaderSize) return false;
   TFastDIB check;
   check.UseGDI = false;
-  if (check.LoadFromMemory(file.Data(), file.Size()) != quorlo::imaging::BmpStatus::kOk)
+  if (check.LoadFromMemory(file.Data(), file.Size()) != imaging::BmpStatus::kOk)
     return false;
   const std::optional<uint32_t> pixelsAt = file.U32(10);
   const std::optional<size_t> packed =
@@ -110,7 +110,7 @@ bool TurnQuarterClockwise(const TFastDIB& source, TFastDIB& out) {
   if (source.Empty()) return false;
   const int32_t width = source.Width();
   const int32_t height = source.AbsHeight;
-  quorlo::imaging::BitmapInfo info = source.Info;
+  imaging::BitmapInfo info = source.Info;
   info.Header.Width = height;
   info.Header.Height = width;  // bottom-up, whatever the source's order
   TFastDIB turned;
@@ -128,7 +128,7 @@ std::optional<std::vector<uint8_t>> HorizontalDisplayCopy(ByteSpan dib) {
   if (!file) return std::nullopt;
   TFastDIB banner;
   banner.UseGDI = false;
-  if (banner.LoadFromMemory(file->data(), file->size()) != quorlo::imaging::BmpStatus::kOk)
+  if (banner.LoadFromMemory(file->data(), file->size()) != imaging::BmpStatus::kOk)
     return std::nullopt;
   TFastDIB turned;
   turned.UseGDI = false;

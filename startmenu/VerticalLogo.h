@@ -38,7 +38,7 @@ bool IsStorableLogo(quorlo::ByteSpan file);
 // the top) goes to column H - 1 - y, row x of a picture H wide and W high.
 // Same depth, colour table and masks. False, leaving out alone, for an
 // empty source or one the picture object cannot be made for.
-bool TurnQuarterClockwise(const quorlo::imaging::TFastDIB& source, quorlo::imaging::TFastDIB& out);
+bool TurnQuarterClockwise(const imaging::TFastDIB& source, imaging::TFastDIB& out);
 
 // The display copy of a banner resource: turned so the tall banner shows as
 // a horizontal strip, as a bitmap file. Empty when the resource is no

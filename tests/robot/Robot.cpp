@@ -39,6 +39,13 @@ void PumpMessages(DWORD forMs) {
   } while (GetTickCount() - start < forMs);
 }
 
+// How long the robot waits for the program to answer a message. A program
+// that is busy (starting up, painting, loading the help control) answers
+// late on a loaded machine: with 2 s and SMTO_ABORTIFHUNG, full test runs
+// beside a build read a window's title as "" now and then although the
+// program was fine. Only a program that never answers fails a check now.
+constexpr UINT kReplyTimeoutMs = 30000;
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
@@ -53,12 +60,12 @@ std::string WindowText(HWND hwnd) {
   // WM_GETTEXT rather than GetWindowText: the latter does not ask windows of
   // another process, so it misses what an edit control holds.
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
+  if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kReplyTimeoutMs, &length))
     return {};
   std::string text(length + 1, '\0');
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, 2000, &copied))
+                           SMTO_NORMAL, kReplyTimeoutMs, &copied))
     return {};
   text.resize(copied);
   return text;
@@ -180,15 +187,15 @@ void Click(HWND control) {
 void Type(HWND edit, const std::string& text) {
   for (unsigned char c : text) {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(edit, WM_CHAR, c, 1, SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutA(edit, WM_CHAR, c, 1, SMTO_NORMAL, kReplyTimeoutMs, &result);
   }
 }
 
 void SelectAllAndType(HWND edit, const std::string& text) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_NORMAL, kReplyTimeoutMs, &result);
   // A backspace through WM_CHAR clears the selection the way a user's key does.
-  SendMessageTimeoutA(edit, WM_CHAR, VK_BACK, 1, SMTO_ABORTIFHUNG, 5000, &result);
+  SendMessageTimeoutA(edit, WM_CHAR, VK_BACK, 1, SMTO_NORMAL, kReplyTimeoutMs, &result);
   Type(edit, text);
 }
 
@@ -294,7 +301,7 @@ std::string ItemText(HWND tree, HTREEITEM item) {
   remote.Write(0, &tvi, sizeof tvi);
   DWORD_PTR ok = 0;
   SendMessageTimeoutA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote.address()),
-                      SMTO_ABORTIFHUNG, 5000, &ok);
+                      SMTO_NORMAL, kReplyTimeoutMs, &ok);
   if (!ok) return {};
   char text[513] = {};
   remote.Read(sizeof(TVITEMA), text, 512);
@@ -304,7 +311,7 @@ std::string ItemText(HWND tree, HTREEITEM item) {
 HTREEITEM TreeItem(HWND tree, UINT relation, HTREEITEM from) {
   DWORD_PTR result = 0;
   SendMessageTimeoutA(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(from),
-                      SMTO_ABORTIFHUNG, 5000, &result);
+                      SMTO_NORMAL, kReplyTimeoutMs, &result);
   return reinterpret_cast<HTREEITEM>(result);
 }
 
@@ -325,13 +332,13 @@ bool SelectTreeItem(HWND tree, const std::vector<std::string>& path) {
     if (level + 1 < path.size()) {
       DWORD_PTR result = 0;
       SendMessageTimeoutA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(match),
-                          SMTO_ABORTIFHUNG, 5000, &result);
+                          SMTO_NORMAL, kReplyTimeoutMs, &result);
       item = TreeItem(tree, TVGN_CHILD, match);
     }
   }
   DWORD_PTR result = 0;
   SendMessageTimeoutA(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(match),
-                      SMTO_ABORTIFHUNG, 5000, &result);
+                      SMTO_NORMAL, kReplyTimeoutMs, &result);
   return result != 0;
 }
 

@@ -65,9 +65,9 @@ TEST(ShellFiles, EachBannerReadsAsItsBitmapFileAndTurnsOnItsSide) {
 
     const auto shown = ReadVerticalLogoDisplayCopy(Fixture(), id);
     ASSERT_TRUE(shown.has_value()) << id;
-    quorlo::imaging::TFastDIB dib;
+    imaging::TFastDIB dib;
     dib.UseGDI = false;
-    ASSERT_EQ(dib.LoadFromMemory(shown->data(), shown->size()), quorlo::imaging::BmpStatus::kOk);
+    ASSERT_EQ(dib.LoadFromMemory(shown->data(), shown->size()), imaging::BmpStatus::kOk);
     EXPECT_EQ(dib.Width(), 300) << id;
     EXPECT_EQ(dib.AbsHeight, 21) << id;
   }

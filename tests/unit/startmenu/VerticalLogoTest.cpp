@@ -10,8 +10,8 @@ namespace startmenu::test {
 namespace {
 
 using quorlo::ByteSpan;
-using quorlo::imaging::BmpStatus;
-using quorlo::imaging::TFastDIB;
+using imaging::BmpStatus;
+using imaging::TFastDIB;
 
 void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
   for (int i = 0; i < 4; ++i) b[at + size_t(i)] = uint8_t(v >> (8 * i));

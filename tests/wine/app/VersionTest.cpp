@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/uAbout.h"
+#include "app/AboutWindow.h"
 #include "tests/wine/WinePaths.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 
@@ -69,7 +69,7 @@ VersionResource ReadVersionResource(const std::string& file) {
 }
 
 std::string AboutVersion() {
-  TfAbout about;
+  app::AboutWindow about;
   if (!about.CreateForm(nullptr)) return "<About not created>";
   ui::Control* label = about.Find("lVersion");
   return label != nullptr ? label->Text() : "<no lVersion>";
