@@ -82,9 +82,12 @@ void CorrectDebugRecords(ResourceUpdateState& s, const Layout& layout) {
   if (rva == 0 || size == 0) return;
   auto at = RvaToFileOffset(s, rva, size);
   // Records inside the resource section are not carried over; there is
-  // nothing to correct then.
+  // nothing to correct then. Records said to lie in the headers are no
+  // linker's: "correcting" them would write into the DOS and NT headers
+  // (e_lfanew among them), so they are left as they are.
   const SectionHeader& resources = s.sections[s.resourceSectionIndex].header;
   if (!at || (rva >= resources.virtualAddress && rva < layout.oldResourceEnd)) return;
+  if (*at < s.geometry.sizeOfHeaders) return;
   ByteWriter out(s.image.data(), s.image.size());
   for (uint64_t record = 0; record + kDebugRecordSize <= size; record += kDebugRecordSize) {
     uint64_t base = *at + record;

@@ -337,6 +337,26 @@ TEST(EndResourceUpdate, FileOffsetsFollowTheirBytes) {
   EXPECT_EQ(ReadU32(out, SectionAt(out, 0).pointer + 24), newOverlay + 64);
 }
 
+// A debug directory that points into the headers (found by the fuzzer): its
+// "records" overlap e_lfanew, which must come out as it went in.
+TEST(EndResourceUpdate, DebugDirectoryInTheHeadersLeavesThemAlone) {
+  std::string dir = TestDirectory("debug-in-headers");
+  TestImage image;
+  image.sections = {{".text", 0x60000020, Pattern(0x40, 1)}, {".rsrc", 0x40000040, {}, true}};
+  image.resources = {{6, 1, 1033, Pattern(16, 2)}};
+  BuiltImage built = BuildImage(image);
+  const uint32_t opt = built.optionalHeader;
+  WriteU32(built.bytes, opt + 96 + 48, 7);     // the second record's pointer covers 0x3B..0x3E
+  WriteU32(built.bytes, opt + 96 + 52, 0xB2);
+
+  ASSERT_EQ(Rebuild(dir, built.bytes, 6, 1, Pattern(9000, 4)), ResourceStatus::kSuccess);
+  std::vector<uint8_t> out = ReadFileBytes(dir + "/out.exe");
+  EXPECT_EQ(ReadU32(out, 0x3C), built.lfanew);
+  EXPECT_TRUE(std::equal(out.begin(), out.begin() + built.lfanew, built.bytes.begin()));
+  resedit::ResourceFile reread;
+  EXPECT_EQ(reread.OpenBytes(resedit::ByteSpan(out.data(), out.size())), ResourceStatus::kSuccess);
+}
+
 // A rebuild touches only the header fields its layout requires: a section
 // without raw data (.bss) keeps PointerToRawData 0, and the size fields keep
 // the linker's way of counting, moving only by what changed in the file.
