@@ -13,7 +13,7 @@ int RunChecksum(const Arguments& arguments) {
   if (arguments.size() != 1 && !write) return UsageError("checksum FILE [--write]");
   const std::string& path = arguments[0];
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(path, 0xFFFFFFFFu, bytes) != quorlo::ReadResult::kOk)
+  if (core::ReadWholeFile(path, 0xFFFFFFFFu, bytes) != core::ReadResult::kOk)
     return Fail(path + ": cannot be read");
   auto field = resedit::ChecksumFieldOffset(resedit::ByteSpan(bytes.data(), bytes.size()));
   if (!field) return Fail(path + ": not a PE image");

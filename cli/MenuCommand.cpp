@@ -89,7 +89,7 @@ int RunMenu(const Arguments& arguments) {
   const auto bytes = file.Find(startmenu::kMenuResourceType, startmenu::kStartMenuResourceName);
   if (!bytes) return Fail(path + ": no Start menu (menu 204)");
   startmenu::MenuTemplateRead read =
-      startmenu::LoadMenuTemplate(quorlo::ByteSpan(bytes->data(), bytes->size()));
+      startmenu::LoadMenuTemplate(core::ByteSpan(bytes->data(), bytes->size()));
   if (!read.Ok()) return Fail(path + ": menu 204 is refused: " + read.refusal);
   startmenu::StartMenuModel model;
   model.BuildMenuTree(std::move(read.records));

@@ -23,7 +23,7 @@ int OpenOrFail(resedit::ResourceFile& file, const std::string& path) {
 }
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  return quorlo::WriteFileReplacing(path, bytes) == quorlo::WriteResult::kOk;
+  return core::WriteFileReplacing(path, bytes) == core::WriteResult::kOk;
 }
 
 }  // namespace
@@ -58,7 +58,7 @@ int RunReplace(const Arguments& arguments) {
   const std::string& in = arguments[0];
   const std::string& out = arguments[1];
   std::vector<uint8_t> data;
-  if (quorlo::ReadWholeFile(arguments[4], kMaxDataFile, data) != quorlo::ReadResult::kOk)
+  if (core::ReadWholeFile(arguments[4], kMaxDataFile, data) != core::ReadResult::kOk)
     return Fail(arguments[4] + ": cannot be read");
   std::vector<uint8_t> image;
   resedit::ResourceStatus status = resedit::ReadImageFile(in, image);
@@ -96,13 +96,13 @@ int RunReplace(const Arguments& arguments) {
     return Fail(out + ": " + resedit::DescribeResourceStatus(status));
   if (checksum && !resedit::StoreImageChecksum(rebuilt))
     return Fail(out + ": the checksum could not be written");
-  switch (quorlo::WriteFileReplacing(out, rebuilt)) {
-    case quorlo::WriteResult::kOk:
+  switch (core::WriteFileReplacing(out, rebuilt)) {
+    case core::WriteResult::kOk:
       return kExitOk;
-    case quorlo::WriteResult::kCannotCreate:
+    case core::WriteResult::kCannotCreate:
       status = resedit::ResourceStatus::kFileNotAccessible;
       break;
-    case quorlo::WriteResult::kWriteFailed:
+    case core::WriteResult::kWriteFailed:
       status = resedit::ResourceStatus::kWriteFailed;
       break;
   }

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <optional>
 
-namespace quorlo {
+namespace core {
 
 class ByteSpan {
  public:
@@ -111,4 +111,4 @@ inline uint64_t RoundUp(uint64_t value, uint64_t alignment) {
   return (value / alignment + 1) * alignment;
 }
 
-}  // namespace quorlo
+}  // namespace core

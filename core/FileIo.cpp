@@ -7,7 +7,7 @@
 
 #include "core/FileIoPlatform.h"
 
-namespace quorlo {
+namespace core {
 
 namespace {
 
@@ -125,4 +125,4 @@ WriteResult WriteFileReplacing(const std::string& path, ByteSpan bytes) {
   return WriteFileReplacing(path, [bytes](OutputSink& sink) { return sink.Write(bytes); });
 }
 
-}  // namespace quorlo
+}  // namespace core

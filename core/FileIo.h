@@ -13,7 +13,7 @@
 
 #include "core/ByteSpan.h"
 
-namespace quorlo {
+namespace core {
 
 enum class ReadResult {
   kOk,
@@ -69,4 +69,4 @@ inline WriteResult WriteFileReplacing(const std::string& path, const std::vector
 // lie on one volume. When it fails, to is as it was and from is still there.
 bool ReplaceFileWith(const std::string& from, const std::string& to);
 
-}  // namespace quorlo
+}  // namespace core

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace quorlo::platform {
+namespace core::platform {
 
 // True for an existing regular file; false for a missing name, a folder or a
 // device.
@@ -20,4 +20,4 @@ std::optional<uint64_t> OpenFileSize(std::FILE* file);
 // true when the disk has it.
 bool FlushToDisk(std::FILE* file);
 
-}  // namespace quorlo::platform
+}  // namespace core::platform

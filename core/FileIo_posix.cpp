@@ -8,7 +8,7 @@
 #include "core/FileIo.h"
 #include "core/FileIoPlatform.h"
 
-namespace quorlo {
+namespace core {
 
 namespace platform {
 
@@ -33,4 +33,4 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
-}  // namespace quorlo
+}  // namespace core

@@ -11,7 +11,7 @@
 #include "core/FileIoPlatform.h"
 #include "core/FileIo_win.h"
 
-namespace quorlo {
+namespace core {
 
 namespace platform {
 
@@ -79,4 +79,4 @@ bool ReplaceFileWith(const std::string& from, const std::string& to) {
   return platform::ReplaceByMovingAside(from, to);
 }
 
-}  // namespace quorlo
+}  // namespace core

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace quorlo::platform {
+namespace core::platform {
 
 // Moves an existing to aside (to + kAsideSuffix), moves from in, and puts the
 // old file back when that fails. Not one step: after a crash between the
@@ -14,4 +14,4 @@ bool ReplaceByMovingAside(const std::string& from, const std::string& to);
 
 inline constexpr const char* kAsideSuffix = ".quorlo-old";
 
-}  // namespace quorlo::platform
+}  // namespace core::platform

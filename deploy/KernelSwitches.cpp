@@ -24,16 +24,15 @@ BootIniRewrite RewriteBootIni(const BootIniFiles& files,
   // Without a backup the file that starts the computer is not rewritten.
   if (!CopyFileA(files.bootIni, files.backup, FALSE)) return BootIniRewrite::kNoBackup;
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(files.bootIni, kMaxBootIniSize, bytes) != quorlo::ReadResult::kOk)
+  if (core::ReadWholeFile(files.bootIni, kMaxBootIniSize, bytes) != core::ReadResult::kOk)
     return BootIniRewrite::kUnreadable;
   const std::string text(bytes.begin(), bytes.end());
   const std::string edited = edit(text);
   if (edited == text) return BootIniRewrite::kUnchanged;
-  const quorlo::ByteSpan editedBytes(reinterpret_cast<const uint8_t*>(edited.data()),
-                                     edited.size());
-  if (quorlo::WriteFileReplacing(files.work, editedBytes) != quorlo::WriteResult::kOk)
+  const core::ByteSpan editedBytes(reinterpret_cast<const uint8_t*>(edited.data()), edited.size());
+  if (core::WriteFileReplacing(files.work, editedBytes) != core::WriteResult::kOk)
     return BootIniRewrite::kNoWorkFile;
-  if (!quorlo::ReplaceFileWith(files.work, files.bootIni)) {
+  if (!core::ReplaceFileWith(files.work, files.bootIni)) {
     DeleteFileA(files.work);
     return BootIniRewrite::kNoWorkFile;
   }

@@ -43,13 +43,13 @@ std::optional<std::string> AddBitmapChange(std::vector<ResourceChange>& changes,
   }
   if (bitmap.file.empty()) return std::nullopt;
   std::vector<uint8_t> bytes;
-  const quorlo::ReadResult read = quorlo::ReadWholeFile(bitmap.file, kMaxPictureFileSize, bytes);
-  if (read == quorlo::ReadResult::kMissing)
+  const core::ReadResult read = core::ReadWholeFile(bitmap.file, kMaxPictureFileSize, bytes);
+  if (read == core::ReadResult::kMissing)
     return "File '" + bitmap.file + "'does not exist!" + core::LineBreaks(1) + "Cannot replace " +
            what + ".";
   // A file without even its 14-byte header would leave a resource of
   // negative size; it is refused like an unreadable one.
-  if (read != quorlo::ReadResult::kOk || bytes.size() <= kBitmapFileHeaderSize)
+  if (read != core::ReadResult::kOk || bytes.size() <= kBitmapFileHeaderSize)
     return "File '" + bitmap.file + "' could not be read as a bitmap." + core::LineBreaks(1) +
            "Cannot replace " + what + ".";
   bytes.erase(bytes.begin(), bytes.begin() + kBitmapFileHeaderSize);

@@ -31,7 +31,7 @@ bool MasksMatchLayout(const uint32_t masks[3], int bpp) {
   return std::memcmp(probe.Colors, masks, 12) == 0;
 }
 
-BmpStatus ParseHeader(quorlo::ByteSpan file, BitmapInfo& info, size_t& paletteAt, int& entryBytes) {
+BmpStatus ParseHeader(core::ByteSpan file, BitmapInfo& info, size_t& paletteAt, int& entryBytes) {
   const std::optional<uint32_t> sizeField = file.U32(kFileHeaderBytes);
   if (!sizeField) return BmpStatus::kTruncated;
   const uint32_t headerSize = *sizeField;
@@ -52,7 +52,7 @@ BmpStatus ParseHeader(quorlo::ByteSpan file, BitmapInfo& info, size_t& paletteAt
       headerSize != 124) {
     return BmpStatus::kNotBitmap;
   }
-  const std::optional<quorlo::ByteSpan> header = file.Sub(kFileHeaderBytes, headerSize);
+  const std::optional<core::ByteSpan> header = file.Sub(kFileHeaderBytes, headerSize);
   if (!header) return BmpStatus::kTruncated;
   const std::optional<int32_t> width = header->I32(4), height = header->I32(8),
                                xPelsPerMeter = header->I32(24), yPelsPerMeter = header->I32(28);
@@ -142,21 +142,21 @@ const char* BmpStatusText(BmpStatus status) {
 
 BmpStatus TFastDIB::LoadFromFile(const std::string& fileName) {
   std::vector<uint8_t> bytes;
-  switch (quorlo::ReadWholeFile(fileName, kMaxFileBytes, bytes)) {
-    case quorlo::ReadResult::kOk:
+  switch (core::ReadWholeFile(fileName, kMaxFileBytes, bytes)) {
+    case core::ReadResult::kOk:
       return LoadFromMemory(bytes.data(), bytes.size());
-    case quorlo::ReadResult::kTooLarge:
+    case core::ReadResult::kTooLarge:
       return BmpStatus::kBadGeometry;
-    case quorlo::ReadResult::kMissing:
-    case quorlo::ReadResult::kUnreadable:
-    case quorlo::ReadResult::kShortRead:
+    case core::ReadResult::kMissing:
+    case core::ReadResult::kUnreadable:
+    case core::ReadResult::kShortRead:
       break;
   }
   return BmpStatus::kCannotOpen;
 }
 
 BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
-  const quorlo::ByteSpan file(data, size);
+  const core::ByteSpan file(data, size);
   const std::optional<uint16_t> magic = file.U16(0);
   if (!magic) return BmpStatus::kTruncated;
   if (*magic != 0x4D42) return BmpStatus::kNotBitmap;
@@ -190,7 +190,7 @@ BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
   }
 
   if (*pixelOffset > size) return BmpStatus::kTruncated;
-  const std::optional<quorlo::ByteSpan> pixels = file.Sub(*pixelOffset, size - *pixelOffset);
+  const std::optional<core::ByteSpan> pixels = file.Sub(*pixelOffset, size - *pixelOffset);
   if (!pixels) return BmpStatus::kTruncated;
   const bool runLength = info.Header.Compression == kBiRle8 || info.Header.Compression == kBiRle4;
   const int32_t absHeight = info.Header.Height < 0 ? -info.Header.Height : info.Header.Height;
@@ -251,7 +251,7 @@ std::vector<uint8_t> TFastDIB::FileBytes() const {
 
 bool TFastDIB::SaveToFile(const std::string& fileName) const {
   const std::vector<uint8_t> bytes = FileBytes();
-  return !bytes.empty() && quorlo::WriteFileReplacing(fileName, bytes) == quorlo::WriteResult::kOk;
+  return !bytes.empty() && core::WriteFileReplacing(fileName, bytes) == core::WriteResult::kOk;
 }
 
 }  // namespace imaging

@@ -44,7 +44,7 @@ class RowWriter {
 
 }  // namespace
 
-BmpStatus DecodeRunLength(quorlo::ByteSpan stream, bool fourBit, TFastDIB& dib) {
+BmpStatus DecodeRunLength(core::ByteSpan stream, bool fourBit, TFastDIB& dib) {
   RowWriter out(dib, fourBit);
   size_t at = 0;
   while (!out.Done()) {
@@ -73,7 +73,7 @@ BmpStatus DecodeRunLength(quorlo::ByteSpan stream, bool fourBit, TFastDIB& dib) 
       }
       default: {
         const size_t dataBytes = fourBit ? (size_t(value) + 1) / 2 : value;
-        const std::optional<quorlo::ByteSpan> literal = stream.Sub(at, dataBytes);
+        const std::optional<core::ByteSpan> literal = stream.Sub(at, dataBytes);
         if (!literal) return BmpStatus::kBadRunLength;
         for (int i = 0; i < value; ++i) {
           const std::optional<uint8_t> byte = literal->U8(fourBit ? size_t(i) / 2 : size_t(i));

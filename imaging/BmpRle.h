@@ -12,6 +12,6 @@ namespace imaging {
 // are clipped at the end of the row, moves and rows past the picture end it;
 // a stream that ends inside a command, or before the picture is complete
 // without an end-of-picture mark, is refused as kBadRunLength.
-BmpStatus DecodeRunLength(quorlo::ByteSpan stream, bool fourBit, TFastDIB& dib);
+BmpStatus DecodeRunLength(core::ByteSpan stream, bool fourBit, TFastDIB& dib);
 
 }  // namespace imaging

@@ -16,7 +16,7 @@ constexpr uint8_t kExifSignature[6] = {'E', 'x', 'i', 'f', 0, 0};
 // A TIFF structure in its own byte order ("II" little, "MM" big endian).
 class TiffReader {
  public:
-  TiffReader(quorlo::ByteSpan tiff, bool bigEndian) : tiff_(tiff), bigEndian_(bigEndian) {}
+  TiffReader(core::ByteSpan tiff, bool bigEndian) : tiff_(tiff), bigEndian_(bigEndian) {}
 
   std::optional<uint16_t> U16(uint64_t at) const {
     const std::optional<uint16_t> value = tiff_.U16(at);
@@ -31,7 +31,7 @@ class TiffReader {
   }
 
  private:
-  quorlo::ByteSpan tiff_;
+  core::ByteSpan tiff_;
   bool bigEndian_;
 };
 
@@ -71,12 +71,12 @@ struct Mapping {
 
 }  // namespace
 
-int ExifOrientation(quorlo::ByteSpan app1) {
-  const std::optional<quorlo::ByteSpan> signature = app1.Sub(0, sizeof(kExifSignature));
+int ExifOrientation(core::ByteSpan app1) {
+  const std::optional<core::ByteSpan> signature = app1.Sub(0, sizeof(kExifSignature));
   if (!signature || std::memcmp(signature->Data(), kExifSignature, sizeof(kExifSignature)) != 0) {
     return 1;
   }
-  const quorlo::ByteSpan tiff = app1.Clamp(sizeof(kExifSignature), app1.Size());
+  const core::ByteSpan tiff = app1.Clamp(sizeof(kExifSignature), app1.Size());
   const std::optional<uint16_t> order = tiff.U16(0);
   if (!order || (*order != 0x4949 && *order != 0x4D4D)) return 1;
   const TiffReader reader(tiff, *order == 0x4D4D);

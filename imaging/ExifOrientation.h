@@ -13,7 +13,7 @@ namespace imaging {
 // The orientation recorded in the data of an APP1 marker ("Exif\0\0" and a
 // TIFF structure in either byte order); 1 (as stored) when the marker holds
 // none, an invalid value or anything damaged.
-int ExifOrientation(quorlo::ByteSpan app1);
+int ExifOrientation(core::ByteSpan app1);
 
 // True for the orientations that swap width and height (5 to 8).
 inline bool SwapsSides(int orientation) {

@@ -19,7 +19,7 @@ struct Entry {
   int width = 0, height = 0, bitCount = 0;
 };
 
-bool IsPng(quorlo::ByteSpan image) {
+bool IsPng(core::ByteSpan image) {
   const std::optional<uint32_t> signature = image.U32(0);
   return signature && *signature == 0x474E5089u;
 }
@@ -28,7 +28,7 @@ uint32_t RowBytesFor(int32_t width, int bpp) {
   return uint32_t((int64_t(width) * bpp + 31) / 32 * 4);
 }
 
-IconStatus DecodeImage(quorlo::ByteSpan image, IconImage& out) {
+IconStatus DecodeImage(core::ByteSpan image, IconImage& out) {
   const std::optional<uint32_t> headerField = image.U32(0), compressionField = image.U32(16),
                                 clrUsedField = image.U32(32);
   const std::optional<int32_t> widthField = image.I32(4), doubleHeightField = image.I32(8);
@@ -55,11 +55,11 @@ IconStatus DecodeImage(quorlo::ByteSpan image, IconImage& out) {
   const size_t colourAt = paletteAt + size_t(paletteEntries) * 4;
   const uint32_t colourRow = RowBytesFor(width, bpp), maskRow = RowBytesFor(width, 1);
   const size_t maskAt = colourAt + size_t(colourRow) * size_t(height);
-  const std::optional<quorlo::ByteSpan> colour =
+  const std::optional<core::ByteSpan> colour =
       image.Sub(colourAt, uint64_t(colourRow) * uint64_t(height));
   if (!colour) return IconStatus::kTruncated;
   // 32-bit icons may leave the mask out: their alpha says everything.
-  const std::optional<quorlo::ByteSpan> mask =
+  const std::optional<core::ByteSpan> mask =
       image.Sub(maskAt, uint64_t(maskRow) * uint64_t(height));
   const bool hasMask = mask.has_value();
   if (!hasMask && bpp != 32) return IconStatus::kTruncated;
@@ -115,7 +115,7 @@ IconStatus DecodeImage(quorlo::ByteSpan image, IconImage& out) {
 }  // namespace
 
 IconStatus ParseIcon(const uint8_t* data, size_t size, IconImage& out) {
-  const quorlo::ByteSpan file(data, size);
+  const core::ByteSpan file(data, size);
   const std::optional<uint16_t> reserved = file.U16(0), type = file.U16(2),
                                 countField = file.U16(4);
   if (!reserved || !type || !countField) return IconStatus::kTruncated;
@@ -138,7 +138,7 @@ IconStatus ParseIcon(const uint8_t* data, size_t size, IconImage& out) {
     entry.width = *width == 0 ? 256 : *width;
     entry.height = *height == 0 ? 256 : *height;
     entry.bitCount = *bitCount;
-    const std::optional<quorlo::ByteSpan> image = file.Sub(entry.offset, entry.length);
+    const std::optional<core::ByteSpan> image = file.Sub(entry.offset, entry.length);
     if (!image) {
       firstFailure = IconStatus::kTruncated;
       continue;
@@ -154,14 +154,14 @@ IconStatus ParseIcon(const uint8_t* data, size_t size, IconImage& out) {
     }
   }
   if (!found) return firstFailure;
-  const std::optional<quorlo::ByteSpan> image = file.Sub(best.offset, best.length);
+  const std::optional<core::ByteSpan> image = file.Sub(best.offset, best.length);
   if (!image) return IconStatus::kTruncated;
   return DecodeImage(*image, out);
 }
 
 IconStatus ParseIconFile(const std::string& fileName, IconImage& out) {
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(fileName, kMaxIconFileBytes, bytes) != quorlo::ReadResult::kOk) {
+  if (core::ReadWholeFile(fileName, kMaxIconFileBytes, bytes) != core::ReadResult::kOk) {
     return IconStatus::kCannotOpen;
   }
   return ParseIcon(bytes.data(), bytes.size(), out);

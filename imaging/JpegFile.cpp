@@ -53,7 +53,7 @@ void CmykToBgr(const uint8_t* cmyk, uint8_t* bgr, JDIMENSION width, bool inverte
 int MarkerOrientation(const jpeg_decompress_struct& cinfo) {
   for (jpeg_saved_marker_ptr m = cinfo.marker_list; m != nullptr; m = m->next) {
     if (m->marker != JPEG_APP0 + 1) continue;
-    const int orientation = ExifOrientation(quorlo::ByteSpan(m->data, m->data_length));
+    const int orientation = ExifOrientation(core::ByteSpan(m->data, m->data_length));
     if (orientation != 1) return orientation;
   }
   return 1;

@@ -110,22 +110,22 @@ LogoResult MakeLogo(const std::string& pictureFile, const LogoSpec& spec,
   std::vector<uint8_t> bytes;
   BmpStatus status = BmpStatus::kCannotOpen;
   TFastDIB picture;
-  switch (quorlo::ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes)) {
-    case quorlo::ReadResult::kOk:
+  switch (core::ReadWholeFile(pictureFile, kMaxPictureFileBytes, bytes)) {
+    case core::ReadResult::kOk:
       status = picture.LoadFromMemory(bytes.data(), bytes.size());
       break;
-    case quorlo::ReadResult::kTooLarge:
+    case core::ReadResult::kTooLarge:
       status = BmpStatus::kBadGeometry;
       break;
-    case quorlo::ReadResult::kMissing:
-    case quorlo::ReadResult::kUnreadable:
-    case quorlo::ReadResult::kShortRead:
+    case core::ReadResult::kMissing:
+    case core::ReadResult::kUnreadable:
+    case core::ReadResult::kShortRead:
       break;
   }
   if (pictureStatus) *pictureStatus = status;
   if (status != BmpStatus::kOk) return Fail(callbacks, LogoResult::kPictureRefused);
   if (Fits(picture, spec)) {
-    if (quorlo::WriteFileReplacing(logoFile, bytes) != quorlo::WriteResult::kOk) {
+    if (core::WriteFileReplacing(logoFile, bytes) != core::WriteResult::kOk) {
       return Fail(callbacks, LogoResult::kNotWritten);
     }
     if (spec.KeepPalette) std::memcpy(LogoPalette16, picture.Colors, sizeof(LogoPalette16));

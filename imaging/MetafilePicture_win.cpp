@@ -28,9 +28,9 @@ int ScreenPixelsPerInch() {
 // Returns the enhanced form and, for placeable files, the size they state.
 HENHMETAFILE ReadWindowsMetafile(const std::string& fileName, int& width, int& height) {
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(fileName, kMaxMetafileBytes, bytes) != quorlo::ReadResult::kOk)
+  if (core::ReadWholeFile(fileName, kMaxMetafileBytes, bytes) != core::ReadResult::kOk)
     return nullptr;
-  const quorlo::ByteSpan file(bytes.data(), bytes.size());
+  const core::ByteSpan file(bytes.data(), bytes.size());
   size_t start = 0;
   width = height = 0;
   const std::optional<uint32_t> key = file.U32(0);
@@ -43,7 +43,7 @@ HENHMETAFILE ReadWindowsMetafile(const std::string& fileName, int& width, int& h
     height = MulDiv(int16_t(*bottom) - int16_t(*top), perInch, *unitsPerInch);
     start = kPlaceableHeaderBytes;
   }
-  const std::optional<quorlo::ByteSpan> records = file.Sub(start, bytes.size() - start);
+  const std::optional<core::ByteSpan> records = file.Sub(start, bytes.size() - start);
   if (!records || records->Size() < 18) return nullptr;
   return SetWinMetaFileBits(UINT(records->Size()), records->Data(), nullptr, nullptr);
 }

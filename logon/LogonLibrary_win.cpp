@@ -25,7 +25,7 @@ LogonPicture ReadPicture(const resedit::ResourceFile& library, bool opened, int 
   const std::optional<std::vector<uint8_t>> data = library.Find(kBitmapType, id);
   if (!data) return picture;
   picture.inLibrary = true;
-  picture.file = BitmapFileFromResource(quorlo::ByteSpan(data->data(), data->size()));
+  picture.file = BitmapFileFromResource(core::ByteSpan(data->data(), data->size()));
   return picture;
 }
 

@@ -18,7 +18,7 @@ bool KnownHeaderSize(uint32_t size) {
 
 }  // namespace
 
-std::optional<uint32_t> PackedBitmapBitsOffset(quorlo::ByteSpan packed) {
+std::optional<uint32_t> PackedBitmapBitsOffset(core::ByteSpan packed) {
   const std::optional<uint32_t> headerSize = packed.U32(0);
   if (!headerSize || !KnownHeaderSize(*headerSize) || !packed.Contains(0, *headerSize))
     return std::nullopt;
@@ -45,12 +45,12 @@ std::optional<uint32_t> PackedBitmapBitsOffset(quorlo::ByteSpan packed) {
   return offset;
 }
 
-std::vector<uint8_t> BitmapFileFromResource(quorlo::ByteSpan resource) {
+std::vector<uint8_t> BitmapFileFromResource(core::ByteSpan resource) {
   const std::optional<uint32_t> bits = PackedBitmapBitsOffset(resource);
   const uint64_t fileSize = kBitmapFileHeaderSize + uint64_t{resource.Size()};
   if (!bits || fileSize > UINT32_MAX) return {};
   std::vector<uint8_t> file(static_cast<size_t>(fileSize));
-  quorlo::ByteWriter writer(file.data(), file.size());
+  core::ByteWriter writer(file.data(), file.size());
   writer.PutU16(0, 0x4D42);  // "BM"
   writer.PutU32(2, static_cast<uint32_t>(fileSize));
   writer.PutU32(10, static_cast<uint32_t>(kBitmapFileHeaderSize) + *bits);
@@ -58,11 +58,11 @@ std::vector<uint8_t> BitmapFileFromResource(quorlo::ByteSpan resource) {
   return file;
 }
 
-BitmapResource ResourceFromBitmapFile(quorlo::ByteSpan file) {
+BitmapResource ResourceFromBitmapFile(core::ByteSpan file) {
   const std::optional<uint16_t> signature = file.U16(0);
   if (!signature || *signature != 0x4D42 || file.Size() <= kBitmapFileHeaderSize)
     return {{}, "It is not a bitmap (BMP) file."};
-  const quorlo::ByteSpan packed = file.Clamp(kBitmapFileHeaderSize, file.Size());
+  const core::ByteSpan packed = file.Clamp(kBitmapFileHeaderSize, file.Size());
   const std::optional<uint32_t> bits = PackedBitmapBitsOffset(packed);
   if (!bits) return {{}, "Its bitmap header is damaged or of an unknown kind."};
   if (*file.U32(10) != kBitmapFileHeaderSize + *bits)

@@ -20,11 +20,11 @@ inline constexpr size_t kBitmapFileHeaderSize = 14;
 // table, then the pixel rows) to its pixel rows; nothing when the bytes do
 // not start with a bitmap header Windows knows (12, 40, 52, 56, 108 or 124
 // bytes) or the colour table would not fit.
-std::optional<uint32_t> PackedBitmapBitsOffset(quorlo::ByteSpan packed);
+std::optional<uint32_t> PackedBitmapBitsOffset(core::ByteSpan packed);
 
 // The bitmap file of a bitmap resource: the file header, then the resource.
 // Empty when the resource is not a packed bitmap.
-std::vector<uint8_t> BitmapFileFromResource(quorlo::ByteSpan resource);
+std::vector<uint8_t> BitmapFileFromResource(core::ByteSpan resource);
 
 // A bitmap file made ready to be stored as a bitmap resource.
 struct BitmapResource {
@@ -37,6 +37,6 @@ struct BitmapResource {
 // file whose pixel rows do not follow its colour table directly is refused:
 // Windows finds the rows of a bitmap resource right after the table, so the
 // picture would come out shifted.
-BitmapResource ResourceFromBitmapFile(quorlo::ByteSpan file);
+BitmapResource ResourceFromBitmapFile(core::ByteSpan file);
 
 }  // namespace logon

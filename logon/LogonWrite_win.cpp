@@ -47,12 +47,12 @@ core::Outcome ChangePicture(LogonEdit& edit, PictureIndex index, const std::stri
   if (index < 0 || index >= kPictureCount)
     return core::Outcome::Failure("There is no logon picture " + std::to_string(index) + ".");
   std::vector<uint8_t> bytes;
-  const quorlo::ReadResult read = quorlo::ReadWholeFile(bitmapFile, kMaxPictureFileSize, bytes);
+  const core::ReadResult read = core::ReadWholeFile(bitmapFile, kMaxPictureFileSize, bytes);
   std::string problem;
-  if (read != quorlo::ReadResult::kOk)
+  if (read != core::ReadResult::kOk)
     problem = "The file could not be read.";
   else
-    problem = ResourceFromBitmapFile(quorlo::ByteSpan(bytes.data(), bytes.size())).problem;
+    problem = ResourceFromBitmapFile(core::ByteSpan(bytes.data(), bytes.size())).problem;
   if (!problem.empty())
     return core::Outcome::Failure("The picture '" + bitmapFile + "' cannot be used for the " +
                                   PictureName(index) + "." + core::LineBreaks(1) + problem);
@@ -79,7 +79,7 @@ LogonWrite WriteLogonPictures(const LogonModule& module, const LogonEdit& edit) 
       return result;
     }
     const std::vector<uint8_t>& file = *edit.replacements[i];
-    BitmapResource resource = ResourceFromBitmapFile(quorlo::ByteSpan(file.data(), file.size()));
+    BitmapResource resource = ResourceFromBitmapFile(core::ByteSpan(file.data(), file.size()));
     if (resource.data.empty()) {
       result.outcome = core::Outcome::Failure("The new " + std::string(PictureName(i)) +
                                               " picture cannot be stored." + core::LineBreaks(1) +

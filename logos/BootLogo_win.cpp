@@ -43,8 +43,8 @@ std::string UnsupportedKernel() {
          core::LineBreaks(1) + "with your computer.";
 }
 
-quorlo::ByteSpan Span(const std::vector<uint8_t>& bytes) {
-  return quorlo::ByteSpan(bytes.data(), bytes.size());
+core::ByteSpan Span(const std::vector<uint8_t>& bytes) {
+  return core::ByteSpan(bytes.data(), bytes.size());
 }
 
 bool IsXP(const BootLogoMachine& machine) {
@@ -131,16 +131,16 @@ core::Outcome FinishCopy(const BootLogoMachine& machine, const std::string& work
   };
   if (IsXP(machine)) {
     std::vector<uint8_t> copy;
-    if (quorlo::ReadWholeFile(work, kMaxKernelSize, copy) != quorlo::ReadResult::kOk)
+    if (core::ReadWholeFile(work, kMaxKernelSize, copy) != core::ReadResult::kOk)
       return fail("The new kernel " + work + " could not be read back.");
     // Searched in the copy itself: the resource rebuild may have moved
     // what lies after the resources.
     const std::optional<size_t> offset = FindBootPalette(Span(copy));
     if (!offset) return fail(UnsupportedKernel());
     const auto colours = BootPaletteBytes(palette);
-    quorlo::ByteWriter writer(copy.data(), copy.size());
-    if (!writer.PutBytes(*offset, quorlo::ByteSpan(colours.data(), colours.size())) ||
-        quorlo::WriteFileReplacing(work, copy) != quorlo::WriteResult::kOk)
+    core::ByteWriter writer(copy.data(), copy.size());
+    if (!writer.PutBytes(*offset, core::ByteSpan(colours.data(), colours.size())) ||
+        core::WriteFileReplacing(work, copy) != core::WriteResult::kOk)
       return fail("The boot palette could not be written into the new kernel " + work + ".");
   }
   const uint32_t checksum = resedit::ComputeImageChecksum(work);
@@ -170,11 +170,11 @@ std::vector<std::string> MissingSystemFileMessages(const BootLogoMachine& machin
 BootEntriesRead ReadBootEntries(const BootLogoMachine& machine) {
   BootEntriesRead read;
   std::vector<uint8_t> bytes;
-  switch (quorlo::ReadWholeFile(machine.bootIni, kMaxBootIniSize, bytes)) {
-    case quorlo::ReadResult::kOk:
+  switch (core::ReadWholeFile(machine.bootIni, kMaxBootIniSize, bytes)) {
+    case core::ReadResult::kOk:
       read.ini = ParseBootIni(machine, std::string(bytes.begin(), bytes.end()));
       break;
-    case quorlo::ReadResult::kMissing:
+    case core::ReadResult::kMissing:
       read.outcome = core::Outcome::Failure(VitalFileMissing("boot.ini"));
       break;
     default:
@@ -187,14 +187,13 @@ BootEntriesRead ReadBootEntries(const BootLogoMachine& machine) {
 KernelPaletteSearch FindKernelBootPalette(const BootLogoMachine& machine) {
   KernelPaletteSearch search;
   std::vector<uint8_t> kernel;
-  const quorlo::ReadResult read =
-      quorlo::ReadWholeFile(KernelPath(machine), kMaxKernelSize, kernel);
-  if (read == quorlo::ReadResult::kMissing) {
+  const core::ReadResult read = core::ReadWholeFile(KernelPath(machine), kMaxKernelSize, kernel);
+  if (read == core::ReadResult::kMissing) {
     search.outcome = core::Outcome::Failure(VitalFileMissing(kKernelFile));
     return search;
   }
   const std::optional<size_t> offset =
-      read == quorlo::ReadResult::kOk ? FindBootPalette(Span(kernel)) : std::nullopt;
+      read == core::ReadResult::kOk ? FindBootPalette(Span(kernel)) : std::nullopt;
   const std::optional<BootPalette> palette =
       offset ? ReadBootPalette(Span(kernel), *offset) : std::nullopt;
   if (!palette) {
@@ -232,7 +231,7 @@ BootLogoPicture LoadBootLogo(const BootLogoMachine& machine, const BootEntry& en
       return picture;
     }
     std::vector<uint8_t> kernelBytes;
-    if (quorlo::ReadWholeFile(kernelPath, kMaxKernelSize, kernelBytes) != quorlo::ReadResult::kOk)
+    if (core::ReadWholeFile(kernelPath, kMaxKernelSize, kernelBytes) != core::ReadResult::kOk)
       return fail("The kernel " + kernelPath + " could not be read.");
     const std::optional<BootPalette> palette = ReadBootPalette(Span(kernelBytes), search.offset);
     if (!palette) return fail(UnsupportedKernel());
@@ -255,14 +254,14 @@ BootLogoPicture LoadBootLogo(const BootLogoMachine& machine, const BootEntry& en
     if (logo) file = BitmapFileFromResource(Span(*logo));
   }
   if (!file) return fail("The kernel " + kernelPath + " holds no start-up logo Quorlo can show.");
-  if (quorlo::WriteFileReplacing(picturePath, *file) != quorlo::WriteResult::kOk)
+  if (core::WriteFileReplacing(picturePath, *file) != core::WriteResult::kOk)
     return fail("The picture " + picturePath + " could not be written.");
   return picture;
 }
 
 core::Outcome WriteBootLogo(const BootLogoMachine& machine, const BootLogoChange& change) {
   std::vector<uint8_t> logo;
-  if (quorlo::ReadWholeFile(change.logoFile, kMaxLogoFileSize, logo) != quorlo::ReadResult::kOk)
+  if (core::ReadWholeFile(change.logoFile, kMaxLogoFileSize, logo) != core::ReadResult::kOk)
     return core::Outcome::Failure("File '" + change.logoFile + "' does not exist!" +
                                   core::LineBreaks(1) + "Unable to customise startup logo");
   const std::optional<std::vector<uint8_t>> bitmap = ResourceFromBitmapFile(Span(logo));
@@ -305,7 +304,7 @@ core::Outcome WriteBootLogo(const BootLogoMachine& machine, const BootLogoChange
   const DWORD attributes = GetFileAttributesA(target.c_str());
   const bool readOnly =
       attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-  if (readOnly || !quorlo::ReplaceFileWith(copy.target, target)) {
+  if (readOnly || !core::ReplaceFileWith(copy.target, target)) {
     DeleteFileA(copy.target.c_str());
     return core::Outcome::Failure("The new kernel could not be given its name " + target +
                                   " (a file of that name may be read-only or in use)." +

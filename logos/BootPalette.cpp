@@ -38,22 +38,22 @@ BootPalette BootPaletteFromBytes(const std::array<uint8_t, kBootPaletteBytes>& b
   return palette;
 }
 
-std::optional<size_t> FindBootPalette(quorlo::ByteSpan kernel) {
+std::optional<size_t> FindBootPalette(core::ByteSpan kernel) {
   const std::array<uint8_t, kBootPaletteBytes> wanted = BootPaletteBytes(BootPaletteSignature());
-  const quorlo::ByteSpan pattern(wanted.data(), wanted.size());
+  const core::ByteSpan pattern(wanted.data(), wanted.size());
   if (kernel.Size() < wanted.size()) return std::nullopt;
   // A kernel is a few megabytes and the first byte rarely matches; a plain
   // scan is fast enough and reads nothing outside the image.
   const size_t last = kernel.Size() - wanted.size();
   for (size_t at = 0; at <= last; ++at) {
     if (kernel.U8(at) != wanted[0]) continue;
-    const std::optional<quorlo::ByteSpan> candidate = kernel.Sub(at, wanted.size());
+    const std::optional<core::ByteSpan> candidate = kernel.Sub(at, wanted.size());
     if (candidate && candidate->Equals(pattern)) return at;
   }
   return std::nullopt;
 }
 
-std::optional<BootPalette> ReadBootPalette(quorlo::ByteSpan kernel, size_t offset) {
+std::optional<BootPalette> ReadBootPalette(core::ByteSpan kernel, size_t offset) {
   std::array<uint8_t, kBootPaletteBytes> bytes{};
   if (!kernel.CopyTo(offset, bytes.size(), bytes.data())) return std::nullopt;
   return BootPaletteFromBytes(bytes);

@@ -25,9 +25,9 @@ BootPalette BootPaletteFromBytes(const std::array<uint8_t, kBootPaletteBytes>& b
 
 // Offset of the first copy of the shipped table in a kernel image; nothing
 // when the kernel has none (a kernel whose logo this program cannot change).
-std::optional<size_t> FindBootPalette(quorlo::ByteSpan kernel);
+std::optional<size_t> FindBootPalette(core::ByteSpan kernel);
 
 // The 16 colours stored at offset; nothing when they do not fit.
-std::optional<BootPalette> ReadBootPalette(quorlo::ByteSpan kernel, size_t offset);
+std::optional<BootPalette> ReadBootPalette(core::ByteSpan kernel, size_t offset);
 
 }  // namespace logos

@@ -23,7 +23,7 @@ struct DibLayout {
   uint64_t paletteBytes = 0;
 };
 
-std::optional<DibLayout> ReadLayout(quorlo::ByteSpan dib) {
+std::optional<DibLayout> ReadLayout(core::ByteSpan dib) {
   DibLayout layout;
   const auto headerBytes = dib.U32(0);
   const auto width = dib.I32(4);
@@ -59,11 +59,11 @@ bool IsSixteenColours(const DibLayout& layout) {
 
 // The packed bitmap of a .bmp file, checked to start right after the file
 // header and to have its pixels right after its palette.
-std::optional<std::pair<quorlo::ByteSpan, DibLayout>> PackedBitmapOf(quorlo::ByteSpan file) {
+std::optional<std::pair<core::ByteSpan, DibLayout>> PackedBitmapOf(core::ByteSpan file) {
   const auto magic = file.U16(0);
   const auto pixelOffset = file.U32(10);
   if (!magic || *magic != kBitmapMagic || !pixelOffset) return std::nullopt;
-  const quorlo::ByteSpan dib = file.Clamp(kFileHeaderBytes, file.Size());
+  const core::ByteSpan dib = file.Clamp(kFileHeaderBytes, file.Size());
   const std::optional<DibLayout> layout = ReadLayout(dib);
   if (!layout) return std::nullopt;
   if (*pixelOffset != kFileHeaderBytes + layout->headerBytes + layout->paletteBytes)
@@ -71,7 +71,7 @@ std::optional<std::pair<quorlo::ByteSpan, DibLayout>> PackedBitmapOf(quorlo::Byt
   return std::make_pair(dib, *layout);
 }
 
-std::vector<uint8_t> Bytes(quorlo::ByteSpan span) {
+std::vector<uint8_t> Bytes(core::ByteSpan span) {
   std::vector<uint8_t> bytes(span.Size());
   span.CopyTo(0, bytes.size(), bytes.data());
   return bytes;
@@ -92,13 +92,12 @@ struct IndexedPixels {
   }
 };
 
-std::optional<IndexedPixels> IndexedPixelsOf(quorlo::ByteSpan file) {
+std::optional<IndexedPixels> IndexedPixelsOf(core::ByteSpan file) {
   const auto packed = PackedBitmapOf(file);
   if (!packed) return std::nullopt;
   const DibLayout& layout = packed->second;
-  if (!IsSixteenColours(layout) || layout.compression != imaging::kBiRgb ||
-      layout.width <= 0 || layout.height == 0 ||
-      layout.height == std::numeric_limits<int32_t>::min())
+  if (!IsSixteenColours(layout) || layout.compression != imaging::kBiRgb || layout.width <= 0 ||
+      layout.height == 0 || layout.height == std::numeric_limits<int32_t>::min())
     return std::nullopt;
   IndexedPixels pixels;
   pixels.width = layout.width;
@@ -118,8 +117,8 @@ uint8_t IndexAt(const std::vector<uint8_t>& file, const IndexedPixels& pixels, i
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> DrawOverlay(quorlo::ByteSpan logoFile,
-                                                quorlo::ByteSpan overlayFile, int x, int y) {
+std::optional<std::vector<uint8_t>> DrawOverlay(core::ByteSpan logoFile, core::ByteSpan overlayFile,
+                                                int x, int y) {
   const std::optional<IndexedPixels> logo = IndexedPixelsOf(logoFile);
   const std::optional<IndexedPixels> overlay = IndexedPixelsOf(overlayFile);
   if (!logo || !overlay) return std::nullopt;
@@ -148,7 +147,7 @@ int EditionOverlayBitmapId(int xpEdition) {
   return xpEdition == 1 ? 11 : 10;
 }
 
-std::optional<std::vector<uint8_t>> BitmapFileFromResource(quorlo::ByteSpan resource,
+std::optional<std::vector<uint8_t>> BitmapFileFromResource(core::ByteSpan resource,
                                                            const BootPalette* palette) {
   const std::optional<DibLayout> layout = ReadLayout(resource);
   if (!layout) return std::nullopt;
@@ -157,7 +156,7 @@ std::optional<std::vector<uint8_t>> BitmapFileFromResource(quorlo::ByteSpan reso
     return std::nullopt;
   const uint64_t fileBytes = kFileHeaderBytes + resource.Size();
   std::vector<uint8_t> file(fileBytes);
-  quorlo::ByteWriter writer(file.data(), file.size());
+  core::ByteWriter writer(file.data(), file.size());
   bool ok =
       writer.PutU16(0, kBitmapMagic) && writer.PutU32(2, uint32_t(fileBytes)) &&
       writer.PutU32(6, 0) &&
@@ -166,30 +165,29 @@ std::optional<std::vector<uint8_t>> BitmapFileFromResource(quorlo::ByteSpan reso
   if (ok && palette != nullptr) {
     const auto colours = BootPaletteBytes(*palette);
     ok = writer.PutBytes(kFileHeaderBytes + layout->headerBytes,
-                         quorlo::ByteSpan(colours.data(), colours.size()));
+                         core::ByteSpan(colours.data(), colours.size()));
   }
   if (!ok) return std::nullopt;
   return file;
 }
 
-std::optional<std::vector<uint8_t>> ResourceFromBitmapFile(quorlo::ByteSpan file) {
+std::optional<std::vector<uint8_t>> ResourceFromBitmapFile(core::ByteSpan file) {
   const auto packed = PackedBitmapOf(file);
   if (!packed) return std::nullopt;
   return Bytes(packed->first);
 }
 
-std::optional<BootPalette> LogoFilePalette(quorlo::ByteSpan file) {
+std::optional<BootPalette> LogoFilePalette(core::ByteSpan file) {
   const auto packed = PackedBitmapOf(file);
   if (!packed || !IsSixteenColours(packed->second)) return std::nullopt;
   return ReadBootPalette(packed->first, packed->second.headerBytes);
 }
 
-std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(quorlo::ByteSpan logoFile) {
+std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(core::ByteSpan logoFile) {
   const auto packed = PackedBitmapOf(logoFile);
   if (!packed) return std::nullopt;
   const auto& [dib, layout] = *packed;
-  if (!IsSixteenColours(layout) || layout.compression != imaging::kBiRgb)
-    return std::nullopt;
+  if (!IsSixteenColours(layout) || layout.compression != imaging::kBiRgb) return std::nullopt;
   // A height of INT_MIN has no magnitude; no logo is that tall anyway.
   if (layout.height == std::numeric_limits<int32_t>::min()) return std::nullopt;
   const uint64_t rows = uint64_t(std::llabs(layout.height));
@@ -202,17 +200,16 @@ std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(quorlo::ByteSpan log
   if (!packedPair) return std::nullopt;
   const uint8_t index = kEditionOverlayX % 2 == 0 ? *packedPair >> 4 : *packedPair & 0x0F;
 
-  const std::optional<quorlo::ByteSpan> colours = dib.Sub(layout.headerBytes, kBootPaletteBytes);
+  const std::optional<core::ByteSpan> colours = dib.Sub(layout.headerBytes, kBootPaletteBytes);
   if (!colours) return std::nullopt;
 
   constexpr uint32_t kRowBytes = 4;
   std::vector<uint8_t> overlay(kInfoHeaderBytes + kBootPaletteBytes + kRowBytes);
-  quorlo::ByteWriter writer(overlay.data(), overlay.size());
+  core::ByteWriter writer(overlay.data(), overlay.size());
   const bool ok = writer.PutU32(0, kInfoHeaderBytes) && writer.PutU32(4, 1) &&
                   writer.PutU32(8, 1) && writer.PutU16(12, 1) &&
-                  writer.PutU16(14, kBootLogoBitsPerPixel) &&
-                  writer.PutU32(16, imaging::kBiRgb) && writer.PutU32(20, kRowBytes) &&
-                  writer.PutBytes(kInfoHeaderBytes, *colours);
+                  writer.PutU16(14, kBootLogoBitsPerPixel) && writer.PutU32(16, imaging::kBiRgb) &&
+                  writer.PutU32(20, kRowBytes) && writer.PutBytes(kInfoHeaderBytes, *colours);
   if (!ok) return std::nullopt;
   overlay[kInfoHeaderBytes + kBootPaletteBytes] = static_cast<uint8_t>(index << 4);
   return overlay;

@@ -35,26 +35,26 @@ int EditionOverlayBitmapId(int xpEdition);
 // resource. With a palette, the resource must be a 16-colour bitmap and its
 // colours are replaced (XP's logo resource carries placeholder colours; the
 // real ones are the kernel's boot palette).
-std::optional<std::vector<uint8_t>> BitmapFileFromResource(quorlo::ByteSpan resource,
+std::optional<std::vector<uint8_t>> BitmapFileFromResource(core::ByteSpan resource,
                                                            const BootPalette* palette = nullptr);
 
 // The bitmap resource held by a .bmp file: the file after its 14-byte
 // header, when its pixels follow the palette directly.
-std::optional<std::vector<uint8_t>> ResourceFromBitmapFile(quorlo::ByteSpan file);
+std::optional<std::vector<uint8_t>> ResourceFromBitmapFile(core::ByteSpan file);
 
 // The palette of a 16-colour .bmp file (a boot logo).
-std::optional<BootPalette> LogoFilePalette(quorlo::ByteSpan file);
+std::optional<BootPalette> LogoFilePalette(core::ByteSpan file);
 
 // The logo file with a 16-colour overlay file drawn into it at (x, y), its
 // pixels' palette indices copied (both carry the boot palette when XP's
 // screen is shown) and clipped at the logo's edges. Nothing when either is
 // not an uncompressed 16-colour bitmap file.
-std::optional<std::vector<uint8_t>> DrawOverlay(quorlo::ByteSpan logoFile,
-                                                quorlo::ByteSpan overlayFile, int x, int y);
+std::optional<std::vector<uint8_t>> DrawOverlay(core::ByteSpan logoFile, core::ByteSpan overlayFile,
+                                                int x, int y);
 
 // The overlay resource for a kernel copy: a 1 x 1, 16-colour bitmap with
 // the logo's palette and the logo's own pixel at the overlay position, so
 // that the overlay shows nothing over the new logo.
-std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(quorlo::ByteSpan logoFile);
+std::optional<std::vector<uint8_t>> OverlayResourceFromLogo(core::ByteSpan logoFile);
 
 }  // namespace logos

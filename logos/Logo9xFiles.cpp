@@ -62,7 +62,7 @@ bool BackupsComplete(const std::array<bool, kLogoFileCount>& logoExists,
 
 bool SetAnimatedColours(std::vector<uint8_t>& logoFile, int count) {
   if (count < 0 || count > kMaxAnimatedColours) return false;
-  const quorlo::ByteSpan file(logoFile.data(), logoFile.size());
+  const core::ByteSpan file(logoFile.data(), logoFile.size());
   const auto magic = file.U16(0);
   const auto headerBytes = file.U32(14);
   if (!magic || *magic != 0x4D42 || !headerBytes || *headerBytes < kInfoHeaderBytes ||

@@ -39,13 +39,13 @@ std::string WriteLogo(const std::string& path, const std::vector<uint8_t>& bytes
   // Windows refuses to replace a read-only file; some file systems and
   // emulations do not, so the file's own mark is honoured here.
   if (IsReadOnly(path)) return "The file is read-only.";
-  if (quorlo::WriteFileReplacing(path, bytes) == quorlo::WriteResult::kOk) return {};
+  if (core::WriteFileReplacing(path, bytes) == core::WriteResult::kOk) return {};
   return "The file could not be written (it may be read-only or in use, or the disk may be full).";
 }
 
 std::string CopyBackup(const std::string& backup, const std::string& path) {
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(backup, kMaxLogoFileSize, bytes) != quorlo::ReadResult::kOk)
+  if (core::ReadWholeFile(backup, kMaxLogoFileSize, bytes) != core::ReadResult::kOk)
     return "Its backup " + backup + " could not be read.";
   return WriteLogo(path, bytes);
 }
@@ -112,7 +112,7 @@ NewLogo9x MakeNewLogo9x(std::vector<uint8_t> logoFile, int animatedColours) {
 
 NewLogo9x TakeNewLogo9xFile(const std::string& logoFilePath, int animatedColours) {
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(logoFilePath, kMaxLogoFileSize, bytes) != quorlo::ReadResult::kOk) {
+  if (core::ReadWholeFile(logoFilePath, kMaxLogoFileSize, bytes) != core::ReadResult::kOk) {
     NewLogo9x failed;
     failed.outcome = core::Outcome::Failure("The new logo " + logoFilePath + " could not be read.");
     return failed;

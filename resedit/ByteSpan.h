@@ -6,8 +6,8 @@
 
 namespace resedit {
 
-using quorlo::ByteSpan;
-using quorlo::ByteWriter;
-using quorlo::RoundUp;
+using core::ByteSpan;
+using core::ByteWriter;
+using core::RoundUp;
 
 }  // namespace resedit

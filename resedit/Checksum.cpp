@@ -67,7 +67,7 @@ uint32_t StorableChecksum(ByteSpan file, uint32_t computed) {
 
 uint32_t ComputePortableImageChecksum(const std::string& fileName) {
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(fileName, kMaxChecksumFile, bytes) != quorlo::ReadResult::kOk) return 0;
+  if (core::ReadWholeFile(fileName, kMaxChecksumFile, bytes) != core::ReadResult::kOk) return 0;
   ByteSpan file(bytes.data(), bytes.size());
   return StorableChecksum(file, PeImageChecksum(file));
 }
@@ -83,12 +83,11 @@ bool StoreImageChecksum(std::vector<uint8_t>& image) {
 
 bool WriteImageChecksum(const std::string& fileName, uint32_t checksum) {
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(fileName, kMaxChecksumFile, bytes) != quorlo::ReadResult::kOk)
-    return false;
+  if (core::ReadWholeFile(fileName, kMaxChecksumFile, bytes) != core::ReadResult::kOk) return false;
   auto field = ChecksumFieldOffset(ByteSpan(bytes.data(), bytes.size()));
   if (!field) return false;
   ByteWriter(bytes.data(), bytes.size()).PutU32(*field, checksum);
-  return quorlo::WriteFileReplacing(fileName, bytes) == quorlo::WriteResult::kOk;
+  return core::WriteFileReplacing(fileName, bytes) == core::WriteResult::kOk;
 }
 
 }  // namespace resedit

@@ -53,8 +53,7 @@ uint32_t ComputeImageChecksum(const std::string& fileName) {
   // IMAGEHLP answers for the field as it is now; what matters is the value
   // that verifies once stored.
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(fileName, 0xFFFFFFFFu, bytes) != quorlo::ReadResult::kOk)
-    return checksum;
+  if (core::ReadWholeFile(fileName, 0xFFFFFFFFu, bytes) != core::ReadResult::kOk) return checksum;
   return StorableChecksum(ByteSpan(bytes.data(), bytes.size()), checksum);
 }
 

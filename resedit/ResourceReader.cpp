@@ -18,15 +18,15 @@ ResourceId ListedId(const NameTable& names, uint32_t id) {
 
 ResourceStatus ResourceFile::Open(const std::string& fileName) {
   state_ = ResourceUpdateState();
-  switch (quorlo::ReadWholeFile(fileName, kMaxImageSize, state_.image)) {
-    case quorlo::ReadResult::kOk:
+  switch (core::ReadWholeFile(fileName, kMaxImageSize, state_.image)) {
+    case core::ReadResult::kOk:
       return ReadTables();
-    case quorlo::ReadResult::kMissing:
-    case quorlo::ReadResult::kUnreadable:
+    case core::ReadResult::kMissing:
+    case core::ReadResult::kUnreadable:
       return ResourceStatus::kFileNotAccessible;
-    case quorlo::ReadResult::kShortRead:
+    case core::ReadResult::kShortRead:
       return ResourceStatus::kShortRead;
-    case quorlo::ReadResult::kTooLarge:
+    case core::ReadResult::kTooLarge:
       break;
   }
   return ResourceStatus::kUnsupportedImage;

@@ -54,15 +54,15 @@ bool ResourceUpdateOpen() {
 ResourceStatus ReadImageFile(const std::string& fileName, std::vector<uint8_t>& image) {
   const std::string extension = UpperExtension(fileName);
   if (extension != ".EXE" && extension != ".DLL") return ResourceStatus::kExtensionNotAccepted;
-  switch (quorlo::ReadWholeFile(fileName, kMaxImageSize, image)) {
-    case quorlo::ReadResult::kOk:
+  switch (core::ReadWholeFile(fileName, kMaxImageSize, image)) {
+    case core::ReadResult::kOk:
       return ResourceStatus::kSuccess;
-    case quorlo::ReadResult::kMissing:
-    case quorlo::ReadResult::kUnreadable:
+    case core::ReadResult::kMissing:
+    case core::ReadResult::kUnreadable:
       return ResourceStatus::kFileNotAccessible;
-    case quorlo::ReadResult::kShortRead:
+    case core::ReadResult::kShortRead:
       return ResourceStatus::kShortRead;
-    case quorlo::ReadResult::kTooLarge:
+    case core::ReadResult::kTooLarge:
       break;
   }
   return ResourceStatus::kUnsupportedImage;
@@ -102,12 +102,12 @@ ResourceStatus EndResourceUpdate(const std::string& fileName) {
   ResourceStatus status = current.update.Rebuild(rebuilt);
   Reset();
   if (status != ResourceStatus::kSuccess) return status;
-  switch (quorlo::WriteFileReplacing(fileName, rebuilt)) {
-    case quorlo::WriteResult::kOk:
+  switch (core::WriteFileReplacing(fileName, rebuilt)) {
+    case core::WriteResult::kOk:
       return ResourceStatus::kSuccess;
-    case quorlo::WriteResult::kCannotCreate:
+    case core::WriteResult::kCannotCreate:
       return ResourceStatus::kFileNotAccessible;
-    case quorlo::WriteResult::kWriteFailed:
+    case core::WriteResult::kWriteFailed:
       break;
   }
   return ResourceStatus::kWriteFailed;

@@ -34,7 +34,7 @@ bool operator==(const MenuRecord& a, const MenuRecord& b) {
          a.text == b.text && a.helpId == b.helpId;
 }
 
-MenuTemplateRead LoadMenuTemplate(quorlo::ByteSpan bytes) {
+MenuTemplateRead LoadMenuTemplate(core::ByteSpan bytes) {
   MenuTemplateRead read;
   auto refuse = [&read](std::string reason) {
     read.records.clear();
@@ -94,14 +94,14 @@ MenuTemplateRead LoadMenuTemplate(quorlo::ByteSpan bytes) {
       record.text.push_back(static_cast<char16_t>(*unit));
     }
     if (record.IsPopup()) {
-      at = quorlo::RoundUp(at, 4);
+      at = core::RoundUp(at, 4);
       const std::optional<int32_t> helpId = bytes.I32(at);
       if (!helpId)
         return refuse("The menu ends inside the help id of " + ItemAt(index, start) + ".");
       record.helpId = *helpId;
       at += 4;
     }
-    at = quorlo::RoundUp(at, 4);
+    at = core::RoundUp(at, 4);
 
     if (index == 0 && !record.IsPopup()) {
       return refuse("The menu's first item is not a sub-menu, so it holds no Start menu.");

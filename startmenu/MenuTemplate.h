@@ -72,6 +72,6 @@ struct MenuTemplateRead {
 
 // StartMenuItems from the template's bytes. Record 0 is the top-level item
 // that holds the Start menu; the others follow in template order.
-MenuTemplateRead LoadMenuTemplate(quorlo::ByteSpan bytes);
+MenuTemplateRead LoadMenuTemplate(core::ByteSpan bytes);
 
 }  // namespace startmenu

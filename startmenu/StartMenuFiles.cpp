@@ -30,7 +30,7 @@ core::Outcome ReadStartMenu(const std::string& shellFile, StartMenuModel& model)
   const std::optional<std::vector<uint8_t>> bytes =
       file.Find(kMenuResourceType, kStartMenuResourceName);
   if (!bytes) return core::Outcome::Failure(heading + "The file holds no menu 204.");
-  MenuTemplateRead read = LoadMenuTemplate(quorlo::ByteSpan(bytes->data(), bytes->size()));
+  MenuTemplateRead read = LoadMenuTemplate(core::ByteSpan(bytes->data(), bytes->size()));
   if (!read.Ok()) return core::Outcome::Failure(heading + read.refusal);
   model.BuildMenuTree(std::move(read.records));
   return core::Outcome::Success();
@@ -40,20 +40,20 @@ std::optional<std::vector<uint8_t>> ReadVerticalLogo(const std::string& shellFil
                                                      uint32_t bannerId) {
   const auto dib = BannerResource(shellFile, bannerId);
   if (!dib) return std::nullopt;
-  return BitmapFileOfResource(quorlo::ByteSpan(dib->data(), dib->size()));
+  return BitmapFileOfResource(core::ByteSpan(dib->data(), dib->size()));
 }
 
 std::optional<std::vector<uint8_t>> ReadVerticalLogoDisplayCopy(const std::string& shellFile,
                                                                 uint32_t bannerId) {
   const auto dib = BannerResource(shellFile, bannerId);
   if (!dib) return std::nullopt;
-  return HorizontalDisplayCopy(quorlo::ByteSpan(dib->data(), dib->size()));
+  return HorizontalDisplayCopy(core::ByteSpan(dib->data(), dib->size()));
 }
 
 core::Outcome CheckVerticalLogoFile(const std::string& path) {
   std::vector<uint8_t> bytes;
-  if (quorlo::ReadWholeFile(path, kMaxLogoFileSize, bytes) != quorlo::ReadResult::kOk ||
-      !IsStorableLogo(quorlo::ByteSpan(bytes.data(), bytes.size())))
+  if (core::ReadWholeFile(path, kMaxLogoFileSize, bytes) != core::ReadResult::kOk ||
+      !IsStorableLogo(core::ByteSpan(bytes.data(), bytes.size())))
     return core::Outcome::Failure(kLogoNotLoadedMessage);
   return core::Outcome::Success();
 }

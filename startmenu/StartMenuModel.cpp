@@ -111,7 +111,7 @@ std::vector<uint8_t> StartMenuModel::SaveMenuTemplate() {
   }
 
   std::vector<uint8_t> bytes(MenuTemplateSize(), 0);
-  quorlo::ByteWriter out(bytes.data(), bytes.size());
+  core::ByteWriter out(bytes.data(), bytes.size());
   out.PutU16(0, 1);  // wVersion
   out.PutU16(2, 4);  // wOffset: the items follow the menu's dwHelpId
   out.PutU32(4, 0);  // dwHelpId

@@ -8,7 +8,7 @@ namespace startmenu {
 
 namespace {
 
-using quorlo::ByteSpan;
+using core::ByteSpan;
 using imaging::TFastDIB;
 
 constexpr uint32_t kCoreHeaderSize = 12;  // BITMAPCOREHEADER: 3-byte colour entries
@@ -98,8 +98,7 @@ bool IsStorableLogo(ByteSpan file) {
   if (file.Size() <= kBitmapFileHeaderSize) return false;
   TFastDIB check;
   check.UseGDI = false;
-  if (check.LoadFromMemory(file.Data(), file.Size()) != imaging::BmpStatus::kOk)
-    return false;
+  if (check.LoadFromMemory(file.Data(), file.Size()) != imaging::BmpStatus::kOk) return false;
   const std::optional<uint32_t> pixelsAt = file.U32(10);
   const std::optional<size_t> packed =
       PackedPixelOffset(file.Clamp(kBitmapFileHeaderSize, file.Size()));

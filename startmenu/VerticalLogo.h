@@ -22,17 +22,17 @@ inline constexpr char kLogoNotLoadedMessage[] = "Could not load new Start Menu v
 // Where the pixels of a packed bitmap (header, colour table, pixels, as a
 // bitmap resource holds it) begin; empty when the header is cut short or of
 // a size Windows does not know.
-std::optional<size_t> PackedPixelOffset(quorlo::ByteSpan dib);
+std::optional<size_t> PackedPixelOffset(core::ByteSpan dib);
 
 // The bitmap file of a bitmap resource: the file header put back in front.
 // Empty when the resource is no bitmap Windows can read.
-std::optional<std::vector<uint8_t>> BitmapFileOfResource(quorlo::ByteSpan dib);
+std::optional<std::vector<uint8_t>> BitmapFileOfResource(core::ByteSpan dib);
 
 // Whether a bitmap file can be stored as the banner as it stands: a bitmap
 // the program reads whose pixels follow its colour table directly, since the
 // resource keeps everything after the file header and Windows looks for the
 // pixels right after the colour table.
-bool IsStorableLogo(quorlo::ByteSpan file);
+bool IsStorableLogo(core::ByteSpan file);
 
 // The picture turned a quarter clockwise: the pixel at column x, row y (from
 // the top) goes to column H - 1 - y, row x of a picture H wide and W high.
@@ -43,6 +43,6 @@ bool TurnQuarterClockwise(const imaging::TFastDIB& source, imaging::TFastDIB& ou
 // The display copy of a banner resource: turned so the tall banner shows as
 // a horizontal strip, as a bitmap file. Empty when the resource is no
 // bitmap the program reads.
-std::optional<std::vector<uint8_t>> HorizontalDisplayCopy(quorlo::ByteSpan dib);
+std::optional<std::vector<uint8_t>> HorizontalDisplayCopy(core::ByteSpan dib);
 
 }  // namespace startmenu

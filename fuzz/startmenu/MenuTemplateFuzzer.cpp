@@ -43,7 +43,7 @@ std::vector<uint8_t> RequireRoundTrip(StartMenuModel& model) {
   const size_t size = model.MenuTemplateSize();
   const std::vector<uint8_t> bytes = model.SaveMenuTemplate();
   Require(bytes.size() == size, "SaveMenuTemplate writes MenuTemplateSize bytes");
-  MenuTemplateRead reread = LoadMenuTemplate(quorlo::ByteSpan(bytes.data(), bytes.size()));
+  MenuTemplateRead reread = LoadMenuTemplate(core::ByteSpan(bytes.data(), bytes.size()));
   Require(reread.Ok(), "a written template reads again");
   const std::vector<MenuWalkStep> steps = model.PreOrder();
   Require(reread.records.size() == steps.size(), "one record read per node written");
@@ -62,7 +62,7 @@ std::vector<uint8_t> RequireRoundTrip(StartMenuModel& model) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  MenuTemplateRead read = LoadMenuTemplate(quorlo::ByteSpan(data, size));
+  MenuTemplateRead read = LoadMenuTemplate(core::ByteSpan(data, size));
   if (!read.Ok()) {
     Require(read.records.empty(), "a refused template yields no records");
     Require(!read.refusal.empty(), "a refusal says why");

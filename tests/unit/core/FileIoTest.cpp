@@ -17,7 +17,7 @@
 
 #include "tests/unit/core/ScratchFolder.h"
 
-namespace quorlo::test {
+namespace core::test {
 namespace {
 
 std::vector<uint8_t> Pattern(size_t size) {
@@ -270,4 +270,4 @@ TEST(OutputSink, WriteZerosWritesExactlyThatManyZeros) {
 }
 
 }  // namespace
-}  // namespace quorlo::test
+}  // namespace core::test

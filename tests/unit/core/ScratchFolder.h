@@ -21,7 +21,7 @@
 
 #include "core/FileIo.h"
 
-namespace quorlo {
+namespace core {
 
 inline void PrintTo(ReadResult result, std::ostream* out) {
   static const char* const kNames[] = {"kOk", "kMissing", "kUnreadable", "kShortRead", "kTooLarge"};
@@ -123,4 +123,4 @@ class ScratchFolder : public testing::Test {
 };
 
 }  // namespace test
-}  // namespace quorlo
+}  // namespace core

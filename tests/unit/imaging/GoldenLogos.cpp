@@ -48,7 +48,7 @@ uint64_t LogoHash(int32_t width, int32_t height, int bpp, bool fit) {
   const std::string out = TempFile("quorlo-golden-logo.bmp");
   if (MakeLogoFromPicture(picture, spec, yes, out) != LogoResult::kMade) return 0;
   std::vector<uint8_t> bytes;
-  quorlo::ReadWholeFile(out, 1 << 24, bytes);
+  core::ReadWholeFile(out, 1 << 24, bytes);
   std::remove(out.c_str());
   return bytes.empty() ? 0 : Hash(bytes.data(), bytes.size());
 }

@@ -42,9 +42,9 @@ std::string MakeSourcePicture() {
   for (int i = 0; i < 37 * 23; ++i) {
     ppm += char((i * 7) & 255), ppm += char((i * 13 + 40) & 255), ppm += char((i * 29 + 90) & 255);
   }
-  EXPECT_EQ(quorlo::WriteFileReplacing(
-                path, quorlo::ByteSpan(reinterpret_cast<const uint8_t*>(ppm.data()), ppm.size())),
-            quorlo::WriteResult::kOk);
+  EXPECT_EQ(core::WriteFileReplacing(
+                path, core::ByteSpan(reinterpret_cast<const uint8_t*>(ppm.data()), ppm.size())),
+            core::WriteResult::kOk);
   return path;
 }
 

@@ -36,7 +36,7 @@ std::string CliErrors(const std::string& arguments, int& status) {
       std::system((Cli() + " " + arguments + " 2>" + errors + " >/dev/null").c_str());
   status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
   std::vector<uint8_t> bytes;
-  quorlo::ReadWholeFile(errors, 1 << 16, bytes);
+  core::ReadWholeFile(errors, 1 << 16, bytes);
   std::remove(errors.c_str());
   return std::string(bytes.begin(), bytes.end());
 }
@@ -78,7 +78,7 @@ TEST(LogoCommand, SaysWhyABitmapIsRefused) {
   for (const auto& c : cases) {
     std::remove(picture.c_str());
     if (!c.file.empty()) {
-      ASSERT_EQ(quorlo::WriteFileReplacing(picture, c.file), quorlo::WriteResult::kOk) << c.what;
+      ASSERT_EQ(core::WriteFileReplacing(picture, c.file), core::WriteResult::kOk) << c.what;
     }
     int status = 0;
     const std::string errors =
@@ -167,8 +167,8 @@ TEST(LogoCommand, AFittingBitmapIsCopiedByteForByte) {
   ASSERT_TRUE(fitting.SaveToFile(picture));
   ASSERT_EQ(RunCli("logo " + picture + " " + out + " --size 64x48 --bpp 8"), 0);
   std::vector<uint8_t> a, b;
-  quorlo::ReadWholeFile(picture, 1 << 20, a);
-  quorlo::ReadWholeFile(out, 1 << 20, b);
+  core::ReadWholeFile(picture, 1 << 20, a);
+  core::ReadWholeFile(out, 1 << 20, b);
   EXPECT_EQ(a, b);
   std::remove(picture.c_str());
   std::remove(out.c_str());

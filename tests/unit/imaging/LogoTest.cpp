@@ -53,7 +53,7 @@ struct Recorder {
 
 std::vector<uint8_t> ReadAll(const std::string& path) {
   std::vector<uint8_t> bytes;
-  quorlo::ReadWholeFile(path, 1 << 26, bytes);
+  core::ReadWholeFile(path, 1 << 26, bytes);
   return bytes;
 }
 
@@ -90,8 +90,7 @@ TEST_F(LogoPipelineTest, AFittingPictureIsCopiedWithoutTheQuestion) {
 
 TEST_F(LogoPipelineTest, AnsweringNoLeavesTheLogoFileAlone) {
   WritePicture(2, 2, {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000});
-  ASSERT_EQ(quorlo::WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}),
-            quorlo::WriteResult::kOk);
+  ASSERT_EQ(core::WriteFileReplacing(logo_, std::vector<uint8_t>{1, 2, 3}), core::WriteResult::kOk);
   Recorder recorder;
   recorder.answer = false;
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{320, 400, 8, false, false, 0}, recorder.Callbacks(), logo_),
@@ -247,8 +246,8 @@ TEST_F(LogoPipelineTest, AMissingOrDamagedPictureFailsWithoutALogo) {
                      &status),
             LogoResult::kPictureRefused);
   EXPECT_EQ(status, BmpStatus::kCannotOpen);
-  ASSERT_EQ(quorlo::WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}),
-            quorlo::WriteResult::kOk);
+  ASSERT_EQ(core::WriteFileReplacing(picture_, std::vector<uint8_t>{'B', 'M', 0, 0}),
+            core::WriteResult::kOk);
   EXPECT_EQ(MakeLogo(picture_, LogoSpec{640, 480, 4, true, false, 0}, recorder.Callbacks(), logo_,
                      &status),
             LogoResult::kPictureRefused);

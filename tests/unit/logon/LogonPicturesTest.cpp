@@ -9,8 +9,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-quorlo::ByteSpan Span(const Bytes& bytes) {
-  return quorlo::ByteSpan(bytes.data(), bytes.size());
+core::ByteSpan Span(const Bytes& bytes) {
+  return core::ByteSpan(bytes.data(), bytes.size());
 }
 
 void Put(Bytes& bytes, size_t at, uint32_t value, int width) {

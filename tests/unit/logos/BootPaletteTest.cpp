@@ -54,7 +54,7 @@ TEST(FindBootPalette, FirstWholeCopyAnywhereInTheImage) {
   for (const Case& c : cases) {
     Bytes image = Image(c.size);
     for (const auto& [at, bytes] : c.placed) Place(image, at, bytes);
-    EXPECT_EQ(logos::FindBootPalette(quorlo::ByteSpan(image.data(), image.size())), c.found)
+    EXPECT_EQ(logos::FindBootPalette(core::ByteSpan(image.data(), image.size())), c.found)
         << c.what;
   }
 }
@@ -62,7 +62,7 @@ TEST(FindBootPalette, FirstWholeCopyAnywhereInTheImage) {
 TEST(ReadBootPalette, SixteenColoursAtTheOffsetOrNothing) {
   Bytes image = Image(200);
   for (size_t i = 0; i < 64; ++i) image[77 + i] = uint8_t(i + 100);
-  const quorlo::ByteSpan span(image.data(), image.size());
+  const core::ByteSpan span(image.data(), image.size());
   const std::optional<logos::BootPalette> palette = logos::ReadBootPalette(span, 77);
   ASSERT_TRUE(palette);
   EXPECT_EQ((*palette)[0].Blue, 100);

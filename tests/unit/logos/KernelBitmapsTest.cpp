@@ -11,8 +11,8 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-quorlo::ByteSpan Span(const Bytes& bytes) {
-  return quorlo::ByteSpan(bytes.data(), bytes.size());
+core::ByteSpan Span(const Bytes& bytes) {
+  return core::ByteSpan(bytes.data(), bytes.size());
 }
 
 void Put32(Bytes& bytes, size_t at, uint32_t value) {
@@ -141,7 +141,7 @@ TEST(BitmapFileFromResource, RefusesWhatItCannotLayOut) {
   Bytes coreHeader = resource;
   Put32(coreHeader, 0, 12);
   EXPECT_FALSE(logos::BitmapFileFromResource(Span(coreHeader)));
-  EXPECT_FALSE(logos::BitmapFileFromResource(quorlo::ByteSpan()));
+  EXPECT_FALSE(logos::BitmapFileFromResource(core::ByteSpan()));
 }
 
 TEST(ResourceFromBitmapFile, OnlyPackedBitmapFiles) {

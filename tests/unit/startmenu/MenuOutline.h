@@ -32,8 +32,8 @@ std::vector<uint8_t> MenuBytes(const Outline& items);
 // bResInfo the outline gives item i.
 uint16_t OutlineResInfo(const Outline& items, size_t i);
 
-inline quorlo::ByteSpan Span(const std::vector<uint8_t>& bytes) {
-  return quorlo::ByteSpan(bytes.data(), bytes.size());
+inline core::ByteSpan Span(const std::vector<uint8_t>& bytes) {
+  return core::ByteSpan(bytes.data(), bytes.size());
 }
 
 // The model of a template that must be read; a refusal fails the test.

@@ -75,7 +75,7 @@ TEST(MenuTemplate, PadsTextsToTheTemplatesFourByteBoundaries) {
     const std::vector<uint8_t> written = model.SaveMenuTemplate();
     EXPECT_EQ(Hex(written), Hex(MenuBytes(outline))) << c.name;
     EXPECT_EQ(written.size(), model.MenuTemplateSize()) << c.name;
-    const quorlo::ByteSpan bytes = Span(written);
+    const core::ByteSpan bytes = Span(written);
     EXPECT_EQ(bytes.U32(c.helpIdAt), 0x11223344u) << c.name;
     EXPECT_EQ(bytes.U32(c.secondAt + 8), 8u) << c.name << ": id of the second child";
   }
@@ -131,7 +131,7 @@ TEST(MenuTemplate, RefusesEveryTemplateCutShort) {
   for (size_t size = 0; size < whole.size(); ++size) {
     std::unique_ptr<uint8_t[]> prefix(new uint8_t[size ? size : 1]);
     std::copy(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size), prefix.get());
-    const MenuTemplateRead read = LoadMenuTemplate(quorlo::ByteSpan(prefix.get(), size));
+    const MenuTemplateRead read = LoadMenuTemplate(core::ByteSpan(prefix.get(), size));
     EXPECT_FALSE(read.Ok()) << size << " bytes";
     EXPECT_TRUE(read.records.empty()) << size << " bytes";
   }

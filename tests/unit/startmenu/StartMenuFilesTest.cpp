@@ -61,7 +61,7 @@ TEST(ShellFiles, EachBannerReadsAsItsBitmapFileAndTurnsOnItsSide) {
     const auto resource = resedit::ReadResourceData(Fixture(), kBitmapResourceType, id);
     ASSERT_TRUE(resource.has_value());
     EXPECT_EQ(std::vector<uint8_t>(file->begin() + 14, file->end()), *resource) << id;
-    EXPECT_TRUE(IsStorableLogo(quorlo::ByteSpan(file->data(), file->size()))) << id;
+    EXPECT_TRUE(IsStorableLogo(core::ByteSpan(file->data(), file->size()))) << id;
 
     const auto shown = ReadVerticalLogoDisplayCopy(Fixture(), id);
     ASSERT_TRUE(shown.has_value()) << id;

@@ -9,7 +9,7 @@
 namespace startmenu::test {
 namespace {
 
-using quorlo::ByteSpan;
+using core::ByteSpan;
 using imaging::BmpStatus;
 using imaging::TFastDIB;
 

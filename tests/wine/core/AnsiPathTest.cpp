@@ -11,7 +11,7 @@
 #include "core/FileIo_win.h"
 #include "tests/unit/core/ScratchFolder.h"
 
-namespace quorlo::test {
+namespace core::test {
 namespace {
 
 // The path as Windows' own wide calls name it, converted the way every
@@ -169,4 +169,4 @@ TEST_F(MovingAsideTest, ReplacesOrPutsTheOldFileBack) {
 }
 
 }  // namespace
-}  // namespace quorlo::test
+}  // namespace core::test

@@ -47,7 +47,7 @@ std::string PickedFile() {
 
 std::string WriteTempFile(const char* name, const std::vector<uint8_t>& bytes) {
   const std::string path = win::GetTempDir() + name;
-  EXPECT_EQ(quorlo::WriteFileReplacing(path, bytes), quorlo::WriteResult::kOk) << path;
+  EXPECT_EQ(core::WriteFileReplacing(path, bytes), core::WriteResult::kOk) << path;
   return path;
 }
 
@@ -61,7 +61,7 @@ TEST(OpenPictureFile, JpegBecomesTheNativeBitmap) {
   const std::string& name = opened.name;
   EXPECT_EQ(name, PickedFile());
   std::vector<uint8_t> bytes;
-  ASSERT_EQ(quorlo::ReadWholeFile(name, 1 << 24, bytes), quorlo::ReadResult::kOk);
+  ASSERT_EQ(core::ReadWholeFile(name, 1 << 24, bytes), core::ReadResult::kOk);
   EXPECT_EQ(golden::Hash(bytes.data(), bytes.size()), golden::kJpegBitmap);
 }
 

@@ -66,7 +66,7 @@ void StoreEdition(int edition) {
 
 Bytes ReadBytes(const std::string& path) {
   Bytes bytes;
-  quorlo::ReadWholeFile(path, 64u << 20, bytes);
+  core::ReadWholeFile(path, 64u << 20, bytes);
   return bytes;
 }
 
@@ -203,7 +203,7 @@ class LogonLibrary : public testing::Test {
     SetGinaDll("");
     for (int n = 1; n <= 9; ++n) {
       const std::string path = Gina(n);
-      for (const std::string& p : {path, path + quorlo::kTemporarySuffix}) {
+      for (const std::string& p : {path, path + core::kTemporarySuffix}) {
         SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(p.c_str());
         RemoveDirectoryA(p.c_str());
@@ -476,7 +476,7 @@ TEST_F(LogonLibrary, FailedWriteLeavesGinaDllAsItWas) {
   SetGinaDll(Gina(2));
   const std::string shell = ShellValue();
   const logon::LogonModule module = Read();
-  const std::string temporary = Gina(1) + quorlo::kTemporarySuffix;
+  const std::string temporary = Gina(1) + core::kTemporarySuffix;
   struct Case {
     const char* what;
     bool directory;

@@ -161,7 +161,7 @@ TEST_P(BootLogo, CopyCarriesTheNewLogoAndTheEntryStartsIt) {
 
     const int logoId = logos::BootLogoBitmapId(machine_.windowsVersion, GetParam());
     EXPECT_EQ(resedit::ReadResourceData(copy, 2, logoId),
-              logos::ResourceFromBitmapFile(quorlo::ByteSpan(logo_.data(), logo_.size())));
+              logos::ResourceFromBitmapFile(core::ByteSpan(logo_.data(), logo_.size())));
     const Bytes kernel = ReadBytes(copy);
     if (IsXP()) {
       const auto overlay =
@@ -247,7 +247,7 @@ TEST_P(BootLogo, ShownLogoOfWindowsOwnKernel) {
   ASSERT_TRUE(resource.has_value());
   if (!IsXP()) {
     EXPECT_EQ(file,
-              logos::BitmapFileFromResource(quorlo::ByteSpan(resource->data(), resource->size())));
+              logos::BitmapFileFromResource(core::ByteSpan(resource->data(), resource->size())));
     return;
   }
   const auto signature = logos::BootPaletteBytes(logos::BootPaletteSignature());
@@ -256,7 +256,7 @@ TEST_P(BootLogo, ShownLogoOfWindowsOwnKernel) {
   EXPECT_EQ(logos::BootPaletteBytes(shown.palette), signature);
   // The overlay's rows differ from the bare logo; rows above it do not.
   const auto bare = logos::BitmapFileFromResource(
-      quorlo::ByteSpan(resource->data(), resource->size()), &logos::BootPaletteSignature());
+      core::ByteSpan(resource->data(), resource->size()), &logos::BootPaletteSignature());
   ASSERT_TRUE(bare.has_value());
   ASSERT_EQ(bare->size(), file.size());
   const size_t stride = 320;

@@ -9,13 +9,13 @@ namespace logostest {
 
 Bytes ReadBytes(const std::string& path) {
   Bytes bytes;
-  quorlo::ReadWholeFile(path, 64u << 20, bytes);
+  core::ReadWholeFile(path, 64u << 20, bytes);
   return bytes;
 }
 
 bool WriteBytes(const std::string& path, const Bytes& bytes) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  return quorlo::WriteFileReplacing(path, bytes) == quorlo::WriteResult::kOk;
+  return core::WriteFileReplacing(path, bytes) == core::WriteResult::kOk;
 }
 
 std::string FreshFolder(const std::string& name) {
