@@ -18,18 +18,9 @@ ResourceId ListedId(const NameTable& names, uint32_t id) {
 
 ResourceStatus ResourceFile::Open(const std::string& fileName) {
   state_ = ResourceUpdateState();
-  switch (core::ReadWholeFile(fileName, kMaxImageSize, state_.image)) {
-    case core::ReadResult::kOk:
-      return ReadTables();
-    case core::ReadResult::kMissing:
-    case core::ReadResult::kUnreadable:
-      return ResourceStatus::kFileNotAccessible;
-    case core::ReadResult::kShortRead:
-      return ResourceStatus::kShortRead;
-    case core::ReadResult::kTooLarge:
-      break;
-  }
-  return ResourceStatus::kUnsupportedImage;
+  const core::ReadResult read = core::ReadWholeFile(fileName, kMaxImageSize, state_.image);
+  if (read != core::ReadResult::kOk) return StatusOfImageRead(read);
+  return ReadTables();
 }
 
 ResourceStatus ResourceFile::OpenBytes(ByteSpan bytes) {

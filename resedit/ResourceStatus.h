@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FileIo.h"
+
 namespace resedit {
 
 // Outcome of BeginResourceUpdate and EndResourceUpdate. Callers test for
@@ -17,5 +19,9 @@ enum class ResourceStatus : int {
 };
 
 const char* DescribeResourceStatus(ResourceStatus status);
+
+// What a failed read of the whole image means to the engine's callers; a file
+// over the engine's size limit is a valid image it will not take.
+ResourceStatus StatusOfImageRead(core::ReadResult result);
 
 }  // namespace resedit

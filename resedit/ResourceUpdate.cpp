@@ -54,18 +54,7 @@ bool ResourceUpdateOpen() {
 ResourceStatus ReadImageFile(const std::string& fileName, std::vector<uint8_t>& image) {
   const std::string extension = UpperExtension(fileName);
   if (extension != ".EXE" && extension != ".DLL") return ResourceStatus::kExtensionNotAccepted;
-  switch (core::ReadWholeFile(fileName, kMaxImageSize, image)) {
-    case core::ReadResult::kOk:
-      return ResourceStatus::kSuccess;
-    case core::ReadResult::kMissing:
-    case core::ReadResult::kUnreadable:
-      return ResourceStatus::kFileNotAccessible;
-    case core::ReadResult::kShortRead:
-      return ResourceStatus::kShortRead;
-    case core::ReadResult::kTooLarge:
-      break;
-  }
-  return ResourceStatus::kUnsupportedImage;
+  return StatusOfImageRead(core::ReadWholeFile(fileName, kMaxImageSize, image));
 }
 
 bool SameExtension(const std::string& a, const std::string& b) {
@@ -111,6 +100,21 @@ ResourceStatus EndResourceUpdate(const std::string& fileName) {
       break;
   }
   return ResourceStatus::kWriteFailed;
+}
+
+ResourceStatus StatusOfImageRead(core::ReadResult result) {
+  switch (result) {
+    case core::ReadResult::kOk:
+      return ResourceStatus::kSuccess;
+    case core::ReadResult::kMissing:
+    case core::ReadResult::kUnreadable:
+      return ResourceStatus::kFileNotAccessible;
+    case core::ReadResult::kShortRead:
+      return ResourceStatus::kShortRead;
+    case core::ReadResult::kTooLarge:
+      break;
+  }
+  return ResourceStatus::kUnsupportedImage;
 }
 
 const char* DescribeResourceStatus(ResourceStatus status) {
