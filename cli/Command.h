@@ -12,6 +12,7 @@ using Arguments = std::vector<std::string>;
 struct Command {
   const char* name;
   const char* usage;
+  const char* summary;  // one line for --help
   int (*run)(const Arguments& arguments);
 };
 

@@ -10,21 +10,31 @@ namespace cli {
 
 namespace {
 
+// --help prints this table; the README's "Command line" section shows the
+// same text, and a test keeps the two alike.
 const Command kCommands[] = {
-    {"resources", "resources FILE", RunResources},
-    {"extract", "extract FILE TYPE NAME OUT", RunExtract},
-    {"replace", "replace IN OUT TYPE NAME DATAFILE [--checksum]", RunReplace},
-    {"checksum", "checksum FILE [--write]", RunChecksum},
-    {"strings", "strings FILE BLOCK", RunStrings},
-    {"menu", "menu FILE", RunMenu},
-    {"logo", "logo PICTURE OUT.bmp --size WxH --bpp 4|8 [--fit] [--background RRGGBB]", RunLogo},
+    {"resources", "resources FILE",
+     "lists the resources of a PE file: type, name, language, code page, size", RunResources},
+    {"extract", "extract FILE TYPE NAME OUT", "writes one resource's data to the file OUT",
+     RunExtract},
+    {"replace", "replace IN OUT TYPE NAME DATAFILE [--checksum]",
+     "writes a copy of IN with one resource's data replaced by DATAFILE", RunReplace},
+    {"checksum", "checksum FILE [--write]",
+     "prints the stored and the computed PE checksum; --write stores the computed one",
+     RunChecksum},
+    {"strings", "strings FILE BLOCK", "prints the 16 strings of a string-table block", RunStrings},
+    {"menu", "menu FILE", "prints the Start menu (menu 204) of a shell file as a tree", RunMenu},
+    {"logo", "logo PICTURE OUT.bmp --size WxH --bpp 4|8 [--fit] [--background RRGGBB]",
+     "makes a logo bitmap of exact size and colour depth from a picture", RunLogo},
 };
 
 void PrintUsage(std::FILE* out) {
   std::fprintf(out, "usage: quorlo-cli COMMAND ARGUMENTS\n");
-  std::fprintf(out, "       quorlo-cli --version\n");
-  for (const Command& command : kCommands) std::fprintf(out, "  quorlo-cli %s\n", command.usage);
-  std::fprintf(out, "TYPE and NAME are numbers, or text names of the file's resources.\n");
+  std::fprintf(out, "       quorlo-cli --help\n");
+  std::fprintf(out, "       quorlo-cli --version\n\n");
+  for (const Command& command : kCommands)
+    std::fprintf(out, "  %s\n      %s\n", command.usage, command.summary);
+  std::fprintf(out, "\nTYPE and NAME are numbers, or text names of the file's resources.\n");
 }
 
 }  // namespace

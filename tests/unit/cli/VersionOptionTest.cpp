@@ -7,6 +7,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "core/Version.h"
@@ -59,6 +61,26 @@ TEST(VersionOption, UsageNamesTheOption) {
   const CliRun run = RunCli("--help");
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.output.find("quorlo-cli --version"), std::string::npos) << run.output;
+}
+
+// The README's "Command line" section shows the usage text under a marker
+// line; it must be what the program prints, so neither goes stale alone.
+TEST(VersionOption, HelpIsTheUsageTheReadmeShows) {
+  const char* source = std::getenv("QUORLO_SOURCE");
+  ASSERT_NE(source, nullptr);
+  std::ifstream file(std::string(source) + "/README.md");
+  std::stringstream text;
+  text << file.rdbuf();
+  const std::string readme = text.str();
+  const std::string marker = "<!-- quorlo-cli --help -->\n```text\n";
+  const size_t start = readme.find(marker);
+  ASSERT_NE(start, std::string::npos) << "no usage block in README.md";
+  const size_t body = start + marker.size();
+  const size_t end = readme.find("```", body);
+  ASSERT_NE(end, std::string::npos);
+  const CliRun run = RunCli("--help");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(readme.substr(body, end - body), run.output);
 }
 
 }  // namespace

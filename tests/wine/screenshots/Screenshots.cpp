@@ -1,12 +1,21 @@
 // Shows each window of the program and saves what the screen shows of it
-// as a PNG file in the directory given as the only argument.
+// as a PNG file in the directory given as the only argument, with the list
+// of pictures (gallery.tsv) that scripts/screenshots turns into the README's
+// gallery.
+//
+// The program carries Quorlo.exe's icon (Screenshots.rc): every window's
+// heading shows the running program's small icon, and without one Windows
+// draws its blank default application icon there.
 
 #include <windows.h>
 // After <windows.h>, which it needs.
 #include <commctrl.h>
 
 #include <cstdio>
+#include <map>
+#include <memory>
 #include <string>
+#include <typeindex>
 
 #include "app/AboutWindow.h"
 #include "app/MainWindow.h"
@@ -19,30 +28,119 @@
 
 namespace {
 
-std::string gDirectory;
-int gFailures = 0;
+// The windows opened so far: the main window, and one of each window class
+// the list asks for, created on first use with the main window as owner.
+class Windows {
+ public:
+  explicit Windows(app::MainWindow& main) : main_(main) {}
 
-void Save(HWND hwnd, const char* name) {
-  robot::PumpMessages(200);
-  const robot::Capture capture = robot::CaptureWindow(hwnd);
-  const std::string path = gDirectory + "\\" + name + ".png";
-  if (capture.empty() || !robot::SavePng(capture, path)) {
-    std::fprintf(stderr, "screenshots: could not save %s\n", path.c_str());
-    ++gFailures;
-    return;
+  app::MainWindow& Main() { return main_; }
+
+  template <class W>
+  W& Get() {
+    std::unique_ptr<ui::Form>& slot = windows_[std::type_index(typeid(W))];
+    if (!slot) {
+      slot = std::make_unique<W>();
+      slot->CreateForm(main_.Handle());
+    }
+    return static_cast<W&>(*slot);
   }
-  std::printf("%s\n", path.c_str());
+
+  // A control left in its hover state, to leave after the picture.
+  HWND hovered = nullptr;
+
+ private:
+  app::MainWindow& main_;
+  std::map<std::type_index, std::unique_ptr<ui::Form>> windows_;
+};
+
+// What a row opens: the form to show and its owner, or (form null) a
+// window already on screen.
+struct Shown {
+  ui::Form* form;
+  HWND owner;
+  HWND window;
+};
+
+// A window of its own, owned by the main window.
+template <class W>
+Shown Top(Windows& windows) {
+  return {&windows.Get<W>(), windows.Main().Handle(), nullptr};
 }
 
-void SaveForm(ui::Form& form, HWND owner, const char* name) {
-  if (!form.CreateForm(owner)) {
-    std::fprintf(stderr, "screenshots: could not create %s\n", name);
-    ++gFailures;
-    return;
+template <class>
+struct MemberOf;
+template <class W, class D>
+struct MemberOf<D& (W::*)() const> {
+  using Window = W;
+};
+
+// A window that belongs to another (a manager's choice dialog, its
+// sub-windows), reached through the owner's accessor and owned by it.
+template <auto part>
+Shown Part(Windows& windows) {
+  using W = typename MemberOf<decltype(part)>::Window;
+  W& owner = windows.Get<W>();
+  return {&(owner.*part)(), owner.Hwnd(), nullptr};
+}
+
+Shown MainWindowShot(Windows& windows) {
+  return {nullptr, nullptr, windows.Main().Handle()};
+}
+
+// A manager button under the pointer: its texts and its hover colours.
+Shown MainWindowHover(Windows& windows) {
+  windows.hovered = windows.Main().Get<ui::Control>("bSBmgr").Hwnd();
+  robot::MoveMouseTo(windows.hovered, 20, 10);
+  return MainWindowShot(windows);
+}
+
+// One picture of the gallery.
+struct Shot {
+  const char* file;   // docs/screenshots/<file>.png
+  const char* group;  // the gallery's row heading: the manager it belongs to
+  const char* title;  // what the picture shows
+  Shown (*open)(Windows&);
+};
+
+// The gallery, in the README's order. One row per window:
+//   {"file-name", "Manager", "What it shows", Top<WindowClass>},
+// Top<W> shows a window of class W owned by the main window;
+// Part<&W::Accessor> shows the window W's accessor returns (a choice dialog,
+// a sub-window), owned by W. Rows of one manager stay together.
+const Shot kShots[] = {
+    {"main", "Main window", "Main window", MainWindowShot},
+    {"main-hover", "Main window", "A manager button under the pointer", MainWindowHover},
+    {"about", "Main window", "About", Top<app::AboutWindow>},
+    {"xp-edition", "Main window", "Windows XP edition chooser", Top<TXPEdition>},
+    {"2k-edition", "Main window", "Windows 2000 edition chooser", Top<TTwoKEdition>},
+    {"start-button", "Start Button Manager", "Start Button Manager",
+     Top<startbutton::StartButtonWindow>},
+    {"start-button-apply-choice", "Start Button Manager", "Apply choice",
+     Part<&startbutton::StartButtonWindow::ApplyChoice>},
+    {"start-button-restore-choice", "Start Button Manager", "Restore choice",
+     Part<&startbutton::StartButtonWindow::RestoreChoice>},
+    {"start-button-right-click-menu", "Start Button Manager", "Right-click menu",
+     Part<&startbutton::StartButtonWindow::RightClickMenu>},
+};
+
+std::string WindowsDirectory(std::string directory) {
+  for (char& c : directory) {
+    if (c == '/') c = '\\';
   }
-  form.ShowModeless();
-  Save(form.Hwnd(), name);
-  ShowWindow(form.Hwnd(), SW_HIDE);
+  // A Unix path reaches the program through Wine's Z: drive.
+  if (!directory.empty() && directory[0] == '\\') directory = "Z:" + directory;
+  return directory;
+}
+
+// The picture is what the screen shows, so the window and its controls
+// paint first (sent to the window's own thread when called from beside it).
+bool Save(HWND hwnd, const std::string& path) {
+  RedrawWindow(hwnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Sleep(200);
+  const robot::Capture capture = robot::CaptureWindow(hwnd);
+  return !capture.empty() && robot::SavePng(capture, path);
 }
 
 }  // namespace
@@ -52,13 +150,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: quorlo_screenshots DIRECTORY\n");
     return 2;
   }
-  gDirectory = argv[1];
-  for (char& c : gDirectory) {
-    if (c == '/') c = '\\';
-  }
-  // A Unix path reaches the program through Wine's Z: drive.
-  if (!gDirectory.empty() && gDirectory[0] == '\\') gDirectory = "Z:" + gDirectory;
-  CreateDirectoryA(gDirectory.c_str(), nullptr);
+  const std::string directory = WindowsDirectory(argv[1]);
+  CreateDirectoryA(directory.c_str(), nullptr);
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   // The pointer stays out of the way, so no control shows its hover state.
@@ -70,23 +163,52 @@ int main(int argc, char** argv) {
     return 1;
   }
   ShowWindow(main.Handle(), SW_RESTORE);
-  Save(main.Handle(), "main");
-  // Hovering a manager button: its texts and its hover colours.
-  HWND button = main.Get<ui::Control>("bSBmgr").Hwnd();
-  robot::MoveMouseTo(button, 20, 10);
-  Save(main.Handle(), "main-hover");
-  robot::MouseLeave(button);
+  Windows windows(main);
 
-  TXPEdition xp;
-  SaveForm(xp, main.Handle(), "xp-edition");
-  TTwoKEdition twoK;
-  SaveForm(twoK, main.Handle(), "2k-edition");
-  app::AboutWindow about;
-  SaveForm(about, main.Handle(), "about");
-  startbutton::StartButtonWindow startButton;
-  SaveForm(startButton, main.Handle(), "start-button");
-  SaveForm(startButton.ApplyChoice(), startButton.Hwnd(), "apply-choice");
-  SaveForm(startButton.RestoreChoice(), startButton.Hwnd(), "restore-choice");
-  SaveForm(startButton.RightClickMenu(), startButton.Hwnd(), "right-click-menu");
-  return gFailures == 0 ? 0 : 1;
+  std::FILE* list = std::fopen((directory + "\\gallery.tsv").c_str(), "w");
+  if (list == nullptr) {
+    std::fprintf(stderr, "screenshots: cannot write %s\\gallery.tsv\n", directory.c_str());
+    return 1;
+  }
+  int failures = 0;
+  for (const Shot& shot : kShots) {
+    const std::string path = directory + "\\" + shot.file + ".png";
+    const Shown shown = shot.open(windows);
+    bool saved = false;
+    if (shown.form == nullptr) {
+      robot::PumpMessages(200);
+      saved = Save(shown.window, path);
+    } else {
+      ui::Form& form = *shown.form;
+      if (form.Hwnd() == nullptr && !form.CreateForm(shown.owner)) {
+        std::fprintf(stderr, "screenshots: could not create %s\n", shot.file);
+        ++failures;
+        continue;
+      }
+      // Opened as the program opens it (modal, after reading what it
+      // shows); the picture is taken from beside, then the window closed.
+      robot::RobotThread beside([&] {
+        if (!robot::WaitUntil([&] { return IsWindowVisible(form.Hwnd()) && !form.Opening(); }))
+          return;
+        saved = Save(form.Hwnd(), path);
+        PostMessageA(form.Hwnd(), WM_CLOSE, 0, 0);
+      });
+      form.Execute();
+      beside.Join();
+    }
+    if (saved) {
+      std::fprintf(list, "%s\t%s\t%s\n", shot.file, shot.group, shot.title);
+      std::printf("%s\n", path.c_str());
+    } else {
+      std::fprintf(stderr, "screenshots: could not save %s\n", path.c_str());
+      ++failures;
+    }
+    if (windows.hovered != nullptr) {
+      robot::MouseLeave(windows.hovered);
+      windows.hovered = nullptr;
+      SetCursorPos(0, 0);
+    }
+  }
+  std::fclose(list);
+  return failures == 0 ? 0 : 1;
 }
