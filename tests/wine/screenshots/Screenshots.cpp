@@ -14,6 +14,8 @@
 #include "app/uXPEdition.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
+#include "startmenu/StartMenuWindow_win.h"
+#include "startmenu/VerticalLogoPreview_win.h"
 #include "tests/robot/Robot.h"
 #include "win/SystemFacts.h"
 
@@ -88,5 +90,12 @@ int main(int argc, char** argv) {
   SaveForm(startButton.ApplyChoice(), startButton.Hwnd(), "apply-choice");
   SaveForm(startButton.RestoreChoice(), startButton.Hwnd(), "restore-choice");
   SaveForm(startButton.RightClickMenu(), startButton.Hwnd(), "right-click-menu");
+  // The banner of XP Professional, the machine's version, named here rather
+  // than asked: asking may show the edition chooser, and nobody answers it.
+  startmenu::StartMenuWindow startMenu(167);
+  SaveForm(startMenu, main.Handle(), "start-menu");
+  SaveForm(startMenu.ApplyChoice(), startMenu.Hwnd(), "start-menu-apply-choice");
+  SaveForm(startMenu.RestoreChoice(), startMenu.Hwnd(), "start-menu-restore-choice");
+  SaveForm(startMenu.LogoPreview(), startMenu.Hwnd(), "start-menu-logo-preview");
   return gFailures == 0 ? 0 : 1;
 }
