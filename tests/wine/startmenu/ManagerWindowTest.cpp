@@ -15,6 +15,7 @@
 #include <initializer_list>
 
 #include "app/MainWindow.h"
+#include "deploy/Activation.h"
 #include "deploy/Restart.h"
 #include "deploy/ShellLocation.h"
 #include "deploy/XPStartMenuKeys.h"
@@ -597,6 +598,37 @@ TEST_F(StartMenuManager, DynamicRestoreShowsWindowsMenuAndWritesItWithApply) {
   EXPECT_TRUE(applyEnabled);
   EXPECT_EQ(deploytest::ShellSetting(), Copy(2));
   EXPECT_EQ(smtest::MenuAsWindowsReadsIt(Copy(2)), smtest::MenuAsWindowsReadsIt(Explorer()));
+}
+
+TEST_F(StartMenuManager, FailedWriteSwitchesNothingAndSaysWhatFailed) {
+  if (!RunsOn({"win98"})) GTEST_SKIP() << "the same on every version";
+  // The shell in use is a copy that vanishes while the window is open.
+  const std::string shell = win::GetWindowsDir() + "Xplorer5.exe";
+  ASSERT_TRUE(CopyFileA(Explorer().c_str(), shell.c_str(), FALSE));
+  ASSERT_TRUE(ActivateShell(shell));
+  std::string box;
+  bool stillOpen = false, applyEnabled = false;
+  robot::RunBeside([&] {
+    StartMenuWindow* mgr = Open();
+    if (mgr == nullptr) return;
+    Select(*mgr, {"&Run..."});
+    robot::SelectAllAndType(Control(*mgr, "tText"), "Lost");
+    DeleteFileA(shell.c_str());
+    robot::Click(Control(*mgr, "bApply"));
+    box = Answer(IDOK);
+    stillOpen = IsWindowVisible(mgr->Hwnd()) != FALSE;
+    applyEnabled = Enabled(*mgr, "bApply");
+    Cancel(*mgr);
+  });
+  // Both files named: the copy that could not be written and its source.
+  EXPECT_EQ(box.rfind(std::string(kCaption) + "|", 0), 0u) << box;
+  EXPECT_NE(box.find(Copy(1)), std::string::npos) << box;
+  EXPECT_NE(box.find(shell), std::string::npos) << box;
+  EXPECT_TRUE(stillOpen);
+  EXPECT_TRUE(applyEnabled) << "the edits were given up";
+  EXPECT_TRUE(startedShell.empty()) << "a shell was started: " << startedShell;
+  EXPECT_EQ(deploytest::ShellSetting(), shell);
+  EXPECT_FALSE(deploytest::Exists(Copy(1)));
 }
 
 // The window and its dialogs as the screen shows them, saved for a look
