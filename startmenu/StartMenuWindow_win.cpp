@@ -20,7 +20,6 @@ namespace startmenu {
 namespace {
 
 constexpr int kMaxTextLength = 254;
-constexpr COLORREF kEmptySelectionColour = 0x808080;
 constexpr char kCaption[] = "Start Menu Manager";
 constexpr char kHelpPage[] = "Start Menu Manager Introduction.htm";
 constexpr char kNoSelectionText[] = "Select an item to customise";
@@ -210,6 +209,8 @@ void StartMenuWindow::Changed() {
 }
 
 void StartMenuWindow::ShowSelection() {
+  // Each control of the group is disabled itself, so Windows draws the box's
+  // "Select an item to customise" and the rest in its grey.
   const NodeId node = SelectedNode();
   const bool item = node != kNoNode && node != model_.Root();
   for (ui::Control* control :
@@ -219,11 +220,9 @@ void StartMenuWindow::ShowSelection() {
   }
   filling_ = true;
   if (item) {
-    tText->SetTextColour(CLR_INVALID);
     tText->SetTextQuietly(win::UnicodeToAnsi(model_.RecordOf(node).text));
     cSeparator->SetChecked(model_.RecordOf(node).IsSeparator());
   } else {
-    tText->SetTextColour(kEmptySelectionColour);
     tText->SetTextQuietly(kNoSelectionText);
     cSeparator->SetChecked(false);
   }

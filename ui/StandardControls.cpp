@@ -64,19 +64,6 @@ void Edit::SelectAll() {
   SendMessageA(Hwnd(), EM_SETSEL, 0, -1);
 }
 
-void Edit::SetTextColour(COLORREF colour) {
-  textColour_ = colour;
-  Invalidate();
-}
-
-HBRUSH Edit::OnCtlColor(HDC dc) {
-  // A disabled edit asks with WM_CTLCOLORSTATIC and greys its text itself.
-  if (textColour_ == CLR_INVALID || !Enabled()) return nullptr;
-  SetTextColor(dc, textColour_);
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return GetSysColorBrush(COLOR_WINDOW);
-}
-
 bool Edit::OnCommand(WORD notifyCode) {
   if (notifyCode != EN_CHANGE) return false;
   if (!quiet_ && onChange) onChange(*this);

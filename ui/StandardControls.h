@@ -35,15 +35,11 @@ class Edit : public Control {
   void SetMaxLength(int length);
   void SetReadOnly(bool readOnly);
   void SelectAll();
-  // The colour of the text while the edit is enabled; CLR_INVALID: Windows'.
-  void SetTextColour(COLORREF colour);
   std::function<void(Edit&)> onChange;
   bool OnCommand(WORD notifyCode) override;
-  HBRUSH OnCtlColor(HDC dc) override;
 
  private:
   bool quiet_ = false;
-  COLORREF textColour_ = CLR_INVALID;
 };
 
 class ListBox : public Control {
