@@ -5,11 +5,13 @@
 #include "app/AboutWindow.h"
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
+#include "app/StartBanner.h"
 #include "controls/Colours.h"
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
 #include "startbutton/StartButtonWindow.h"
+#include "startmenu/StartMenuWindow_win.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
@@ -203,6 +205,14 @@ W* MainWindow::Open(std::unique_ptr<W>& window) {
 
 void MainWindow::MainClick(ui::Control& sender) {
   switch (sender.Tag()) {
+    case kStartMenuTag:
+      if (!startMenu_) {
+        // The window needs the banner's id before it exists: its display copy.
+        startMenu_ = std::make_unique<startmenu::StartMenuWindow>(uint32_t(StartBannerBitmapId()));
+        if (!startMenu_->CreateForm(Hwnd())) startMenu_.reset();
+      }
+      if (startMenu_) startMenu_->Execute();
+      break;
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
       break;

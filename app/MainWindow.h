@@ -19,6 +19,9 @@ class GradientLabel;
 namespace startbutton {
 class StartButtonWindow;
 }
+namespace startmenu {
+class StartMenuWindow;
+}
 namespace ui {
 class Label;
 }
@@ -64,6 +67,7 @@ class MainWindow : public ui::Form {
   // The manager windows, once created; nullptr before first use.
   AboutWindow* About() const { return about_.get(); }
   startbutton::StartButtonWindow* StartButton() const { return startButton_.get(); }
+  startmenu::StartMenuWindow* StartMenu() const { return startMenu_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -102,6 +106,7 @@ class MainWindow : public ui::Form {
   ui::SharedFont textFont_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<startbutton::StartButtonWindow> startButton_;
+  std::unique_ptr<startmenu::StartMenuWindow> startMenu_;
 };
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "controls/Colours.h"
 #include "controls/GradientButton.h"
@@ -24,6 +25,19 @@ void UseStripColors(controls::GradientLabel& strip) {
   gradient.SetEndColor(controls::clWhite);
   gradient.SetStyle(controls::gsBottom);
 }
+
+// The frame's three buttons keep their distance from the right edge on
+// every window, whatever its width.
+struct FrameButtonPlace {
+  const char* name;
+  int fromRight;
+  int width;
+};
+constexpr FrameButtonPlace kFrameButtonPlaces[] = {
+    {"bHelpcnr", 73, 16},
+    {"bMin", 55, 16},
+    {"bClose", 37, 34},
+};
 
 bool IsContainer(Control* control) {
   return dynamic_cast<GroupBox*>(control) != nullptr || dynamic_cast<Page*>(control) != nullptr;
@@ -86,24 +100,22 @@ void Form::CreateFrame(const FormSpec& spec) {
   if (Control* label = CreateControl(Kind::kBoldLabel, spec.titleName, 30, 7, 0, 0, title, "", 0)) {
     label->SetDragsWindow(true);
   }
-  // The three buttons keep their distance from the right edge on every window.
   struct FrameButton {
-    const char* name;
-    int fromRight;
-    int width;
     const char* caption;
     std::string hint;
     void (Form::*handler)(Control&);
   };
   const FrameButton buttons[] = {
-      {"bHelpcnr", 73, 16, "?", spec.helpHint, &Form::bHelpcnrClick},
-      {"bMin", 55, 16, "_", spec.minimiseHint, &Form::bMinClick},
-      {"bClose", 37, 34, "Close",
-       spec.closeHint.empty() ? "Closes " + spec.caption : spec.closeHint, &Form::bCloseClick},
+      {"?", spec.helpHint, &Form::bHelpcnrClick},
+      {"_", spec.minimiseHint, &Form::bMinClick},
+      {"Close", spec.closeHint.empty() ? "Closes " + spec.caption : spec.closeHint,
+       &Form::bCloseClick},
   };
-  for (const FrameButton& button : buttons) {
-    Control* control = CreateControl(Kind::kGradButton, button.name, width - button.fromRight, 5,
-                                     button.width, 16, button.caption, button.hint, 0);
+  for (size_t i = 0; i < std::size(buttons); ++i) {
+    const FrameButton& button = buttons[i];
+    const FrameButtonPlace& place = kFrameButtonPlaces[i];
+    Control* control = CreateControl(Kind::kGradButton, place.name, width - place.fromRight, 5,
+                                     place.width, 16, button.caption, button.hint, 0);
     if (control == nullptr) continue;
     auto handler = button.handler;
     control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
@@ -116,6 +128,28 @@ void Form::CreateFrame(const FormSpec& spec) {
     hintLine_ = static_cast<Label*>(
         CreateControl(Kind::kLabel, "lHint", 5, top + 4, 0, 0, LongHint(formHint_), "", 0));
   }
+}
+
+void Form::SetClientSize(int width, int height) {
+  if (!IsCreated()) return;
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SetBounds(work.left + (work.right - work.left - width) / 2,
+            work.top + (work.bottom - work.top - height) / 2, width, height);
+  if (heading_ != nullptr) heading_->SetBounds(0, 0, width, kHeadingHeight);
+  for (const FrameButtonPlace& place : kFrameButtonPlaces) {
+    if (Control* button = Find(place.name))
+      button->SetBounds(width - place.fromRight, 5, place.width, 16);
+  }
+  if (Control* footer = Find("grd1")) {
+    footer->SetBounds(0, height - kFooterHeight, width, kFooterHeight);
+    if (hintLine_ != nullptr) {
+      const RECT hint = hintLine_->BoundsInParent();
+      hintLine_->SetBounds(5, height - kFooterHeight + 4, hint.right - hint.left,
+                           hint.bottom - hint.top);
+    }
+  }
+  Invalidate();
 }
 
 Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, int width,

@@ -95,6 +95,10 @@ class Form : public Window, public ControlHost {
   const SharedFont& FormFont() const { return font_; }
   const SharedFont& BoldFont() const { return boldFont_; }
 
+  // A window sized to what it shows: the new client size, the frame laid
+  // out for it again, and the window centred on the screen.
+  void SetClientSize(int width, int height);
+
   // Decorative shapes: above the headings, under every other control.
   Control* AddShape(const std::string& name, const Shape& shape);
 

@@ -16,15 +16,19 @@ class Image : public Control {
   // The image keeps the bitmap; drawn stretched to the control when `stretch`.
   void SetBitmap(HBITMAP bitmap, bool stretch = false);
   HICON Icon() const { return icon_.Get(); }
+  // A picture that is also a button: a click fires onClick.
+  void SetClickable(bool clickable) { clickable_ = clickable; }
 
  protected:
   const char* ClassName() const override { return "QuorloImage"; }
   void OnPaint(HDC dc) override;
+  bool ClicksOnMouseUp() const override { return clickable_; }
 
  private:
   win::ScopedIcon icon_;
   win::ScopedBitmap bitmap_;
   bool stretch_ = false;
+  bool clickable_ = false;
 };
 
 }  // namespace ui

@@ -122,13 +122,17 @@ bool TreeView::Create(HWND parent, int x, int y, int width, int height, bool edi
 }
 
 HTREEITEM TreeView::Insert(HTREEITEM parentItem, const std::string& text, LPARAM data,
-                           HTREEITEM after) {
+                           HTREEITEM after, int image) {
   TVINSERTSTRUCTA insert{};
   insert.hParent = parentItem != nullptr ? parentItem : TVI_ROOT;
   insert.hInsertAfter = after;
   insert.item.mask = TVIF_TEXT | TVIF_PARAM;
   insert.item.pszText = const_cast<char*>(text.c_str());
   insert.item.lParam = data;
+  if (image >= 0) {
+    insert.item.mask |= TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    insert.item.iImage = insert.item.iSelectedImage = image;
+  }
   return reinterpret_cast<HTREEITEM>(
       SendMessageA(Hwnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
 }
@@ -165,6 +169,14 @@ HTREEITEM TreeView::NextSibling(HTREEITEM item) const {
   return TreeView_GetNextSibling(Hwnd(), item);
 }
 
+HTREEITEM TreeView::PreviousSibling(HTREEITEM item) const {
+  return TreeView_GetPrevSibling(Hwnd(), item);
+}
+
+bool TreeView::IsExpanded(HTREEITEM item) const {
+  return (TreeView_GetItemState(Hwnd(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
 std::string TreeView::ItemText(HTREEITEM item) const {
   // Tree items hold at most 260 characters of text that the control shows;
   // longer texts are kept by the windows in their own tables.
@@ -186,6 +198,14 @@ void TreeView::SetItemText(HTREEITEM item, const std::string& text) {
   SendMessageA(Hwnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
 }
 
+void TreeView::SetItemImage(HTREEITEM item, int image) {
+  TVITEMA tv{};
+  tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  tv.hItem = item;
+  tv.iImage = tv.iSelectedImage = image;
+  SendMessageA(Hwnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
 LPARAM TreeView::ItemData(HTREEITEM item) const {
   TVITEMA tv{};
   tv.mask = TVIF_PARAM;
@@ -203,11 +223,19 @@ void TreeView::EditLabel(HTREEITEM item) {
   SendMessageA(Hwnd(), TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
 }
 
+HWND TreeView::EditControl() const {
+  return TreeView_GetEditControl(Hwnd());
+}
+
 HTREEITEM TreeView::HitTest(int x, int y) const {
+  return HitTest(x, y, TVHT_ONITEM);
+}
+
+HTREEITEM TreeView::HitTest(int x, int y, UINT parts) const {
   TVHITTESTINFO info{};
   info.pt = {x, y};
   HTREEITEM item = TreeView_HitTest(Hwnd(), &info);
-  return (info.flags & TVHT_ONITEM) ? item : nullptr;
+  return (info.flags & parts) ? item : nullptr;
 }
 
 void TreeView::SetDropTarget(HTREEITEM item) {
@@ -248,11 +276,22 @@ bool TreeView::OnNotify(NMHDR* header, LRESULT* result) {
       *result = lastEditAccepted_ ? TRUE : FALSE;
       return true;
     }
-    case TVN_BEGINDRAGA: {
+    case TVN_KEYDOWN:
+      if (onKeyDown) onKeyDown(*this, reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey);
+      return true;
+    case TVN_BEGINDRAGA:
+    case TVN_BEGINDRAGW: {
       auto* info = reinterpret_cast<NMTREEVIEWA*>(header);
       if (!onBeginDrag) return true;
       dragging_ = true;
       SetCapture(Hwnd());
+      // The item follows the pointer as the platform draws it; a tree
+      // without an image list gets no picture and drags all the same.
+      dragImage_ = TreeView_CreateDragImage(Hwnd(), info->itemNew.hItem);
+      if (dragImage_ != nullptr) {
+        ImageList_BeginDrag(dragImage_, 0, 0, 0);
+        ImageList_DragEnter(Hwnd(), info->ptDrag.x, info->ptDrag.y);
+      }
       onBeginDrag(*this, info->itemNew.hItem);
       return true;
     }
@@ -261,16 +300,34 @@ bool TreeView::OnNotify(NMHDR* header, LRESULT* result) {
   }
 }
 
+void TreeView::EndDragImage() {
+  if (dragImage_ == nullptr) return;
+  ImageList_DragLeave(Hwnd());
+  ImageList_EndDrag();
+  ImageList_Destroy(dragImage_);
+  dragImage_ = nullptr;
+}
+
 LRESULT TreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (dragging_) {
     const int x = short(LOWORD(lParam));
     const int y = short(HIWORD(lParam));
     if (msg == WM_MOUSEMOVE) {
+      // The drag image is hidden while the tree repaints the drop target,
+      // or the two would smear each other.
+      if (dragImage_ != nullptr) ImageList_DragShowNolock(FALSE);
+      SetDropTarget(HitTest(x, y));
       if (onDragOver) onDragOver(*this, x, y);
+      if (dragImage_ != nullptr) {
+        UpdateWindow(Hwnd());
+        ImageList_DragShowNolock(TRUE);
+        ImageList_DragMove(x, y);
+      }
       return 0;
     }
     if (msg == WM_LBUTTONUP) {
       dragging_ = false;
+      EndDragImage();
       ReleaseCapture();
       SetDropTarget(nullptr);
       if (onDrop) onDrop(*this, x, y);
@@ -278,6 +335,7 @@ LRESULT TreeView::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (msg == WM_CAPTURECHANGED) {
       dragging_ = false;
+      EndDragImage();
       SetDropTarget(nullptr);
     }
   }

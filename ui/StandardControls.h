@@ -58,8 +58,9 @@ class ListBox : public Control {
 class TreeView : public Control {
  public:
   bool Create(HWND parent, int x, int y, int width, int height, bool editLabels, bool dragItems);
+  // image: the index in the image list, for the item selected too; -1 none.
   HTREEITEM Insert(HTREEITEM parentItem, const std::string& text, LPARAM data = 0,
-                   HTREEITEM after = TVI_LAST);
+                   HTREEITEM after = TVI_LAST, int image = -1);
   void Delete(HTREEITEM item);
   void Clear();
   HTREEITEM Root() const;
@@ -68,13 +69,22 @@ class TreeView : public Control {
   HTREEITEM ParentOf(HTREEITEM item) const;
   HTREEITEM FirstChild(HTREEITEM item) const;
   HTREEITEM NextSibling(HTREEITEM item) const;
+  HTREEITEM PreviousSibling(HTREEITEM item) const;
+  bool IsExpanded(HTREEITEM item) const;
   std::string ItemText(HTREEITEM item) const;
   void SetItemText(HTREEITEM item, const std::string& text);
+  void SetItemImage(HTREEITEM item, int image);
   LPARAM ItemData(HTREEITEM item) const;
   void Expand(HTREEITEM item);
   void EditLabel(HTREEITEM item);
+  // While a label is being edited in place; the editor's edit control.
+  bool Editing() const { return editing_; }
+  HWND EditControl() const;
   // The item at a point of the control's client area, or nullptr.
   HTREEITEM HitTest(int x, int y) const;
+  // The same for the parts of the row that `parts` names (TVHT_ONITEM,
+  // TVHT_ONITEMINDENT, TVHT_ONITEMRIGHT, ...).
+  HTREEITEM HitTest(int x, int y, UINT parts) const;
   void SetDropTarget(HTREEITEM item);
   void SetImageList(HIMAGELIST images);
 
@@ -82,7 +92,10 @@ class TreeView : public Control {
   // Returns whether the new text is accepted; text is nullptr when cancelled.
   std::function<bool(TreeView&, HTREEITEM, const char* text)> onEndEdit;
   std::function<bool(TreeView&, HTREEITEM)> onBeginEdit;
-  // Dragging: begins with the item, moves over (client) points, ends with a drop.
+  // A key pressed on the tree itself (not in the label editor).
+  std::function<void(TreeView&, WORD virtualKey)> onKeyDown;
+  // Dragging: begins with the item, moves over (client) points, ends with a
+  // drop. The tree shows the platform's drag image of the item meanwhile.
   std::function<void(TreeView&, HTREEITEM)> onBeginDrag;
   std::function<void(TreeView&, int x, int y)> onDragOver;
   std::function<void(TreeView&, int x, int y)> onDrop;
@@ -94,7 +107,10 @@ class TreeView : public Control {
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void EndDragImage();
+
   bool dragging_ = false;
+  HIMAGELIST dragImage_ = nullptr;
   bool editing_ = false;
   bool lastEditAccepted_ = false;
 };

@@ -39,6 +39,14 @@ void Type(HWND edit, const std::string& text);
 void SelectAllAndType(HWND edit, const std::string& text);
 void PressKey(HWND window, UINT virtualKey);
 bool SelectTreeItem(HWND tree, const std::vector<std::string>& path);
+
+// Real pointer input through the platform's input queue (SendInput), for
+// controls whose own logic follows the pointer (a tree's drag, its label
+// editor): points in window's client coordinates. A drag presses at from,
+// moves to `to` in steps and releases there. False when Windows refused
+// an event.
+bool PointerDrag(HWND window, POINT from, POINT to, int steps = 8);
+bool PointerClick(HWND window, POINT at, bool doubleClick = false);
 std::string SelectedTreeItemText(HWND tree);
 
 // Message boxes: dialogs of class "#32770"; the text is in control 0xFFFF.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Constants.h"
+#include "app/Editions.h"
 #include "app/MainWindow.h"
 #include "app/StartBanner.h"
 #include "app/u2kEdition.h"
@@ -200,8 +201,25 @@ TEST_F(MainWindowTest, PressingTheHeadingDragsTheWindow) {
     EXPECT_EQ(gMoveRequests, 1) << "pressing " << name;
   }
   gMoveRequests = 0;
+  // The button opens its manager, which the robot closes again; stored
+  // editions keep the edition choosers away.
+  WriteEdition("XP Edition", kXPProfessionalEdition);
+  WriteEdition("2k Edition", k2000ProfessionalEdition);
+  bool managerClosed = false;
+  RobotThread closer([&managerClosed] {
+    if (HWND chooser = robot::WaitForWindow("TChooseSMmgr", nullptr, 2000))
+      robot::Click(robot::FindChildByText(chooser, "Classic Start Menu"));
+    HWND manager = robot::WaitForWindow("TSMmgr", nullptr);
+    if (manager == nullptr) return;
+    robot::Click(robot::FindChildByText(manager, "Cancel"));
+    managerClosed = robot::WaitUntilGone(manager);
+  });
   robot::ClickAt(Control("bSMmgr"), 3, 3);
   robot::PumpMessages(50);
+  closer.Join();
+  DeleteEdition("XP Edition");
+  DeleteEdition("2k Edition");
+  EXPECT_TRUE(managerClosed) << "the Start Menu Manager did not open and close";
   EXPECT_EQ(gMoveRequests, 0) << "a manager button dragged the window";
   SetWindowLongPtrA(main.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gPreviousProc));
 }

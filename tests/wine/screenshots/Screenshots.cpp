@@ -23,10 +23,25 @@
 #include "app/uXPEdition.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
+#include "startmenu/StartMenuWindow_win.h"
+#include "startmenu/VerticalLogoPreview_win.h"
 #include "tests/robot/Robot.h"
 #include "win/SystemFacts.h"
 
 namespace {
+
+// How the gallery makes a window of class W: most take nothing.
+template <class W>
+std::unique_ptr<W> Make() {
+  return std::make_unique<W>();
+}
+
+// The banner of XP Professional, the machine's version, named here rather
+// than asked: asking may show the edition chooser, and nobody answers it.
+template <>
+std::unique_ptr<startmenu::StartMenuWindow> Make() {
+  return std::make_unique<startmenu::StartMenuWindow>(167);
+}
 
 // The windows opened so far: the main window, and one of each window class
 // the list asks for, created on first use with the main window as owner.
@@ -40,7 +55,7 @@ class Windows {
   W& Get() {
     std::unique_ptr<ui::Form>& slot = windows_[std::type_index(typeid(W))];
     if (!slot) {
-      slot = std::make_unique<W>();
+      slot = Make<W>();
       slot->CreateForm(main_.Handle());
     }
     return static_cast<W&>(*slot);
@@ -122,6 +137,13 @@ const Shot kShots[] = {
      Part<&startbutton::StartButtonWindow::RestoreChoice>},
     {"start-button-right-click-menu", "Start Button Manager", "Right-click menu",
      Part<&startbutton::StartButtonWindow::RightClickMenu>},
+    {"start-menu", "Start Menu Manager", "Start Menu Manager", Top<startmenu::StartMenuWindow>},
+    {"start-menu-apply-choice", "Start Menu Manager", "Apply choice",
+     Part<&startmenu::StartMenuWindow::ApplyChoice>},
+    {"start-menu-restore-choice", "Start Menu Manager", "Restore choice",
+     Part<&startmenu::StartMenuWindow::RestoreChoice>},
+    {"start-menu-logo-preview", "Start Menu Manager", "Vertical logo preview",
+     Part<&startmenu::StartMenuWindow::LogoPreview>},
 };
 
 std::string WindowsDirectory(std::string directory) {
