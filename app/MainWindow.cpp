@@ -10,6 +10,8 @@
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
 #include "startbutton/StartButtonWindow.h"
+#include "startmenu/StartMenuChooser_win.h"
+#include "startmenu/XPStartMenuWindow_win.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
@@ -203,6 +205,9 @@ W* MainWindow::Open(std::unique_ptr<W>& window) {
 
 void MainWindow::MainClick(ui::Control& sender) {
   switch (sender.Tag()) {
+    case kStartMenuTag:
+      OpenStartMenuManager();
+      break;
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
       break;
@@ -216,6 +221,24 @@ void MainWindow::MainClick(ui::Control& sender) {
       // The other managers open here once they are part of the program.
       break;
   }
+}
+
+void MainWindow::OpenStartMenuManager() {
+  if (windowsVersion_ == win::kWindowsXP) {
+    startmenu::StartMenuChooser* chooser = Open(startMenuChooser_);
+    if (chooser == nullptr) return;
+    // "XP Start Menu" opens the XP manager and nothing else; any other
+    // answer is the classic manager's.
+    if (chooser->ShowModal() == startmenu::StartMenuChooser::kXPStartMenu) {
+      if (auto* window = Open(xpStartMenu_)) window->Execute();
+      return;
+    }
+  }
+  OpenClassicStartMenuManager();
+}
+
+void MainWindow::OpenClassicStartMenuManager() {
+  // The classic manager joins the program here.
 }
 
 void MainWindow::Timer1Timer() {

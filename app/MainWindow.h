@@ -19,6 +19,10 @@ class GradientLabel;
 namespace startbutton {
 class StartButtonWindow;
 }
+namespace startmenu {
+class StartMenuChooser;
+class XPStartMenuWindow;
+}  // namespace startmenu
 namespace ui {
 class Label;
 }
@@ -64,6 +68,8 @@ class MainWindow : public ui::Form {
   // The manager windows, once created; nullptr before first use.
   AboutWindow* About() const { return about_.get(); }
   startbutton::StartButtonWindow* StartButton() const { return startButton_.get(); }
+  startmenu::StartMenuChooser* StartMenuChooser() const { return startMenuChooser_.get(); }
+  startmenu::XPStartMenuWindow* XPStartMenu() const { return xpStartMenu_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -81,6 +87,10 @@ class MainWindow : public ui::Form {
   void Timer1Timer();
 
   void ShowTexts(int tag);
+  // The Start Menu Manager button: on Windows XP the chooser first.
+  void OpenStartMenuManager();
+  // The classic Start Menu Manager `TSMmgr`.
+  void OpenClassicStartMenuManager();
   // Creates the window on first use; false when Windows refuses it.
   template <class W>
   W* Open(std::unique_ptr<W>& window);
@@ -102,6 +112,8 @@ class MainWindow : public ui::Form {
   ui::SharedFont textFont_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<startbutton::StartButtonWindow> startButton_;
+  std::unique_ptr<startmenu::StartMenuChooser> startMenuChooser_;
+  std::unique_ptr<startmenu::XPStartMenuWindow> xpStartMenu_;
 };
 
 }  // namespace app

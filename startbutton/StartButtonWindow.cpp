@@ -2,17 +2,16 @@
 
 #include "core/Text.h"
 #include "deploy/Activation.h"
-#include "deploy/Restart.h"
+#include "deploy/ShellCopySteps.h"
 #include "deploy/ShellLocation.h"
 #include "imaging/OpenPicture.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "ui/Containers.h"
-#include "ui/MessageBox.h"
 #include "ui/StandardControls.h"
-#include "win/SystemFacts.h"
 #include "win/AnsiText.h"
 #include "win/MessagePump.h"
 #include "win/ScopedGdi.h"
+#include "win/SystemFacts.h"
 
 namespace startbutton {
 
@@ -147,57 +146,33 @@ void StartButtonWindow::tTooltipChange(ui::Control&) {
   bApply->SetEnabled(true);
 }
 
-std::optional<std::string> StartButtonWindow::WriteNewShell() {
-  const deploy::UniqueName name = MakeUniqueShellName(CurrentShellPath);
-  if (!name.found) {
-    ui::ShowErrorAndClose(Hwnd(), name.message);
-    return std::nullopt;
-  }
-  const StartButtonWrite written = WriteStartButtonResources(name.path, edit_);
+core::Outcome StartButtonWindow::WriteCopy(const std::string& newFile) const {
+  const StartButtonWrite written = WriteStartButtonResources(newFile, edit_);
   if (written.pictureProblem) ShowError(*written.pictureProblem);
-  if (!written.outcome.ok) {
-    ShowError(written.outcome.message);
-    return std::nullopt;
-  }
-  return name.path;
+  return written.outcome;
 }
 
 void StartButtonWindow::bApplyClick(ui::Control&) {
-  const std::optional<std::string> newFile = WriteNewShell();
-  if (!newFile) return;
-  RestartShell(*newFile);
-  bApply->SetEnabled(false);
+  if (deploy::ApplyShellCopy(*this, [this](const std::string& file) { return WriteCopy(file); }))
+    bApply->SetEnabled(false);
 }
 
 void StartButtonWindow::bOKClick(ui::Control&) {
-  if (applyChoice_->ShowModal() != ui::mrOk) return;
-  // A failed write keeps the window open, with the edits, for another try.
-  const std::optional<std::string> newFile = WriteNewShell();
-  if (!newFile) return;
-  if (applyChoice_->Choice() == ui::ChoiceDialog::kApplyNow) {
-    RestartShell(*newFile);
-  } else if (ui::AskToRestart(Hwnd(), Text(), false)) {
-    RestartWindows();
-  }
-  CloseWith(ui::mrOk);
+  deploy::ConfirmShellCopy(*this, *applyChoice_,
+                           [this](const std::string& file) { return WriteCopy(file); });
 }
 
 void StartButtonWindow::bRestoreClick(ui::Control&) {
-  if (restoreChoice_->ShowModal() != ui::mrOk) return;
-  bApply->SetEnabled(true);
   const std::string explorer = WindowsExplorerPath();
-  if (restoreChoice_->Choice() == ui::ChoiceDialog::kRestorePhysical) {
-    if (!ActivateShell(explorer)) {
-      ShowError("Windows could not be pointed back at '" + explorer + "'." + core::LineBreaks(1) +
-                "The shell setting was not changed.");
-      return;
-    }
-    if (ui::AskToRestart(Hwnd(), Text(), true)) RestartWindows();
-    CloseWith(ui::mrOk);
-    return;
-  }
-  LoadTables(explorer);
-  ShowInformation("The Start Button is now restored to the Windows default.");
+  deploy::RestoreSteps steps;
+  steps.restoreShell = [explorer] {
+    if (ActivateShell(explorer)) return core::Outcome::Success();
+    return core::Outcome::Failure("Windows could not be pointed back at '" + explorer + "'." +
+                                  core::LineBreaks(1) + "The shell setting was not changed.");
+  };
+  steps.loadDefaults = [this, explorer] { LoadTables(explorer); };
+  steps.restoredMessage = "The Start Button is now restored to the Windows default.";
+  if (deploy::RestoreShellDefaults(*this, *restoreChoice_, steps)) bApply->SetEnabled(true);
 }
 
 void StartButtonWindow::bContextClick(ui::Control&) {

@@ -101,14 +101,16 @@ void Form::CreateFrame(const FormSpec& spec) {
       {"bClose", 37, 34, "Close",
        spec.closeHint.empty() ? "Closes " + spec.caption : spec.closeHint, &Form::bCloseClick},
   };
-  for (const FrameButton& button : buttons) {
-    Control* control = CreateControl(Kind::kGradButton, button.name, width - button.fromRight, 5,
-                                     button.width, 16, button.caption, button.hint, 0);
-    if (control == nullptr) continue;
-    auto handler = button.handler;
-    control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
-    static_cast<controls::GradientLabel*>(control)->SetAlignment(controls::taCenter);
-    static_cast<controls::GradientLabel*>(control)->SetMargin(0);
+  if (spec.frameButtons) {
+    for (const FrameButton& button : buttons) {
+      Control* control = CreateControl(Kind::kGradButton, button.name, width - button.fromRight, 5,
+                                       button.width, 16, button.caption, button.hint, 0);
+      if (control == nullptr) continue;
+      auto handler = button.handler;
+      control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
+      static_cast<controls::GradientLabel*>(control)->SetAlignment(controls::taCenter);
+      static_cast<controls::GradientLabel*>(control)->SetMargin(0);
+    }
   }
   if (spec.hintLine) {
     const int top = spec.clientHeight - kFooterHeight;
@@ -197,9 +199,11 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       control = std::move(group);
       break;
     }
-    case Kind::kEdit: {
+    case Kind::kEdit:
+    case Kind::kMemo: {
       auto edit = std::make_unique<Edit>();
-      created = edit->Create(parent, caption, x, y, width, height);
+      const DWORD lines = kind == Kind::kMemo ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : 0;
+      created = edit->Create(parent, caption, x, y, width, height, lines);
       control = std::move(edit);
       break;
     }
@@ -209,9 +213,11 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       control = std::move(list);
       break;
     }
-    case Kind::kTree: {
+    case Kind::kTree:
+    case Kind::kFixedTree: {
       auto tree = std::make_unique<TreeView>();
-      created = tree->Create(parent, x, y, width, height, true, true);
+      const bool editable = kind == Kind::kTree;
+      created = tree->Create(parent, x, y, width, height, editable, editable);
       control = std::move(tree);
       break;
     }

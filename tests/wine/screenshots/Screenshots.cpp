@@ -14,6 +14,8 @@
 #include "app/uXPEdition.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
+#include "startmenu/StartMenuChooser_win.h"
+#include "startmenu/XPStartMenuWindow_win.h"
 #include "tests/robot/Robot.h"
 #include "win/SystemFacts.h"
 
@@ -88,5 +90,9 @@ int main(int argc, char** argv) {
   SaveForm(startButton.ApplyChoice(), startButton.Hwnd(), "apply-choice");
   SaveForm(startButton.RestoreChoice(), startButton.Hwnd(), "restore-choice");
   SaveForm(startButton.RightClickMenu(), startButton.Hwnd(), "right-click-menu");
+  startmenu::StartMenuChooser startMenuChooser;
+  SaveForm(startMenuChooser, main.Handle(), "startmenu-chooser");
+  startmenu::XPStartMenuWindow xpStartMenu;
+  SaveForm(xpStartMenu, main.Handle(), "xp-startmenu-manager");
   return gFailures == 0 ? 0 : 1;
 }
