@@ -19,6 +19,19 @@ class Form;
 
 namespace deploy {
 
+// The hints of the buttons that run these sequences, alike on every such window.
+inline constexpr char kShellCopyOkHint[] =
+    "Saves the changes you have made and closes the dialog. Options available are to apply the "
+    "changes instantly, or to restart for the changes to take effect.";
+inline constexpr char kShellCopyCancelHint[] =
+    "Discards any changes you may have made and close this dialog.";
+inline constexpr char kShellCopyApplyHint[] =
+    "Apply the changes you have made so that you can see them without having to restart your "
+    "computer.";
+inline constexpr char kShellCopyRestoreHint[] =
+    "Restores your computer's original settings. You can either restore the settings and then "
+    "restart, or restore the settings and then make changes.";
+
 // Writes the copy named newFile completely and only then activates it; a
 // failure activated nothing and says what failed.
 using ShellCopyWriter = std::function<core::Outcome(const std::string& newFile)>;

@@ -20,7 +20,6 @@ namespace {
 constexpr int kMaxTextLength = 254;
 constexpr char kCaption[] = "Start Button Manager";
 constexpr char kHelpPage[] = "Start Button Manager Introduction.htm";
-constexpr char kCloseHint[] = "Discards any changes you may have made and close this dialog.";
 
 }  // namespace
 
@@ -46,19 +45,13 @@ const ui::ControlDef<StartButtonWindow> StartButtonWindow::kControls[] = {
      &StartButtonWindow::XPSBChangeClick, nullptr, "BXPSBIcon"},
     {ui::Kind::kPushButton, "XPSBRestore", 102, 20, 80, 23, "Restore", "", 0,
      &StartButtonWindow::XPSBRestoreClick, nullptr, "BXPSBIcon"},
-    {ui::Kind::kPushButton, "bOK", 136, 222, 75, 25, "OK",
-     "Saves the changes you have made and closes the dialog. Options available are to apply the "
-     "changes instantly, or to restart for the changes to take effect.",
-     0, &StartButtonWindow::bOKClick, ui::Bind<&StartButtonWindow::bOK>},
-    {ui::Kind::kPushButton, "bCancel", 216, 222, 75, 25, "Cancel", kCloseHint, 0,
+    {ui::Kind::kPushButton, "bOK", 136, 222, 75, 25, "OK", deploy::kShellCopyOkHint, 0,
+     &StartButtonWindow::bOKClick, ui::Bind<&StartButtonWindow::bOK>},
+    {ui::Kind::kPushButton, "bCancel", 216, 222, 75, 25, "Cancel", deploy::kShellCopyCancelHint, 0,
      &StartButtonWindow::bCancelClick, ui::Bind<&StartButtonWindow::bCancel>},
-    {ui::Kind::kPushButton, "bApply", 296, 222, 75, 25, "Apply",
-     "Apply the changes you have made so that you can see them without having to restart your "
-     "computer.",
-     0, &StartButtonWindow::bApplyClick, ui::Bind<&StartButtonWindow::bApply>},
-    {ui::Kind::kPushButton, "bRestore", 379, 222, 75, 25, "Restore",
-     "Restores your computer's original settings. You can either restore the settings and then "
-     "restart, or restore the settings and then make changes.",
+    {ui::Kind::kPushButton, "bApply", 296, 222, 75, 25, "Apply", deploy::kShellCopyApplyHint, 0,
+     &StartButtonWindow::bApplyClick, ui::Bind<&StartButtonWindow::bApply>},
+    {ui::Kind::kPushButton, "bRestore", 379, 222, 75, 25, "Restore", deploy::kShellCopyRestoreHint,
      0, &StartButtonWindow::bRestoreClick},
 };
 
@@ -78,7 +71,7 @@ ui::FormSpec StartButtonWindow::Spec() const {
   spec.clientWidth = kClientWidth;
   spec.clientHeight = kClientHeight;
   spec.helpPage = kHelpPage;
-  spec.closeHint = kCloseHint;
+  spec.closeHint = deploy::kShellCopyCancelHint;
   return spec;
 }
 

@@ -14,7 +14,6 @@ namespace {
 
 constexpr char kCaption[] = "Start Menu Manager";
 constexpr char kHelpPage[] = "XP Start Menu Manager Introduction.htm";
-constexpr char kCloseHint[] = "Discards any changes you may have made and close this dialog.";
 
 // A tree item's data: its node's place in kXPStartMenuTree, counted from 1
 // so that 0 is no node.
@@ -37,19 +36,13 @@ const ui::ControlDef<XPStartMenuWindow> XPStartMenuWindow::kControls[] = {
      ui::Bind<&XPStartMenuWindow::textEdit>},
     {ui::Kind::kWrapLabel, "lText", 242, 214, 212, 30,
      "Start by customising the text of Start Menu items you use most!", "", 0},
-    {ui::Kind::kPushButton, "bOK", 136, 276, 75, 25, "OK",
-     "Saves the changes you have made and closes the dialog. Options available are to apply the "
-     "changes instantly, or to restart for the changes to take effect.",
-     0, &XPStartMenuWindow::bOKClick, ui::Bind<&XPStartMenuWindow::bOK>},
-    {ui::Kind::kPushButton, "bCancel", 216, 276, 75, 25, "Cancel", kCloseHint, 0,
+    {ui::Kind::kPushButton, "bOK", 136, 276, 75, 25, "OK", deploy::kShellCopyOkHint, 0,
+     &XPStartMenuWindow::bOKClick, ui::Bind<&XPStartMenuWindow::bOK>},
+    {ui::Kind::kPushButton, "bCancel", 216, 276, 75, 25, "Cancel", deploy::kShellCopyCancelHint, 0,
      &XPStartMenuWindow::bCancelClick, ui::Bind<&XPStartMenuWindow::bCancel>},
-    {ui::Kind::kPushButton, "bApply", 296, 276, 75, 25, "Apply",
-     "Apply the changes you have made so that you can see them without having to restart your "
-     "computer.",
-     0, &XPStartMenuWindow::bApplyClick, ui::Bind<&XPStartMenuWindow::bApply>},
-    {ui::Kind::kPushButton, "bRestore", 379, 276, 75, 25, "Restore",
-     "Restores your computer's original settings. You can either restore the settings and then "
-     "restart, or restore the settings and then make changes.",
+    {ui::Kind::kPushButton, "bApply", 296, 276, 75, 25, "Apply", deploy::kShellCopyApplyHint, 0,
+     &XPStartMenuWindow::bApplyClick, ui::Bind<&XPStartMenuWindow::bApply>},
+    {ui::Kind::kPushButton, "bRestore", 379, 276, 75, 25, "Restore", deploy::kShellCopyRestoreHint,
      0, &XPStartMenuWindow::bRestoreClick},
 };
 
@@ -68,7 +61,7 @@ ui::FormSpec XPStartMenuWindow::Spec() const {
   spec.clientWidth = kClientWidth;
   spec.clientHeight = kClientHeight;
   spec.helpPage = kHelpPage;
-  spec.closeHint = kCloseHint;
+  spec.closeHint = deploy::kShellCopyCancelHint;
   return spec;
 }
 

@@ -1,8 +1,47 @@
 #include "tests/wine/app/ManagerRobot.h"
 
+// After <windows.h>, which it needs.
+#include <commctrl.h>
+
+#include "app/MainWindow.h"
+#include "deploy/Restart.h"
 #include "tests/robot/Robot.h"
+#include "tests/wine/startbutton/StartButtonTestSupport.h"
+#include "win/SystemFacts.h"
 
 namespace apptest {
+
+app::MainWindow* ManagerScenario::main_ = nullptr;
+std::string ManagerScenario::startedShell;
+int ManagerScenario::reboots = 0;
+
+void ManagerScenario::SetUpTestSuite() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  main_ = new app::MainWindow;
+  ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
+  ShowWindow(main_->Handle(), SW_SHOW);
+}
+
+void ManagerScenario::SetUp() {
+  sbtest::ResetShell();
+  startedShell.clear();
+  reboots = 0;
+  deploy::SetShellStarter([](const std::string& path) {
+    startedShell = path;
+    return true;
+  });
+  deploy::SetRebootFunction([] {
+    ++reboots;
+    return true;
+  });
+}
+
+void ManagerScenario::TearDown() {
+  deploy::SetShellStarter(nullptr);
+  deploy::SetRebootFunction(nullptr);
+  sbtest::ResetShell();
+}
 
 HWND ControlOf(const ui::Form& form, const char* name) {
   return form.Get<ui::Control>(name).Hwnd();

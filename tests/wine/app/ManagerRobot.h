@@ -1,7 +1,10 @@
 #pragma once
-// The robot's steps on the program's own windows, shared by the scenarios
-// of the managers: controls by name, message boxes answered, the choice
-// dialogs answered, a window seen to close.
+// The scenarios of the managers: their fixture (the program's main window
+// and a clean shell for each case), and the robot's steps on the program's
+// own windows: controls by name, message boxes answered, the choice dialogs
+// answered, a window seen to close.
+
+#include <gtest/gtest.h>
 
 #include <windows.h>
 
@@ -10,7 +13,26 @@
 #include "ui/ChoiceDialog.h"
 #include "ui/Form.h"
 
+namespace app {
+class MainWindow;
+}
+
 namespace apptest {
+
+// The main window is made once for the suite; each case starts from
+// Windows' own shell, and the last steps of a write (a shell started,
+// Windows restarted) are recorded instead of taken.
+class ManagerScenario : public testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  void SetUp() override;
+  void TearDown() override;
+
+  static app::MainWindow* main_;
+  // During the case: the shell file started, and how often Windows was restarted.
+  static std::string startedShell;
+  static int reboots;
+};
 
 HWND ControlOf(const ui::Form& form, const char* name);
 std::string ControlText(const ui::Form& form, const char* name);

@@ -10,7 +10,6 @@
 
 #include "app/MainWindow.h"
 #include "deploy/Activation.h"
-#include "deploy/Restart.h"
 #include "deploy/ShellLocation.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
@@ -34,19 +33,6 @@ using apptest::Hidden;
 
 constexpr char kCaption[] = "Start Button Manager";
 
-std::string startedShell;
-int reboots = 0;
-
-bool RecordShellStart(const std::string& path) {
-  startedShell = path;
-  return true;
-}
-
-bool RecordReboot() {
-  ++reboots;
-  return true;
-}
-
 std::string Explorer() {
   return win::GetWindowsDir() + "Explorer.exe";
 }
@@ -55,29 +41,8 @@ std::string Copy(int n) {
   return win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
 }
 
-class ManagerWindow : public testing::Test {
+class ManagerWindow : public apptest::ManagerScenario {
  protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    main_ = new app::MainWindow;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-    ShowWindow(main_->Handle(), SW_SHOW);
-  }
-
-  void SetUp() override {
-    sbtest::ResetShell();
-    startedShell.clear();
-    reboots = 0;
-    deploy::SetShellStarter(RecordShellStart);
-    deploy::SetRebootFunction(RecordReboot);
-  }
-  void TearDown() override {
-    deploy::SetShellStarter(nullptr);
-    deploy::SetRebootFunction(nullptr);
-    sbtest::ResetShell();
-  }
-
   // Robot side: clicks the main window's button and waits for the manager.
   static startbutton::StartButtonWindow* OpenManager() {
     robot::Click(main_->Get<ui::Control>("bSBmgr").Hwnd());
@@ -87,10 +52,7 @@ class ManagerWindow : public testing::Test {
     if (!robot::WaitUntil([mgr] { return !mgr->Opening(); })) return nullptr;
     return mgr;
   }
-  static app::MainWindow* main_;
 };
-
-app::MainWindow* ManagerWindow::main_ = nullptr;
 
 TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
   std::string startBefore, box;

@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
-#include "deploy/Activation.h"
-#include "deploy/Restart.h"
+#include "deploy/ShellCopySteps.h"
 #include "resedit/StringBlock.h"
 #include "startmenu/StartMenuChooser_win.h"
 #include "startmenu/StartMenuFiles.h"
@@ -43,19 +42,6 @@ using xpsmtest::Explorer;
 constexpr char kCaption[] = "Start Menu Manager";
 constexpr char kPrompt[] = "Select an item to customise";
 
-std::string startedShell;
-int reboots = 0;
-
-bool RecordShellStart(const std::string& path) {
-  startedShell = path;
-  return true;
-}
-
-bool RecordReboot() {
-  ++reboots;
-  return true;
-}
-
 bool ReadOnly(HWND edit) {
   return (GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) != 0;
 }
@@ -70,28 +56,11 @@ void WriteCopyWithRunAs(const std::string& run) {
   ASSERT_TRUE(written.ok) << written.message;
 }
 
-class XPStartMenuManager : public testing::Test {
+class XPStartMenuManager : public apptest::ManagerScenario {
  protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    main_ = new app::MainWindow;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-    ShowWindow(main_->Handle(), SW_SHOW);
-  }
-
   void SetUp() override {
-    sbtest::ResetShell();
+    ManagerScenario::SetUp();
     xpsmtest::MarkFifthAndSixthKeys();
-    startedShell.clear();
-    reboots = 0;
-    deploy::SetShellStarter(RecordShellStart);
-    deploy::SetRebootFunction(RecordReboot);
-  }
-  void TearDown() override {
-    deploy::SetShellStarter(nullptr);
-    deploy::SetRebootFunction(nullptr);
-    sbtest::ResetShell();
   }
 
   // Robot side: the main window's button, then the chooser's button.
@@ -121,11 +90,7 @@ class XPStartMenuManager : public testing::Test {
   static bool ApplyEnabled(XPStartMenuWindow& mgr) {
     return IsWindowEnabled(ControlOf(mgr, "bApply")) != FALSE;
   }
-
-  static app::MainWindow* main_;
 };
-
-app::MainWindow* XPStartMenuManager::main_ = nullptr;
 
 // The chooser's two answers, each in one request of the main window's button.
 struct ChooserCase {
@@ -195,7 +160,7 @@ TEST_F(XPStartMenuManager, TreeShowsEveryLeafsTextAndCategoriesCannotBeTyped) {
   std::string firstSelected, firstText, categoryText, afterTyping, title;
   bool firstReadOnly = false, categoryReadOnly = false, applyAfterTyping = true;
   bool applyAfterLoad = true, allExpanded = true;
-  std::vector<std::string> shown, readOnlyLeaves;
+  std::vector<std::string> shown, readOnlyLeaves, hints;
   robot::RunBeside([&] {
     XPStartMenuWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
@@ -218,6 +183,13 @@ TEST_F(XPStartMenuManager, TreeShowsEveryLeafsTextAndCategoriesCannotBeTyped) {
       shown.push_back(robot::WindowText(edit));
       if (ReadOnly(edit)) readOnlyLeaves.push_back(node.label);
     }
+    for (const char* name : {"XPSMTree", "textEdit", "bOK", "bCancel", "bRestore"}) {
+      // Sent, not posted: the hint line has changed once the call returns.
+      DWORD_PTR done = 0;
+      SendMessageTimeoutA(ControlOf(*mgr, name), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4), SMTO_NORMAL,
+                          5000, &done);
+      hints.push_back(ControlText(*mgr, "lHint"));
+    }
     Select(*mgr, {"Start Menu hints"});
     categoryText = robot::WindowText(edit);
     categoryReadOnly = ReadOnly(edit);
@@ -238,6 +210,10 @@ TEST_F(XPStartMenuManager, TreeShowsEveryLeafsTextAndCategoriesCannotBeTyped) {
   }
   EXPECT_EQ(shown, expected);
   EXPECT_TRUE(readOnlyLeaves.empty()) << readOnlyLeaves.front() << " cannot be edited";
+  EXPECT_EQ(hints, (std::vector<std::string>{"Select an item to customise.",
+                                             "Customise the selected item by changing the text.",
+                                             deploy::kShellCopyOkHint, deploy::kShellCopyCancelHint,
+                                             deploy::kShellCopyRestoreHint}));
   EXPECT_EQ(categoryText, kPrompt);
   EXPECT_TRUE(categoryReadOnly);
   EXPECT_EQ(afterTyping, kPrompt);
