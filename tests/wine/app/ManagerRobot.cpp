@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "deploy/Restart.h"
 #include "tests/robot/Robot.h"
+#include "tests/wine/WinePaths.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "win/SystemFacts.h"
 
@@ -70,6 +71,18 @@ bool Choose(ui::ChoiceDialog& dialog, const char* option, const char* button) {
 
 bool Hidden(const ui::Form& form) {
   return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
+}
+
+ScreenshotSaver::ScreenshotSaver() : directory_(winetest::BuildDirectory() + "screenshots") {
+  CreateDirectoryA(directory_.c_str(), nullptr);
+}
+
+void ScreenshotSaver::Save(HWND hwnd, const char* name) {
+  // The window paints itself first.
+  robot::PumpMessages(300);
+  const robot::Capture capture = robot::CaptureWindow(hwnd);
+  const std::string path = directory_ + "\\" + name + ".png";
+  if (capture.empty() || !robot::SavePng(capture, path)) failed_.push_back(path);
 }
 
 }  // namespace apptest

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/ChoiceDialog.h"
 #include "ui/Form.h"
@@ -47,5 +48,19 @@ bool Choose(ui::ChoiceDialog& dialog, const char* option, const char* button);
 
 // Whether the window is hidden (closed) within the robot's wait.
 bool Hidden(const ui::Form& form);
+
+// Saves what the screen shows of windows as PNG files in the build's
+// "screenshots" directory, for a look beside the descriptions of their controls.
+class ScreenshotSaver {
+ public:
+  ScreenshotSaver();
+  void Save(HWND hwnd, const char* name);
+  // The pictures that could not be saved.
+  const std::vector<std::string>& Failed() const { return failed_; }
+
+ private:
+  std::string directory_;
+  std::vector<std::string> failed_;
+};
 
 }  // namespace apptest

@@ -16,7 +16,6 @@
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
-#include "tests/wine/WinePaths.h"
 #include "tests/wine/app/ManagerRobot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
@@ -273,39 +272,30 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
 // The four windows as the screen shows them, saved for a look beside the
 // descriptions of their controls.
 TEST_F(ManagerWindow, ScreenshotsOfTheWindowsAndChoiceDialogs) {
-  const std::string directory = winetest::BuildDirectory() + "screenshots";
-  CreateDirectoryA(directory.c_str(), nullptr);
-  std::vector<std::string> failed;
-  auto save = [&](HWND hwnd, const char* name) {
-    robot::PumpMessages(300);
-    const robot::Capture capture = robot::CaptureWindow(hwnd);
-    const std::string path = directory + "\\" + name + ".png";
-    if (capture.empty() || !robot::SavePng(capture, path)) failed.push_back(path);
-  };
+  apptest::ScreenshotSaver shots;
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    save(mgr->Hwnd(), "startbutton-manager");
+    shots.Save(mgr->Hwnd(), "startbutton-manager");
     robot::Click(ControlOf(*mgr, "bOK"));
     if (robot::WaitForWindow("TfDialog3", kCaption))
-      save(mgr->ApplyChoice().Hwnd(), "startbutton-apply-choice");
+      shots.Save(mgr->ApplyChoice().Hwnd(), "startbutton-apply-choice");
     robot::Click(ControlOf(mgr->ApplyChoice(), "bCancel"));
     robot::WaitUntilGone(mgr->ApplyChoice().Hwnd());
     robot::Click(ControlOf(*mgr, "bRestore"));
     if (robot::WaitForWindow("TfDialog4", kCaption))
-      save(mgr->RestoreChoice().Hwnd(), "startbutton-restore-choice");
+      shots.Save(mgr->RestoreChoice().Hwnd(), "startbutton-restore-choice");
     robot::Click(ControlOf(mgr->RestoreChoice(), "bCancel"));
     robot::WaitUntilGone(mgr->RestoreChoice().Hwnd());
     robot::Click(ControlOf(*mgr, "bContext"));
     if (robot::WaitForWindow("TSBcontext", "Start Button right-click Menu"))
-      save(mgr->RightClickMenu().Hwnd(), "startbutton-right-click-menu");
+      shots.Save(mgr->RightClickMenu().Hwnd(), "startbutton-right-click-menu");
     robot::Click(ControlOf(mgr->RightClickMenu(), "bOK"));
     robot::WaitUntil([&] { return !IsWindowVisible(mgr->RightClickMenu().Hwnd()); });
     robot::Click(ControlOf(*mgr, "bCancel"));
     Hidden(*mgr);
   });
-  EXPECT_TRUE(failed.empty()) << failed.size() << " pictures not saved, first "
-                              << (failed.empty() ? "" : failed[0]);
+  EXPECT_TRUE(shots.Failed().empty()) << "not saved: " << shots.Failed().front();
   EXPECT_FALSE(deploytest::Exists(Copy(1))) << "looking wrote a shell copy";
 }
 

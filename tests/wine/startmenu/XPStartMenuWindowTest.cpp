@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 #include "app/MainWindow.h"
@@ -20,7 +21,6 @@
 #include "startmenu/XPStartMenuResources_win.h"
 #include "startmenu/XPStartMenuWindow_win.h"
 #include "tests/robot/Robot.h"
-#include "tests/wine/WinePaths.h"
 #include "tests/wine/app/ManagerRobot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
@@ -110,35 +110,38 @@ TEST_F(XPStartMenuManager, ChooserOpensTheChosenManagerOnly) {
     std::vector<std::string> texts;
     int result = 0;
     std::vector<std::string> opened;
-    robot::RunBeside([&] {
-      robot::Click(main_->Get<ui::Control>("bSMmgr").Hwnd());
+    std::atomic<bool> requestEnded{false};
+    robot::RobotThread robotThread([&] {
       const HWND chooser = robot::WaitForWindow("TChooseSMmgr", "Windows XP Edition");
-      if (chooser == nullptr) return;
-      startmenu::StartMenuChooser& form = *main_->StartMenuChooser();
-      for (const char* name : {"lCaption", "lText", "lQuestion", "bXP", "bClassic"})
-        texts.push_back(ControlText(form, name));
-      texts.push_back(form.Find("bClose") == nullptr ? "no Close" : "a Close");
-      robot::Click(ControlOf(form, c.button));
-      if (!Hidden(form)) return;
-      result = form.ModalResult();
-      // Whatever opens in this request opens now, modally; the robot closes it.
-      for (int step = 0; step < 2; ++step) {
-        HWND manager = nullptr;
-        robot::WaitUntil(
-            [&] {
-              for (const char* className : {"TXPSMmgr", "TSMmgr"}) {
-                manager = FindWindowA(className, nullptr);
-                if (manager != nullptr && IsWindowVisible(manager)) return true;
-              }
-              return false;
-            },
-            1500);
-        if (manager == nullptr || !IsWindowVisible(manager)) break;
-        opened.push_back(robot::ClassName(manager));
-        PostMessageA(manager, WM_CLOSE, 0, 0);
-        robot::WaitUntil([manager] { return !IsWindowVisible(manager); });
+      if (chooser != nullptr) {
+        startmenu::StartMenuChooser& form = *main_->StartMenuChooser();
+        for (const char* name : {"lCaption", "lText", "lQuestion", "bXP", "bClassic"})
+          texts.push_back(ControlText(form, name));
+        texts.push_back(form.Find("bClose") == nullptr ? "no Close" : "a Close");
+        robot::Click(ControlOf(form, c.button));
+      }
+      // Until the request has ended, every manager that opens is noted and
+      // closed; past the wait, whatever still stands is closed, so the
+      // request ends and the case fails instead of hanging.
+      const DWORD deadline = GetTickCount() + 30000;
+      while (!requestEnded) {
+        const bool late = GetTickCount() > deadline;
+        for (const char* className : {"TChooseSMmgr", "TXPSMmgr", "TSMmgr"}) {
+          const HWND window = FindWindowA(className, nullptr);
+          if (window == nullptr || !IsWindowVisible(window)) continue;
+          if (std::string(className) == "TChooseSMmgr" && !late) continue;
+          opened.push_back(late ? std::string("late ") + className : className);
+          PostMessageA(window, WM_CLOSE, 0, 0);
+          robot::WaitUntil([window] { return !IsWindowVisible(window); });
+        }
+        Sleep(20);
       }
     });
+    // The whole request runs on this thread: the chooser, then what it opens.
+    main_->Get<ui::Control>("bSMmgr").Click();
+    requestEnded = true;
+    ASSERT_TRUE(robotThread.Join());
+    result = main_->StartMenuChooser()->ModalResult();
     EXPECT_EQ(texts, (std::vector<std::string>{
                          "Windows XP Start Menu Manager",
                          "In Windows XP there are two types of Start Menus, the new look Windows "
@@ -355,30 +358,21 @@ TEST_F(XPStartMenuManager, FailedWriteSwitchesNothingAndSaysWhy) {
 // The manager and the chooser as the screen shows them, saved for a look
 // beside the descriptions of their controls.
 TEST_F(XPStartMenuManager, ScreenshotsOfTheManagerAndTheChooser) {
-  const std::string directory = winetest::BuildDirectory() + "screenshots";
-  CreateDirectoryA(directory.c_str(), nullptr);
-  std::vector<std::string> failed;
-  auto save = [&](HWND hwnd, const char* name) {
-    robot::PumpMessages(300);
-    const robot::Capture capture = robot::CaptureWindow(hwnd);
-    const std::string path = directory + "\\" + name + ".png";
-    if (capture.empty() || !robot::SavePng(capture, path)) failed.push_back(path);
-  };
+  apptest::ScreenshotSaver shots;
   robot::RunBeside([&] {
     robot::Click(main_->Get<ui::Control>("bSMmgr").Hwnd());
     if (HWND chooser = robot::WaitForWindow("TChooseSMmgr", "Windows XP Edition")) {
-      save(chooser, "startmenu-chooser");
+      shots.Save(chooser, "startmenu-chooser");
       robot::Click(ControlOf(*main_->StartMenuChooser(), "bXP"));
     }
     if (!robot::WaitForWindow("TXPSMmgr", kCaption)) return;
     XPStartMenuWindow* mgr = main_->XPStartMenu();
     robot::WaitUntil([mgr] { return !mgr->Opening(); });
     Select(*mgr, {"Start Menu hints", "My Documents hint"});
-    save(mgr->Hwnd(), "xp-startmenu-manager");
+    shots.Save(mgr->Hwnd(), "xp-startmenu-manager");
     Cancel(*mgr);
   });
-  EXPECT_TRUE(failed.empty()) << failed.size() << " pictures not saved, first "
-                              << (failed.empty() ? "" : failed[0]);
+  EXPECT_TRUE(shots.Failed().empty()) << "not saved: " << shots.Failed().front();
 }
 
 }  // namespace
