@@ -12,6 +12,8 @@
 #include "help/HelpTopic.h"
 #include "startbutton/StartButtonWindow.h"
 #include "startmenu/StartMenuWindow_win.h"
+#include "startmenu/StartMenuChooser_win.h"
+#include "startmenu/XPStartMenuWindow_win.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
@@ -206,12 +208,7 @@ W* MainWindow::Open(std::unique_ptr<W>& window) {
 void MainWindow::MainClick(ui::Control& sender) {
   switch (sender.Tag()) {
     case kStartMenuTag:
-      if (!startMenu_) {
-        // The window needs the banner's id before it exists: its display copy.
-        startMenu_ = std::make_unique<startmenu::StartMenuWindow>(uint32_t(StartBannerBitmapId()));
-        if (!startMenu_->CreateForm(Hwnd())) startMenu_.reset();
-      }
-      if (startMenu_) startMenu_->Execute();
+      OpenStartMenuManager();
       break;
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
@@ -226,6 +223,29 @@ void MainWindow::MainClick(ui::Control& sender) {
       // The other managers open here once they are part of the program.
       break;
   }
+}
+
+void MainWindow::OpenStartMenuManager() {
+  if (windowsVersion_ == win::kWindowsXP) {
+    startmenu::StartMenuChooser* chooser = Open(startMenuChooser_);
+    if (chooser == nullptr) return;
+    // "XP Start Menu" opens the XP manager and nothing else; any other
+    // answer is the classic manager's.
+    if (chooser->ShowModal() == startmenu::StartMenuChooser::kXPStartMenu) {
+      if (auto* window = Open(xpStartMenu_)) window->Execute();
+      return;
+    }
+  }
+  OpenClassicStartMenuManager();
+}
+
+void MainWindow::OpenClassicStartMenuManager() {
+  if (!startMenu_) {
+    // The window needs the banner's id before it exists: its display copy.
+    startMenu_ = std::make_unique<startmenu::StartMenuWindow>(uint32_t(StartBannerBitmapId()));
+    if (!startMenu_->CreateForm(Hwnd())) startMenu_.reset();
+  }
+  if (startMenu_) startMenu_->Execute();
 }
 
 void MainWindow::Timer1Timer() {

@@ -20,8 +20,10 @@ namespace startbutton {
 class StartButtonWindow;
 }
 namespace startmenu {
+class StartMenuChooser;
 class StartMenuWindow;
-}
+class XPStartMenuWindow;
+}  // namespace startmenu
 namespace ui {
 class Label;
 }
@@ -68,6 +70,8 @@ class MainWindow : public ui::Form {
   AboutWindow* About() const { return about_.get(); }
   startbutton::StartButtonWindow* StartButton() const { return startButton_.get(); }
   startmenu::StartMenuWindow* StartMenu() const { return startMenu_.get(); }
+  startmenu::StartMenuChooser* StartMenuChooser() const { return startMenuChooser_.get(); }
+  startmenu::XPStartMenuWindow* XPStartMenu() const { return xpStartMenu_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -85,6 +89,10 @@ class MainWindow : public ui::Form {
   void Timer1Timer();
 
   void ShowTexts(int tag);
+  // The Start Menu Manager button: on Windows XP the chooser first.
+  void OpenStartMenuManager();
+  // The classic Start Menu Manager `TSMmgr`.
+  void OpenClassicStartMenuManager();
   // Creates the window on first use; false when Windows refuses it.
   template <class W>
   W* Open(std::unique_ptr<W>& window);
@@ -107,6 +115,8 @@ class MainWindow : public ui::Form {
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<startbutton::StartButtonWindow> startButton_;
   std::unique_ptr<startmenu::StartMenuWindow> startMenu_;
+  std::unique_ptr<startmenu::StartMenuChooser> startMenuChooser_;
+  std::unique_ptr<startmenu::XPStartMenuWindow> xpStartMenu_;
 };
 
 }  // namespace app

@@ -2,17 +2,16 @@
 
 #include "core/Text.h"
 #include "deploy/Activation.h"
-#include "deploy/Restart.h"
+#include "deploy/ShellCopySteps.h"
 #include "deploy/ShellLocation.h"
 #include "imaging/OpenPicture.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "ui/Containers.h"
-#include "ui/MessageBox.h"
 #include "ui/StandardControls.h"
-#include "win/SystemFacts.h"
 #include "win/AnsiText.h"
 #include "win/MessagePump.h"
 #include "win/ScopedGdi.h"
+#include "win/SystemFacts.h"
 
 namespace startbutton {
 
@@ -21,7 +20,6 @@ namespace {
 constexpr int kMaxTextLength = 254;
 constexpr char kCaption[] = "Start Button Manager";
 constexpr char kHelpPage[] = "Start Button Manager Introduction.htm";
-constexpr char kCloseHint[] = "Discards any changes you may have made and close this dialog.";
 
 }  // namespace
 
@@ -47,19 +45,13 @@ const ui::ControlDef<StartButtonWindow> StartButtonWindow::kControls[] = {
      &StartButtonWindow::XPSBChangeClick, nullptr, "BXPSBIcon"},
     {ui::Kind::kPushButton, "XPSBRestore", 102, 20, 80, 23, "Restore", "", 0,
      &StartButtonWindow::XPSBRestoreClick, nullptr, "BXPSBIcon"},
-    {ui::Kind::kPushButton, "bOK", 136, 222, 75, 25, "OK",
-     "Saves the changes you have made and closes the dialog. Options available are to apply the "
-     "changes instantly, or to restart for the changes to take effect.",
-     0, &StartButtonWindow::bOKClick, ui::Bind<&StartButtonWindow::bOK>},
-    {ui::Kind::kPushButton, "bCancel", 216, 222, 75, 25, "Cancel", kCloseHint, 0,
+    {ui::Kind::kPushButton, "bOK", 136, 222, 75, 25, "OK", deploy::kShellCopyOkHint, 0,
+     &StartButtonWindow::bOKClick, ui::Bind<&StartButtonWindow::bOK>},
+    {ui::Kind::kPushButton, "bCancel", 216, 222, 75, 25, "Cancel", deploy::kShellCopyCancelHint, 0,
      &StartButtonWindow::bCancelClick, ui::Bind<&StartButtonWindow::bCancel>},
-    {ui::Kind::kPushButton, "bApply", 296, 222, 75, 25, "Apply",
-     "Apply the changes you have made so that you can see them without having to restart your "
-     "computer.",
-     0, &StartButtonWindow::bApplyClick, ui::Bind<&StartButtonWindow::bApply>},
-    {ui::Kind::kPushButton, "bRestore", 379, 222, 75, 25, "Restore",
-     "Restores your computer's original settings. You can either restore the settings and then "
-     "restart, or restore the settings and then make changes.",
+    {ui::Kind::kPushButton, "bApply", 296, 222, 75, 25, "Apply", deploy::kShellCopyApplyHint, 0,
+     &StartButtonWindow::bApplyClick, ui::Bind<&StartButtonWindow::bApply>},
+    {ui::Kind::kPushButton, "bRestore", 379, 222, 75, 25, "Restore", deploy::kShellCopyRestoreHint,
      0, &StartButtonWindow::bRestoreClick},
 };
 
@@ -79,7 +71,7 @@ ui::FormSpec StartButtonWindow::Spec() const {
   spec.clientWidth = kClientWidth;
   spec.clientHeight = kClientHeight;
   spec.helpPage = kHelpPage;
-  spec.closeHint = kCloseHint;
+  spec.closeHint = deploy::kShellCopyCancelHint;
   return spec;
 }
 
@@ -147,57 +139,33 @@ void StartButtonWindow::tTooltipChange(ui::Control&) {
   bApply->SetEnabled(true);
 }
 
-std::optional<std::string> StartButtonWindow::WriteNewShell() {
-  const deploy::UniqueName name = MakeUniqueShellName(CurrentShellPath);
-  if (!name.found) {
-    ui::ShowErrorAndClose(Hwnd(), name.message);
-    return std::nullopt;
-  }
-  const StartButtonWrite written = WriteStartButtonResources(name.path, edit_);
+core::Outcome StartButtonWindow::WriteCopy(const std::string& newFile) const {
+  const StartButtonWrite written = WriteStartButtonResources(newFile, edit_);
   if (written.pictureProblem) ShowError(*written.pictureProblem);
-  if (!written.outcome.ok) {
-    ShowError(written.outcome.message);
-    return std::nullopt;
-  }
-  return name.path;
+  return written.outcome;
 }
 
 void StartButtonWindow::bApplyClick(ui::Control&) {
-  const std::optional<std::string> newFile = WriteNewShell();
-  if (!newFile) return;
-  RestartShell(*newFile);
-  bApply->SetEnabled(false);
+  if (deploy::ApplyShellCopy(*this, [this](const std::string& file) { return WriteCopy(file); }))
+    bApply->SetEnabled(false);
 }
 
 void StartButtonWindow::bOKClick(ui::Control&) {
-  if (applyChoice_->ShowModal() != ui::mrOk) return;
-  // A failed write keeps the window open, with the edits, for another try.
-  const std::optional<std::string> newFile = WriteNewShell();
-  if (!newFile) return;
-  if (applyChoice_->Choice() == ui::ChoiceDialog::kApplyNow) {
-    RestartShell(*newFile);
-  } else if (ui::AskToRestart(Hwnd(), Text(), false)) {
-    RestartWindows();
-  }
-  CloseWith(ui::mrOk);
+  deploy::ConfirmShellCopy(*this, *applyChoice_,
+                           [this](const std::string& file) { return WriteCopy(file); });
 }
 
 void StartButtonWindow::bRestoreClick(ui::Control&) {
-  if (restoreChoice_->ShowModal() != ui::mrOk) return;
-  bApply->SetEnabled(true);
   const std::string explorer = WindowsExplorerPath();
-  if (restoreChoice_->Choice() == ui::ChoiceDialog::kRestorePhysical) {
-    if (!ActivateShell(explorer)) {
-      ShowError("Windows could not be pointed back at '" + explorer + "'." + core::LineBreaks(1) +
-                "The shell setting was not changed.");
-      return;
-    }
-    if (ui::AskToRestart(Hwnd(), Text(), true)) RestartWindows();
-    CloseWith(ui::mrOk);
-    return;
-  }
-  LoadTables(explorer);
-  ShowInformation("The Start Button is now restored to the Windows default.");
+  deploy::RestoreSteps steps;
+  steps.restoreShell = [explorer] {
+    if (ActivateShell(explorer)) return core::Outcome::Success();
+    return core::Outcome::Failure("Windows could not be pointed back at '" + explorer + "'." +
+                                  core::LineBreaks(1) + "The shell setting was not changed.");
+  };
+  steps.loadDefaults = [this, explorer] { LoadTables(explorer); };
+  steps.restoredMessage = "The Start Button is now restored to the Windows default.";
+  if (deploy::RestoreShellDefaults(*this, *restoreChoice_, steps)) bApply->SetEnabled(true);
 }
 
 void StartButtonWindow::bContextClick(ui::Control&) {

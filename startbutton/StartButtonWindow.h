@@ -4,7 +4,6 @@
 // the shell file that then becomes the shell.
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "startbutton/StartButtonResources.h"
@@ -57,9 +56,9 @@ class StartButtonWindow : public ui::Form {
   void XPSBRestoreClick(ui::Control& sender);
 
   bool IsXP() const;
-  // Writes and activates a new shell copy with the edits: its path, or
-  // nothing once the window has said why (and, when no name is free, closed).
-  std::optional<std::string> WriteNewShell();
+  // The copy newFile with the edits, then the shell setting (and on XP the
+  // XP Start Menu keys) pointed at it; a picture left out is said here.
+  core::Outcome WriteCopy(const std::string& newFile) const;
   // Reads the three tables from file into the edit and the boxes.
   void LoadTables(const std::string& file);
   void FillBox(ui::Edit& box, const StringTable& table);

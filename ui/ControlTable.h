@@ -39,10 +39,12 @@ enum class Kind {
   kCheck,
   kGroupBox,  // a container: rows naming it as parent are placed inside
   kEdit,
+  kMemo,  // an edit of several lines that wraps its words
   kListBox,
-  kTree,   // label editing and dragging
-  kPages,  // a page control: its pages are kPage rows naming it as parent
-  kPage,   // one page (caption: the tab's text), a container
+  kTree,       // label editing and dragging
+  kFixedTree,  // only selected in: its labels and order are the window's
+  kPages,      // a page control: its pages are kPage rows naming it as parent
+  kPage,       // one page (caption: the tab's text), a container
   kProgress,
 };
 

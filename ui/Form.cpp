@@ -111,16 +111,18 @@ void Form::CreateFrame(const FormSpec& spec) {
       {"Close", spec.closeHint.empty() ? "Closes " + spec.caption : spec.closeHint,
        &Form::bCloseClick},
   };
-  for (size_t i = 0; i < std::size(buttons); ++i) {
-    const FrameButton& button = buttons[i];
-    const FrameButtonPlace& place = kFrameButtonPlaces[i];
-    Control* control = CreateControl(Kind::kGradButton, place.name, width - place.fromRight, 5,
-                                     place.width, 16, button.caption, button.hint, 0);
-    if (control == nullptr) continue;
-    auto handler = button.handler;
-    control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
-    static_cast<controls::GradientLabel*>(control)->SetAlignment(controls::taCenter);
-    static_cast<controls::GradientLabel*>(control)->SetMargin(0);
+  if (spec.frameButtons) {
+    for (size_t i = 0; i < std::size(buttons); ++i) {
+      const FrameButton& button = buttons[i];
+      const FrameButtonPlace& place = kFrameButtonPlaces[i];
+      Control* control = CreateControl(Kind::kGradButton, place.name, width - place.fromRight, 5,
+                                       place.width, 16, button.caption, button.hint, 0);
+      if (control == nullptr) continue;
+      auto handler = button.handler;
+      control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
+      static_cast<controls::GradientLabel*>(control)->SetAlignment(controls::taCenter);
+      static_cast<controls::GradientLabel*>(control)->SetMargin(0);
+    }
   }
   if (spec.hintLine) {
     const int top = spec.clientHeight - kFooterHeight;
@@ -231,9 +233,11 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       control = std::move(group);
       break;
     }
-    case Kind::kEdit: {
+    case Kind::kEdit:
+    case Kind::kMemo: {
       auto edit = std::make_unique<Edit>();
-      created = edit->Create(parent, caption, x, y, width, height);
+      const DWORD lines = kind == Kind::kMemo ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL : 0;
+      created = edit->Create(parent, caption, x, y, width, height, lines);
       control = std::move(edit);
       break;
     }
@@ -243,9 +247,11 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       control = std::move(list);
       break;
     }
-    case Kind::kTree: {
+    case Kind::kTree:
+    case Kind::kFixedTree: {
       auto tree = std::make_unique<TreeView>();
-      created = tree->Create(parent, x, y, width, height, true, true);
+      const bool editable = kind == Kind::kTree;
+      created = tree->Create(parent, x, y, width, height, editable, editable);
       control = std::move(tree);
       break;
     }

@@ -43,8 +43,9 @@ struct FormSpec {
   std::string caption;  // the window's text, e.g. "Quorlo - About"
   int clientWidth = 0;
   int clientHeight = 0;
-  bool frame = true;  // heading strip, icon, title, "?", "_", "Close"
-  std::string title;  // bold title in the heading; empty: the caption
+  bool frame = true;         // heading strip, icon, title, "?", "_", "Close"
+  bool frameButtons = true;  // without them, a chooser that must be answered
+  std::string title;         // bold title in the heading; empty: the caption
   std::string titleName = "lCaption";
   bool hintLine = true;  // footer strip `grd1` with `lHint`
   std::string formHint;  // the background's hint

@@ -40,8 +40,10 @@ HBRUSH Button::OnCtlColor(HDC dc) {
 
 bool Edit::Create(HWND parent, const std::string& text, int x, int y, int width, int height,
                   DWORD extraStyle) {
-  CreateArgs args = ChildArgs(parent, "EDIT", text, x, y, width, height,
-                              WS_TABSTOP | ES_AUTOHSCROLL | extraStyle);
+  // A single line scrolls sideways; several lines wrap their words instead.
+  const DWORD scroll = (extraStyle & ES_MULTILINE) ? 0 : ES_AUTOHSCROLL;
+  CreateArgs args =
+      ChildArgs(parent, "EDIT", text, x, y, width, height, WS_TABSTOP | scroll | extraStyle);
   args.exStyle = WS_EX_CLIENTEDGE;
   return Window::Create(args);
 }

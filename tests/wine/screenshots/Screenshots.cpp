@@ -25,6 +25,8 @@
 #include "startbutton/StartButtonWindow.h"
 #include "startmenu/StartMenuWindow_win.h"
 #include "startmenu/VerticalLogoPreview_win.h"
+#include "startmenu/StartMenuChooser_win.h"
+#include "startmenu/XPStartMenuWindow_win.h"
 #include "tests/robot/Robot.h"
 #include "win/SystemFacts.h"
 
@@ -144,6 +146,10 @@ const Shot kShots[] = {
      Part<&startmenu::StartMenuWindow::RestoreChoice>},
     {"start-menu-logo-preview", "Start Menu Manager", "Vertical logo preview",
      Part<&startmenu::StartMenuWindow::LogoPreview>},
+    {"start-menu-chooser", "Start Menu Manager", "Start Menu chooser (Windows XP)",
+     Top<startmenu::StartMenuChooser>},
+    {"xp-start-menu", "Start Menu Manager", "XP Start Menu Manager",
+     Top<startmenu::XPStartMenuWindow>},
 };
 
 std::string WindowsDirectory(std::string directory) {

@@ -10,14 +10,13 @@
 
 #include "app/MainWindow.h"
 #include "deploy/Activation.h"
-#include "deploy/Restart.h"
 #include "deploy/ShellLocation.h"
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
-#include "tests/wine/WinePaths.h"
+#include "tests/wine/app/ManagerRobot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "ui/StandardControls.h"
@@ -25,20 +24,13 @@
 
 namespace {
 
+using apptest::AnswerNextMessageBox;
+using apptest::Choose;
+using apptest::ControlOf;
+using apptest::ControlText;
+using apptest::Hidden;
+
 constexpr char kCaption[] = "Start Button Manager";
-
-std::string startedShell;
-int reboots = 0;
-
-bool RecordShellStart(const std::string& path) {
-  startedShell = path;
-  return true;
-}
-
-bool RecordReboot() {
-  ++reboots;
-  return true;
-}
 
 std::string Explorer() {
   return win::GetWindowsDir() + "Explorer.exe";
@@ -48,29 +40,8 @@ std::string Copy(int n) {
   return win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
 }
 
-class ManagerWindow : public testing::Test {
+class ManagerWindow : public apptest::ManagerScenario {
  protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    main_ = new app::MainWindow;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-    ShowWindow(main_->Handle(), SW_SHOW);
-  }
-
-  void SetUp() override {
-    sbtest::ResetShell();
-    startedShell.clear();
-    reboots = 0;
-    deploy::SetShellStarter(RecordShellStart);
-    deploy::SetRebootFunction(RecordReboot);
-  }
-  void TearDown() override {
-    deploy::SetShellStarter(nullptr);
-    deploy::SetRebootFunction(nullptr);
-    sbtest::ResetShell();
-  }
-
   // Robot side: clicks the main window's button and waits for the manager.
   static startbutton::StartButtonWindow* OpenManager() {
     robot::Click(main_->Get<ui::Control>("bSBmgr").Hwnd());
@@ -80,36 +51,7 @@ class ManagerWindow : public testing::Test {
     if (!robot::WaitUntil([mgr] { return !mgr->Opening(); })) return nullptr;
     return mgr;
   }
-  static HWND Control(ui::Form& form, const char* name) {
-    return form.Get<ui::Control>(name).Hwnd();
-  }
-  static std::string BoxText(ui::Form& form, const char* name) {
-    return robot::WindowText(Control(form, name));
-  }
-  // Answers the next message box and returns its text (with its caption first).
-  static std::string Answer(int button) {
-    const robot::MessageBoxInfo box = robot::WaitForMessageBox();
-    if (!box.found()) return "<no message box>";
-    robot::AnswerMessageBox(box, button);
-    return box.caption + "|" + box.text;
-  }
-  static bool Choose(ui::ChoiceDialog& dialog, const char* className, const char* option,
-                     const char* button) {
-    if (!robot::WaitForWindow(className, kCaption)) return false;
-    const HWND radio = Control(dialog, option);
-    robot::Click(radio);
-    robot::WaitUntil([&] { return SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED; });
-    robot::Click(Control(dialog, button));
-    return robot::WaitUntilGone(dialog.Hwnd());
-  }
-  static bool Hidden(ui::Form& form) {
-    return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
-  }
-
-  static app::MainWindow* main_;
 };
-
-app::MainWindow* ManagerWindow::main_ = nullptr;
 
 TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
   std::string startBefore, box;
@@ -117,15 +59,15 @@ TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    startBefore = BoxText(*mgr, "tStart");
-    applyAfterLoad = IsWindowEnabled(Control(*mgr, "bApply"));
-    groupShown = IsWindowVisible(Control(*mgr, "BXPSBIcon"));
-    robot::SelectAllAndType(Control(*mgr, "tStart"), "Go");
-    robot::SelectAllAndType(Control(*mgr, "tTooltip"), "Press to begin");
-    applyAfterTyping = IsWindowEnabled(Control(*mgr, "bApply"));
-    robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
-    box = Answer(IDNO);
+    startBefore = ControlText(*mgr, "tStart");
+    applyAfterLoad = IsWindowEnabled(ControlOf(*mgr, "bApply"));
+    groupShown = IsWindowVisible(ControlOf(*mgr, "BXPSBIcon"));
+    robot::SelectAllAndType(ControlOf(*mgr, "tStart"), "Go");
+    robot::SelectAllAndType(ControlOf(*mgr, "tTooltip"), "Press to begin");
+    applyAfterTyping = IsWindowEnabled(ControlOf(*mgr, "bApply"));
+    robot::Click(ControlOf(*mgr, "bOK"));
+    if (!Choose(mgr->ApplyChoice(), "oRestart", "bOK")) return;
+    box = AnswerNextMessageBox(IDNO);
     closed = Hidden(*mgr);
   });
   EXPECT_EQ(startBefore, "Start");
@@ -161,11 +103,11 @@ TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    robot::SelectAllAndType(Control(*mgr, "tStart"), "Now");
-    robot::Click(Control(*mgr, "bApply"));
-    applyDisabled = robot::WaitUntil([&] { return !IsWindowEnabled(Control(*mgr, "bApply")); });
+    robot::SelectAllAndType(ControlOf(*mgr, "tStart"), "Now");
+    robot::Click(ControlOf(*mgr, "bApply"));
+    applyDisabled = robot::WaitUntil([&] { return !IsWindowEnabled(ControlOf(*mgr, "bApply")); });
     stillOpen = IsWindowVisible(mgr->Hwnd());
-    robot::Click(Control(*mgr, "bCancel"));
+    robot::Click(ControlOf(*mgr, "bCancel"));
     Hidden(*mgr);
   });
   EXPECT_TRUE(shell.Ended()) << "the shell's loop did not end";
@@ -181,9 +123,9 @@ TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    robot::SelectAllAndType(Control(*mgr, "tTooltip"), "Instantly");
-    robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oApply", "bOK")) return;
+    robot::SelectAllAndType(ControlOf(*mgr, "tTooltip"), "Instantly");
+    robot::Click(ControlOf(*mgr, "bOK"));
+    if (!Choose(mgr->ApplyChoice(), "oApply", "bOK")) return;
     closed = Hidden(*mgr);
   });
   EXPECT_TRUE(closed);
@@ -197,11 +139,11 @@ TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    robot::SelectAllAndType(Control(*mgr, "tStart"), "Never");
-    robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bCancel")) return;
-    applyEnabled = IsWindowEnabled(Control(*mgr, "bApply"));
-    robot::Click(Control(*mgr, "bCancel"));
+    robot::SelectAllAndType(ControlOf(*mgr, "tStart"), "Never");
+    robot::Click(ControlOf(*mgr, "bOK"));
+    if (!Choose(mgr->ApplyChoice(), "oRestart", "bCancel")) return;
+    applyEnabled = IsWindowEnabled(ControlOf(*mgr, "bApply"));
+    robot::Click(ControlOf(*mgr, "bCancel"));
     Hidden(*mgr);
   });
   EXPECT_TRUE(applyEnabled);
@@ -215,10 +157,10 @@ TEST_F(ManagerWindow, SecondChangeCarriesTheFirst) {
       startbutton::StartButtonWindow* mgr = OpenManager();
       if (mgr == nullptr) return;
       robot::SelectAllAndType(
-          Control(*mgr, std::string(tooltip) == "First" ? "tStart" : "tTooltip"), tooltip);
-      robot::Click(Control(*mgr, "bOK"));
-      if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
-      Answer(IDNO);
+          ControlOf(*mgr, std::string(tooltip) == "First" ? "tStart" : "tTooltip"), tooltip);
+      robot::Click(ControlOf(*mgr, "bOK"));
+      if (!Choose(mgr->ApplyChoice(), "oRestart", "bOK")) return;
+      AnswerNextMessageBox(IDNO);
       Hidden(*mgr);
     });
   }
@@ -234,20 +176,20 @@ TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    robot::SelectAllAndType(Control(*mgr, "tStart"), "Changed");
-    robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
-    Answer(IDNO);
+    robot::SelectAllAndType(ControlOf(*mgr, "tStart"), "Changed");
+    robot::Click(ControlOf(*mgr, "bOK"));
+    if (!Choose(mgr->ApplyChoice(), "oRestart", "bOK")) return;
+    AnswerNextMessageBox(IDNO);
     Hidden(*mgr);
   });
   ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    shownStart = BoxText(*mgr, "tStart");
-    robot::Click(Control(*mgr, "bRestore"));
-    if (!Choose(mgr->RestoreChoice(), "TfDialog4", "oPhysical", "bOK")) return;
-    box = Answer(IDNO);
+    shownStart = ControlText(*mgr, "tStart");
+    robot::Click(ControlOf(*mgr, "bRestore"));
+    if (!Choose(mgr->RestoreChoice(), "oPhysical", "bOK")) return;
+    box = AnswerNextMessageBox(IDNO);
     Hidden(*mgr);
   });
   EXPECT_EQ(shownStart, "Changed");
@@ -262,10 +204,10 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    robot::SelectAllAndType(Control(*mgr, "tStart"), "Mine");
-    robot::Click(Control(*mgr, "bOK"));
-    if (!Choose(mgr->ApplyChoice(), "TfDialog3", "oRestart", "bOK")) return;
-    Answer(IDNO);
+    robot::SelectAllAndType(ControlOf(*mgr, "tStart"), "Mine");
+    robot::Click(ControlOf(*mgr, "bOK"));
+    if (!Choose(mgr->ApplyChoice(), "oRestart", "bOK")) return;
+    AnswerNextMessageBox(IDNO);
     Hidden(*mgr);
   });
   ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
@@ -274,13 +216,13 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    before = BoxText(*mgr, "tStart");
-    robot::Click(Control(*mgr, "bRestore"));
-    if (!Choose(mgr->RestoreChoice(), "TfDialog4", "oDynamic", "bOK")) return;
-    box = Answer(IDOK);
-    after = BoxText(*mgr, "tStart");
-    applyEnabled = IsWindowEnabled(Control(*mgr, "bApply"));
-    robot::Click(Control(*mgr, "bCancel"));
+    before = ControlText(*mgr, "tStart");
+    robot::Click(ControlOf(*mgr, "bRestore"));
+    if (!Choose(mgr->RestoreChoice(), "oDynamic", "bOK")) return;
+    box = AnswerNextMessageBox(IDOK);
+    after = ControlText(*mgr, "tStart");
+    applyEnabled = IsWindowEnabled(ControlOf(*mgr, "bApply"));
+    robot::Click(ControlOf(*mgr, "bCancel"));
     Hidden(*mgr);
   });
   EXPECT_EQ(before, "Mine");
@@ -302,15 +244,15 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    robot::Click(Control(*mgr, "XPSBChange"));
+    robot::Click(ControlOf(*mgr, "XPSBChange"));
     refusedDialog = robot::ChooseFileInDialog("Open Picture File", notPicture);
-    refused = Answer(IDOK);
-    robot::Click(Control(*mgr, "XPSBChange"));
+    refused = AnswerNextMessageBox(IDOK);
+    robot::Click(ControlOf(*mgr, "XPSBChange"));
     acceptedDialog = robot::ChooseFileInDialog("Open Picture File", picture);
-    accepted = Answer(IDOK);
-    robot::Click(Control(*mgr, "bApply"));
-    robot::WaitUntil([&] { return !IsWindowEnabled(Control(*mgr, "bApply")); });
-    robot::Click(Control(*mgr, "bCancel"));
+    accepted = AnswerNextMessageBox(IDOK);
+    robot::Click(ControlOf(*mgr, "bApply"));
+    robot::WaitUntil([&] { return !IsWindowEnabled(ControlOf(*mgr, "bApply")); });
+    robot::Click(ControlOf(*mgr, "bCancel"));
     Hidden(*mgr);
   });
   EXPECT_EQ(refusedDialog, "");
@@ -330,39 +272,30 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
 // The four windows as the screen shows them, saved for a look beside the
 // descriptions of their controls.
 TEST_F(ManagerWindow, ScreenshotsOfTheWindowsAndChoiceDialogs) {
-  const std::string directory = winetest::BuildDirectory() + "screenshots";
-  CreateDirectoryA(directory.c_str(), nullptr);
-  std::vector<std::string> failed;
-  auto save = [&](HWND hwnd, const char* name) {
-    robot::PumpMessages(300);
-    const robot::Capture capture = robot::CaptureWindow(hwnd);
-    const std::string path = directory + "\\" + name + ".png";
-    if (capture.empty() || !robot::SavePng(capture, path)) failed.push_back(path);
-  };
+  apptest::ScreenshotSaver shots;
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
-    save(mgr->Hwnd(), "startbutton-manager");
-    robot::Click(Control(*mgr, "bOK"));
+    shots.Save(mgr->Hwnd(), "startbutton-manager");
+    robot::Click(ControlOf(*mgr, "bOK"));
     if (robot::WaitForWindow("TfDialog3", kCaption))
-      save(mgr->ApplyChoice().Hwnd(), "startbutton-apply-choice");
-    robot::Click(Control(mgr->ApplyChoice(), "bCancel"));
+      shots.Save(mgr->ApplyChoice().Hwnd(), "startbutton-apply-choice");
+    robot::Click(ControlOf(mgr->ApplyChoice(), "bCancel"));
     robot::WaitUntilGone(mgr->ApplyChoice().Hwnd());
-    robot::Click(Control(*mgr, "bRestore"));
+    robot::Click(ControlOf(*mgr, "bRestore"));
     if (robot::WaitForWindow("TfDialog4", kCaption))
-      save(mgr->RestoreChoice().Hwnd(), "startbutton-restore-choice");
-    robot::Click(Control(mgr->RestoreChoice(), "bCancel"));
+      shots.Save(mgr->RestoreChoice().Hwnd(), "startbutton-restore-choice");
+    robot::Click(ControlOf(mgr->RestoreChoice(), "bCancel"));
     robot::WaitUntilGone(mgr->RestoreChoice().Hwnd());
-    robot::Click(Control(*mgr, "bContext"));
+    robot::Click(ControlOf(*mgr, "bContext"));
     if (robot::WaitForWindow("TSBcontext", "Start Button right-click Menu"))
-      save(mgr->RightClickMenu().Hwnd(), "startbutton-right-click-menu");
-    robot::Click(Control(mgr->RightClickMenu(), "bOK"));
+      shots.Save(mgr->RightClickMenu().Hwnd(), "startbutton-right-click-menu");
+    robot::Click(ControlOf(mgr->RightClickMenu(), "bOK"));
     robot::WaitUntil([&] { return !IsWindowVisible(mgr->RightClickMenu().Hwnd()); });
-    robot::Click(Control(*mgr, "bCancel"));
+    robot::Click(ControlOf(*mgr, "bCancel"));
     Hidden(*mgr);
   });
-  EXPECT_TRUE(failed.empty()) << failed.size() << " pictures not saved, first "
-                              << (failed.empty() ? "" : failed[0]);
+  EXPECT_TRUE(shots.Failed().empty()) << "not saved: " << shots.Failed().front();
   EXPECT_FALSE(deploytest::Exists(Copy(1))) << "looking wrote a shell copy";
 }
 

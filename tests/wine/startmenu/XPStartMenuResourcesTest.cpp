@@ -12,55 +12,26 @@
 #include "startmenu/XPStartMenuResources_win.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
+#include "tests/wine/startmenu/XPStartMenuTestSupport.h"
 #include "win/SystemFacts.h"
 
 namespace {
 
 using deploy::kXPStartMenuKeys;
-
-std::string Explorer() {
-  return win::GetWindowsDir() + "Explorer.exe";
-}
-
-std::string Copy(int n) {
-  return win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
-}
-
-std::string Default(size_t key) {
-  return deploytest::RegistryString(HKEY_CLASSES_ROOT, kXPStartMenuKeys[key].path, "");
-}
-
-// The keys' values name fileName's strings.
-void ExpectKeysName(const std::string& fileName) {
-  for (const auto& key : kXPStartMenuKeys) {
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
-              deploy::ShellStringReference(fileName, key.infoTipId))
-        << key.path;
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
-              deploy::ShellStringReference(fileName, key.localizedStringId))
-        << key.path;
-  }
-}
+using xpsmtest::Copy;
+using xpsmtest::ExpectKeysName;
+using xpsmtest::Explorer;
 
 class XPStartMenuResources : public testing::Test {
  protected:
-  // The fifth and sixth keys' default values are never ours to write.
-  static constexpr char kMark[] = "set by the test";
-
   void SetUp() override {
     sbtest::ResetShell();
-    for (size_t key = 4; key < 6; ++key)
-      deploytest::SetRegistryString(HKEY_CLASSES_ROOT, kXPStartMenuKeys[key].path, "", kMark);
+    xpsmtest::MarkFifthAndSixthKeys();
     startmenu::XPStartMenuTextsRead read = startmenu::LoadXPStartMenuStrings(CurrentShellPath);
     ASSERT_TRUE(read.Ok()) << read.refusal;
     texts_ = std::move(read.texts);
   }
   void TearDown() override { sbtest::ResetShell(); }
-
-  void ExpectFifthAndSixthUntouched() {
-    EXPECT_EQ(Default(4), kMark);
-    EXPECT_EQ(Default(5), kMark);
-  }
 
   startmenu::XPStartMenuTexts texts_;
 };
@@ -80,21 +51,12 @@ TEST_F(XPStartMenuResources, EditingRunChangesId7023AndTheFourthKeysName) {
   ASSERT_TRUE(written.ok) << written.message;
 
   EXPECT_EQ(sbtest::LoadShellString(Copy(1), 7023), "&Launch...");
-  // Every other string of the six blocks is the shell's, byte for byte.
-  for (uint32_t block : startmenu::kXPStartMenuBlocks) {
-    const auto before = resedit::ReadStringBlock(Explorer(), block);
-    const auto after = resedit::ReadStringBlock(Copy(1), block);
-    ASSERT_TRUE(before && after) << "block " << block;
-    for (uint32_t i = 0; i < 16; ++i) {
-      if ((block - 1) * 16 + i == 7023) continue;
-      EXPECT_EQ((*before)[i], (*after)[i]) << "block " << block << " string " << i;
-    }
-  }
-  EXPECT_EQ(Default(0), sbtest::LoadShellString(Explorer(), 7020));
-  EXPECT_EQ(Default(1), sbtest::LoadShellString(Explorer(), 7021));
-  EXPECT_EQ(Default(2), sbtest::LoadShellString(Explorer(), 7022));
-  EXPECT_EQ(Default(3), "&Launch...");
-  ExpectFifthAndSixthUntouched();
+  xpsmtest::ExpectBlocksAsExplorersBut(Copy(1), 7023);
+  EXPECT_EQ(xpsmtest::KeyDefault(0), sbtest::LoadShellString(Explorer(), 7020));
+  EXPECT_EQ(xpsmtest::KeyDefault(1), sbtest::LoadShellString(Explorer(), 7021));
+  EXPECT_EQ(xpsmtest::KeyDefault(2), sbtest::LoadShellString(Explorer(), 7022));
+  EXPECT_EQ(xpsmtest::KeyDefault(3), "&Launch...");
+  xpsmtest::ExpectFifthAndSixthKeysUntouched();
   ExpectKeysName("Xplorer1.exe");
   EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
   EXPECT_EQ(CurrentShellPath, Copy(1));
@@ -103,13 +65,13 @@ TEST_F(XPStartMenuResources, EditingRunChangesId7023AndTheFourthKeysName) {
 TEST_F(XPStartMenuResources, PhysicalRestoreNamesExplorerAgain) {
   ASSERT_TRUE(texts_.SetLeafText(7023, u"&Launch..."));
   ASSERT_TRUE(startmenu::WriteXPStartMenuResources(Copy(1), texts_).ok);
-  ASSERT_EQ(Default(3), "&Launch...");
+  ASSERT_EQ(xpsmtest::KeyDefault(3), "&Launch...");
 
   const core::Outcome restored = startmenu::RestoreXPStartMenuShell();
   ASSERT_TRUE(restored.ok) << restored.message;
   ExpectKeysName("Explorer.exe");
-  EXPECT_EQ(Default(3), sbtest::LoadShellString(Explorer(), 7023));
-  ExpectFifthAndSixthUntouched();
+  EXPECT_EQ(xpsmtest::KeyDefault(3), sbtest::LoadShellString(Explorer(), 7023));
+  xpsmtest::ExpectFifthAndSixthKeysUntouched();
   EXPECT_EQ(deploytest::ShellSetting(), Explorer());
 }
 
@@ -118,7 +80,7 @@ TEST_F(XPStartMenuResources, FailedWriteSwitchesNothing) {
   for (const auto& key : kXPStartMenuKeys) {
     deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip", "before");
   }
-  const std::string nameBefore = Default(3);
+  const std::string nameBefore = xpsmtest::KeyDefault(3);
   ASSERT_TRUE(CreateDirectoryA(Copy(1).c_str(), nullptr));
   const core::Outcome written = startmenu::WriteXPStartMenuResources(Copy(1), texts_);
   RemoveDirectoryA(Copy(1).c_str());
@@ -127,17 +89,17 @@ TEST_F(XPStartMenuResources, FailedWriteSwitchesNothing) {
   for (const auto& key : kXPStartMenuKeys) {
     EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"), "before");
   }
-  EXPECT_EQ(Default(3), nameBefore);
+  EXPECT_EQ(xpsmtest::KeyDefault(3), nameBefore);
   EXPECT_EQ(deploytest::ShellSetting(), Explorer());
 }
 
 TEST_F(XPStartMenuResources, TextsNeverReadWriteNothing) {
-  const std::string nameBefore = Default(0);
+  const std::string nameBefore = xpsmtest::KeyDefault(0);
   const core::Outcome written =
       startmenu::WriteXPStartMenuResources(Copy(1), startmenu::XPStartMenuTexts{});
   EXPECT_FALSE(written.ok);
   EXPECT_FALSE(deploytest::Exists(Copy(1)));
-  EXPECT_EQ(Default(0), nameBefore);
+  EXPECT_EQ(xpsmtest::KeyDefault(0), nameBefore);
 }
 
 }  // namespace
