@@ -5,10 +5,14 @@
 #include "app/AboutWindow.h"
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
+#include "app/u2kEdition.h"
+#include "app/uXPEdition.h"
 #include "controls/Colours.h"
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
+#include "logos/BootLogoWindow.h"
+#include "logos/Logo9xWindow.h"
 #include "startbutton/StartButtonWindow.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
@@ -205,6 +209,17 @@ void MainWindow::MainClick(ui::Control& sender) {
   switch (sender.Tag()) {
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
+      break;
+    case kLogosTag:
+      if (windowsVersion_ >= win::kWindows95 && windowsVersion_ <= win::kWindowsMillennium) {
+        if (auto* window = Open(logos9x_)) window->Execute();
+      } else if (windowsVersion_ == win::kWindows2000 || windowsVersion_ == win::kWindowsXP) {
+        if (auto* window = Open(bootLogo_)) {
+          window->SetEdition(windowsVersion_ == win::kWindowsXP ? GetXPEdition()
+                                                                : Get2000Edition());
+          window->Execute();
+        }
+      }
       break;
     case kLogonDialogsTag:
       if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) ShowInformation(kLogonDialogsOnlyMessage);

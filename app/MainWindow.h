@@ -16,6 +16,10 @@ namespace controls {
 class GradientButton;
 class GradientLabel;
 }  // namespace controls
+namespace logos {
+class BootLogoWindow;
+class Logo9xWindow;
+}  // namespace logos
 namespace startbutton {
 class StartButtonWindow;
 }
@@ -64,6 +68,8 @@ class MainWindow : public ui::Form {
   // The manager windows, once created; nullptr before first use.
   AboutWindow* About() const { return about_.get(); }
   startbutton::StartButtonWindow* StartButton() const { return startButton_.get(); }
+  logos::Logo9xWindow* Logos9x() const { return logos9x_.get(); }
+  logos::BootLogoWindow* BootLogo() const { return bootLogo_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -102,6 +108,9 @@ class MainWindow : public ui::Form {
   ui::SharedFont textFont_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<startbutton::StartButtonWindow> startButton_;
+  // The Logos Manager of this Windows: 95/98/Millennium or 2000/XP.
+  std::unique_ptr<logos::Logo9xWindow> logos9x_;
+  std::unique_ptr<logos::BootLogoWindow> bootLogo_;
 };
 
 }  // namespace app

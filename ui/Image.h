@@ -16,10 +16,14 @@ class Image : public Control {
   // The image keeps the bitmap; drawn stretched to the control when `stretch`.
   void SetBitmap(HBITMAP bitmap, bool stretch = false);
   HICON Icon() const { return icon_.Get(); }
+  // The bitmap shown, still owned by the image; nullptr without one.
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
 
  protected:
   const char* ClassName() const override { return "QuorloImage"; }
   void OnPaint(HDC dc) override;
+  // A picture with a click handler is clicked like a button.
+  bool ClicksOnMouseUp() const override { return static_cast<bool>(onClick); }
 
  private:
   win::ScopedIcon icon_;
