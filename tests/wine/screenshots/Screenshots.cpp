@@ -71,13 +71,15 @@ void SaveOpened(ui::Form& form, const char* name, const std::function<void()>& m
 // Saves the window of class className that clicking control opens, then
 // closes it with a click on its control closer.
 void SaveShownBy(ui::Form& owner, const char* control, ui::Form& shown, const char* className,
-                 const char* closer, const char* name) {
+                 const char* closer, const char* name, DWORD settleMs = 0) {
   robot::Click(owner.Get<ui::Control>(control).Hwnd());
   if (robot::WaitForWindow(className, nullptr) == nullptr) {
     std::fprintf(stderr, "screenshots: %s did not open\n", name);
     ++gFailures;
     return;
   }
+  // An animation runs a few steps first.
+  Sleep(settleMs);
   Save(shown.Hwnd(), name);
   robot::Click(shown.Get<ui::Control>(closer).Hwnd());
   robot::WaitUntil([&] { return !IsWindowVisible(shown.Hwnd()); });
@@ -101,7 +103,7 @@ void SaveLogosManagers(HWND owner) {
   SaveOpened(bootLogo, "logos-xp2k", [&] {
     SaveShownBy(bootLogo, "bChangeOS", bootLogo.Chooser(), "TChooseOS", "Button2", "choose-os");
     SaveShownBy(bootLogo, "bPreview", bootLogo.Preview(), "TLogoXPPreview", "imgPreview",
-                "logo-xp-preview");
+                "logo-xp-preview", 900);
   });
   logos::BootPreviewWindow twoK(logos::BootPreviewWindow::Screen::kWindows2000);
   if (!twoK.CreateForm(owner)) return;
