@@ -21,8 +21,8 @@
 
 #include "app/MainWindow.h"
 #include "logos/Logo9xFiles_win.h"
-#include "logos/Logo9xPreviewWindow.h"
-#include "logos/Logo9xWindow.h"
+#include "logos/Logo9xPreviewWindow_win.h"
+#include "logos/Logo9xWindow_win.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/logos/LogosTestSupport.h"

@@ -1,4 +1,4 @@
-#include "logos/ChooseOsWindow.h"
+#include "logos/ChooseOsWindow_win.h"
 
 #include "ui/StandardControls.h"
 

@@ -1,4 +1,4 @@
-#include "logos/Logo9xPreviewWindow.h"
+#include "logos/Logo9xPreviewWindow_win.h"
 
 #include "ui/Image.h"
 

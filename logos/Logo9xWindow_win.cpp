@@ -1,11 +1,11 @@
-#include "logos/Logo9xWindow.h"
+#include "logos/Logo9xWindow_win.h"
 
 #include <cstdlib>
 #include <utility>
 
 #include "core/Text.h"
 #include "imaging/OpenPicture.h"
-#include "logos/Logo9xPreviewWindow.h"
+#include "logos/Logo9xPreviewWindow_win.h"
 #include "logos/LogoPictures_win.h"
 #include "ui/ColourSwatch.h"
 #include "ui/Containers.h"

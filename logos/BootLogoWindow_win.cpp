@@ -1,4 +1,4 @@
-#include "logos/BootLogoWindow.h"
+#include "logos/BootLogoWindow_win.h"
 
 #include <optional>
 #include <vector>
@@ -6,8 +6,8 @@
 #include "core/FileIo.h"
 #include "core/Text.h"
 #include "imaging/OpenPicture.h"
-#include "logos/BootPreviewWindow.h"
-#include "logos/ChooseOsWindow.h"
+#include "logos/BootPreviewWindow_win.h"
+#include "logos/ChooseOsWindow_win.h"
 #include "logos/KernelBitmaps.h"
 #include "logos/LogoPictures_win.h"
 #include "ui/ColourSwatch.h"

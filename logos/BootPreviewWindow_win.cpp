@@ -1,4 +1,4 @@
-#include "logos/BootPreviewWindow.h"
+#include "logos/BootPreviewWindow_win.h"
 
 #include <array>
 #include <memory>
