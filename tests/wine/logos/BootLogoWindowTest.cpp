@@ -239,8 +239,10 @@ TEST_P(BootLogoWindowTest, MainWindowOpensItAndTheChooserListsTheEntries) {
     SendMessageA(list, LB_SETCURSEL, 1, 0);
     robot::Click(chooser.Get<ui::Control>("Button1").Hwnd());
     robot::WaitUntil([&] { return !IsWindowVisible(chooser.Hwnd()); });
-    robot::PumpMessages(200);
-    osAfter = robot::WindowText(window->Get<ui::Control>("os").Hwnd());
+    // The manager shows the choice once the chooser's modal loop returned.
+    const HWND os = window->Get<ui::Control>("os").Hwnd();
+    robot::WaitUntil([&] { return robot::WindowText(os) != osBefore; }, 5000);
+    osAfter = robot::WindowText(os);
     robot::Click(window->Get<ui::Control>("bCancel").Hwnd());
     robot::WaitUntil([&] { return !IsWindowVisible(shown); });
   });
@@ -427,8 +429,7 @@ TEST_P(BootLogoWindowTest, CopyThatCannotBeWrittenLeavesBootIniAndTheWindowOpen)
     robot::Click(Control("bOK"));
     AnswerMessageBox(IDYES);
     failure = AnswerMessageBox(IDOK, 30000);
-    robot::PumpMessages(200);
-    stillOpen = IsWindowVisible(window_->Hwnd()) != FALSE;
+    stillOpen = !robot::WaitUntil([&] { return !IsWindowVisible(window_->Hwnd()); }, 1500);
     robot::Click(Control("bCancel"));
     Hidden();
   });

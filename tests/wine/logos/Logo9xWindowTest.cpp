@@ -374,8 +374,11 @@ TEST_F(Logo9xWindowTest, RestoreAndWindowsDefault) {
       SelectTab(c.logo - 1);
       robot::Click(Control(c.button));
       message = *c.message != '\0' ? AnswerMessageBox(IDOK) : "";
-      robot::PumpMessages(100);
-      previewAfter = Enabled(("bPreview" + std::to_string(c.logo)).c_str());
+      // The click is posted: its effect shows once the window's thread got
+      // to it, which on a busy machine can take a while.
+      const std::string preview = "bPreview" + std::to_string(c.logo);
+      robot::WaitUntil([&] { return Enabled(preview.c_str()) == c.previewAfter; }, 5000);
+      previewAfter = Enabled(preview.c_str());
       Press("bOK");
     });
     EXPECT_EQ(message, c.message);
