@@ -6,13 +6,17 @@
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
 #include "app/StartBanner.h"
+#include "app/u2kEdition.h"
+#include "app/uXPEdition.h"
 #include "controls/Colours.h"
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
+#include "logos/BootLogoWindow_win.h"
+#include "logos/Logo9xWindow_win.h"
 #include "startbutton/StartButtonWindow.h"
-#include "startmenu/StartMenuWindow_win.h"
 #include "startmenu/StartMenuChooser_win.h"
+#include "startmenu/StartMenuWindow_win.h"
 #include "startmenu/XPStartMenuWindow_win.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
@@ -213,8 +217,20 @@ void MainWindow::MainClick(ui::Control& sender) {
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
       break;
+    case kLogosTag:
+      if (windowsVersion_ >= win::kWindows95 && windowsVersion_ <= win::kWindowsMillennium) {
+        if (auto* window = Open(logos9x_)) window->Execute();
+      } else if (windowsVersion_ == win::kWindows2000 || windowsVersion_ == win::kWindowsXP) {
+        if (auto* window = Open(bootLogo_)) {
+          window->SetEdition(windowsVersion_ == win::kWindowsXP ? GetXPEdition()
+                                                                : Get2000Edition());
+          window->Execute();
+        }
+      }
+      break;
     case kLogonDialogsTag:
-      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) ShowInformation(kLogonDialogsOnlyMessage);
+      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP)
+        ShowInformation(kLogonDialogsOnlyMessage);
       break;
     case kAboutTag:
       if (auto* window = Open(about_)) window->ShowModal();

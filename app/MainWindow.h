@@ -16,6 +16,10 @@ namespace controls {
 class GradientButton;
 class GradientLabel;
 }  // namespace controls
+namespace logos {
+class BootLogoWindow;
+class Logo9xWindow;
+}  // namespace logos
 namespace startbutton {
 class StartButtonWindow;
 }
@@ -72,6 +76,8 @@ class MainWindow : public ui::Form {
   startmenu::StartMenuWindow* StartMenu() const { return startMenu_.get(); }
   startmenu::StartMenuChooser* StartMenuChooser() const { return startMenuChooser_.get(); }
   startmenu::XPStartMenuWindow* XPStartMenu() const { return xpStartMenu_.get(); }
+  logos::Logo9xWindow* Logos9x() const { return logos9x_.get(); }
+  logos::BootLogoWindow* BootLogo() const { return bootLogo_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -117,6 +123,9 @@ class MainWindow : public ui::Form {
   std::unique_ptr<startmenu::StartMenuWindow> startMenu_;
   std::unique_ptr<startmenu::StartMenuChooser> startMenuChooser_;
   std::unique_ptr<startmenu::XPStartMenuWindow> xpStartMenu_;
+  // The Logos Manager of this Windows: 95/98/Millennium or 2000/XP.
+  std::unique_ptr<logos::Logo9xWindow> logos9x_;
+  std::unique_ptr<logos::BootLogoWindow> bootLogo_;
 };
 
 }  // namespace app

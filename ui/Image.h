@@ -18,11 +18,15 @@ class Image : public Control {
   HICON Icon() const { return icon_.Get(); }
   // A picture that is also a button: a click fires onClick.
   void SetClickable(bool clickable) { clickable_ = clickable; }
+  // The bitmap shown, still owned by the image; nullptr without one.
+  HBITMAP Bitmap() const { return bitmap_.Get(); }
 
  protected:
   const char* ClassName() const override { return "QuorloImage"; }
   void OnPaint(HDC dc) override;
-  bool ClicksOnMouseUp() const override { return clickable_; }
+  // A picture is clicked like a button when made clickable or given a click
+  // handler.
+  bool ClicksOnMouseUp() const override { return clickable_ || static_cast<bool>(onClick); }
 
  private:
   win::ScopedIcon icon_;

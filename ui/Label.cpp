@@ -87,6 +87,14 @@ void Label::OnPaint(HDC dc) {
 
 LRESULT Label::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
+    case WM_SETTEXT: {
+      // Text set from outside (a status label handed to a long operation)
+      // is fitted and shown like a caption set here.
+      const LRESULT result = Control::WndProc(msg, wParam, lParam);
+      FitToText();
+      Invalidate();
+      return result;
+    }
     case WM_NCHITTEST:
       // Labels without handlers let the mouse through to what lies below,
       // as the original graphic labels did not catch it either.

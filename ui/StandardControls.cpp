@@ -375,6 +375,11 @@ RECT TabControl::PageArea() const {
 void TabControl::AddPage(const std::string& text, Window& page) {
   AddTab(text);
   pages_.push_back(&page);
+  // The display area is known only once a tab gives the strip its height: a
+  // page placed before its tab existed would cover the tabs.
+  const RECT area = PageArea();
+  for (Window* each : pages_)
+    each->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
   SelectionChanged();
 }
 

@@ -37,42 +37,7 @@ constexpr char kUnsupported[] =
     "Quorlo does not support this version of Window's startup logo.\r\nPlease contact the "
     "author to get a new version of Quorlo compatible\r\nwith your computer.";
 
-void Put32(Bytes& bytes, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = uint8_t(value >> (8 * i));
-}
-uint32_t Get32(const Bytes& bytes, size_t at) {
-  return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8 | uint32_t(bytes[at + 2]) << 16 |
-         uint32_t(bytes[at + 3]) << 24;
-}
-
-// A 640 x 480 16-colour logo as MakeLogoPicture writes it, in colours of
-// its own (none of them the boot palette's).
-Bytes MakeLogo(int seed) {
-  const uint32_t stride = 320;
-  Bytes file(14 + 40 + 64 + stride * 480);
-  file[0] = 'B';
-  file[1] = 'M';
-  Put32(file, 2, uint32_t(file.size()));
-  Put32(file, 10, 14 + 40 + 64);
-  Put32(file, 14, 40);
-  Put32(file, 18, 640);
-  Put32(file, 22, 480);
-  file[26] = 1;
-  file[28] = 4;
-  Put32(file, 34, stride * 480);
-  for (int i = 0; i < 16; ++i) {
-    file[54 + 4 * i] = uint8_t(i * 16 + seed);
-    file[55 + 4 * i] = uint8_t(255 - i * 15);
-    file[56 + 4 * i] = uint8_t((i * 37 + seed) % 256);
-  }
-  for (uint32_t row = 0; row < 480; ++row)
-    for (uint32_t x = 0; x < 640; x += 2) {
-      const int a = int((x / 40 + row / 30 + seed) % 16);
-      const int b = int(((x + 1) / 40 + row / 30 + seed) % 16);
-      file[118 + row * stride + x / 2] = uint8_t(a << 4 | b);
-    }
-  return file;
-}
+using logostest::Get32;
 
 struct PeChecksum {
   DWORD stored = 0;
@@ -120,7 +85,7 @@ class BootLogo : public testing::TestWithParam<int> {
       DeleteFileA(path.c_str());
     }
     logoFile_ = win::GetTempDir() + "_tempbmp.bmp";
-    logo_ = MakeLogo(GetParam());
+    logo_ = logostest::PalettedBitmap(640, 480, 4, GetParam());
     ASSERT_TRUE(logostest::WriteBytes(logoFile_, logo_));
     const logos::BootEntriesRead read = logos::ReadBootEntries(machine_);
     ASSERT_TRUE(read.outcome.ok) << read.outcome.message;

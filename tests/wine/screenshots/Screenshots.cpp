@@ -12,6 +12,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -21,13 +22,18 @@
 #include "app/MainWindow.h"
 #include "app/u2kEdition.h"
 #include "app/uXPEdition.h"
+#include "logos/BootLogoWindow_win.h"
+#include "logos/BootPreviewWindow_win.h"
+#include "logos/ChooseOsWindow_win.h"
+#include "logos/Logo9xWindow_win.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
+#include "startmenu/StartMenuChooser_win.h"
 #include "startmenu/StartMenuWindow_win.h"
 #include "startmenu/VerticalLogoPreview_win.h"
-#include "startmenu/StartMenuChooser_win.h"
 #include "startmenu/XPStartMenuWindow_win.h"
 #include "tests/robot/Robot.h"
+#include "tests/wine/WinePaths.h"
 #include "win/SystemFacts.h"
 
 namespace {
@@ -171,6 +177,105 @@ bool Save(HWND hwnd, const std::string& path) {
   return !capture.empty() && robot::SavePng(capture, path);
 }
 
+// Where the pictures go, and the gallery's list of them.
+struct Gallery {
+  std::string directory;
+  std::FILE* list = nullptr;
+  int failures = 0;
+
+  void Record(HWND hwnd, const char* file, const char* group, const char* title) {
+    const std::string path = directory + "\\" + file + ".png";
+    if (hwnd != nullptr && Save(hwnd, path)) {
+      std::fprintf(list, "%s\t%s\t%s\n", file, group, title);
+      std::printf("%s\n", path.c_str());
+    } else {
+      std::fprintf(stderr, "screenshots: could not save %s\n", path.c_str());
+      ++failures;
+    }
+  }
+  void Missing(const char* file) {
+    std::fprintf(stderr, "screenshots: %s did not open\n", file);
+    ++failures;
+  }
+};
+
+Gallery gGallery;
+constexpr char kLogosGroup[] = "Logos Manager";
+
+// Opens form as the user does (it reads what it shows), saves it, runs
+// more steps on the robot's side and closes it again.
+void SaveOpened(ui::Form& form, const char* name, const char* title,
+                const std::function<void()>& more = {}) {
+  robot::RobotThread robotThread([&] {
+    if (!robot::WaitUntil([&] { return IsWindowVisible(form.Hwnd()) && !form.Opening(); })) {
+      gGallery.Missing(name);
+      return;
+    }
+    gGallery.Record(form.Hwnd(), name, kLogosGroup, title);
+    if (more) more();
+    PostMessageA(form.Hwnd(), WM_CLOSE, 0, 0);
+  });
+  form.Execute();
+  robotThread.Join();
+}
+
+// Saves the window of class className that clicking control opens, then
+// closes it with a click on its control closer.
+void SaveShownBy(ui::Form& owner, const char* control, ui::Form& shown, const char* className,
+                 const char* closer, const char* name, const char* title, DWORD settleMs = 0) {
+  robot::Click(owner.Get<ui::Control>(control).Hwnd());
+  if (robot::WaitForWindow(className, nullptr) == nullptr) {
+    gGallery.Missing(name);
+    return;
+  }
+  // An animation runs a few steps first.
+  Sleep(settleMs);
+  gGallery.Record(shown.Hwnd(), name, kLogosGroup, title);
+  robot::Click(shown.Get<ui::Control>(closer).Hwnd());
+  robot::WaitUntil([&] { return !IsWindowVisible(shown.Hwnd()); });
+}
+
+// The Logos Managers with the machine's own logos: the 9x logo files of the
+// fixtures are put where Windows 95/98 keeps them.
+void SaveLogosManagers(HWND owner) {
+  const std::string fixtures =
+      winetest::WindowsPath(winetest::EnvironmentOr("QUORLO_FIXTURES", "")) + "\\";
+  logos::Logo9xFolders folders{win::GetBootDrive(), win::GetWindowsDir(), win::GetTempDir()};
+  CopyFileA((fixtures + "logo.sys").c_str(), (folders.bootDriveRoot + "logo.sys").c_str(), FALSE);
+  CopyFileA((fixtures + "Logos.sys").c_str(), (folders.windowsDirectory + "Logos.sys").c_str(),
+            FALSE);
+  logos::Logo9xWindow logos9x(folders);
+  if (logos9x.CreateForm(owner)) SaveOpened(logos9x, "logos-9x", "Windows 95/98/Millennium logos");
+
+  logos::BootLogoWindow bootLogo;
+  bootLogo.SetEdition(2);
+  if (!bootLogo.CreateForm(owner)) return;
+  SaveOpened(bootLogo, "logos-xp2k", "Windows 2000/XP start-up logo", [&] {
+    SaveShownBy(bootLogo, "bChangeOS", bootLogo.Chooser(), "TChooseOS", "Button2", "choose-os",
+                "Operating system chooser");
+    SaveShownBy(bootLogo, "bPreview", bootLogo.Preview(), "TLogoXPPreview", "imgPreview",
+                "logo-xp-preview", "Windows XP start-up preview", 900);
+  });
+  logos::BootPreviewWindow twoK(logos::BootPreviewWindow::Screen::kWindows2000);
+  if (!twoK.CreateForm(owner)) return;
+  robot::RobotThread robotThread([&] {
+    if (robot::WaitForWindow("TLogo2kPreview", nullptr) == nullptr) return;
+    robot::PumpMessages(300);
+    gGallery.Record(twoK.Hwnd(), "logo-2k-preview", kLogosGroup, "Windows 2000 start-up preview");
+    robot::Click(twoK.Get<ui::Control>("imgPreview").Hwnd());
+  });
+  // The 2000 screen's band over XP's logo: the server logo needs a 2000 machine.
+  logos::BootLogoMachine machine = logos::ThisBootLogoMachine(2);
+  const std::string picture = win::GetTempDir() + "screenshot-logo.bmp";
+  logos::BootEntry entry;
+  entry.kernel = "ntoskrnl.exe";
+  const logos::BootLogoPicture loaded = logos::LoadBootLogo(machine, entry, picture);
+  HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0,
+                                                   LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+  twoK.ShowPicture(bitmap, loaded.palette, 2);
+  robotThread.Join();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -193,43 +298,35 @@ int main(int argc, char** argv) {
   ShowWindow(main.Handle(), SW_RESTORE);
   Windows windows(main);
 
-  std::FILE* list = std::fopen((directory + "\\gallery.tsv").c_str(), "w");
-  if (list == nullptr) {
+  gGallery.directory = directory;
+  gGallery.list = std::fopen((directory + "\\gallery.tsv").c_str(), "w");
+  if (gGallery.list == nullptr) {
     std::fprintf(stderr, "screenshots: cannot write %s\\gallery.tsv\n", directory.c_str());
     return 1;
   }
-  int failures = 0;
   for (const Shot& shot : kShots) {
-    const std::string path = directory + "\\" + shot.file + ".png";
     const Shown shown = shot.open(windows);
-    bool saved = false;
     if (shown.form == nullptr) {
       robot::PumpMessages(200);
-      saved = Save(shown.window, path);
+      gGallery.Record(shown.window, shot.file, shot.group, shot.title);
     } else {
       ui::Form& form = *shown.form;
       if (form.Hwnd() == nullptr && !form.CreateForm(shown.owner)) {
-        std::fprintf(stderr, "screenshots: could not create %s\n", shot.file);
-        ++failures;
+        gGallery.Missing(shot.file);
         continue;
       }
       // Opened as the program opens it (modal, after reading what it
       // shows); the picture is taken from beside, then the window closed.
       robot::RobotThread beside([&] {
-        if (!robot::WaitUntil([&] { return IsWindowVisible(form.Hwnd()) && !form.Opening(); }))
+        if (!robot::WaitUntil([&] { return IsWindowVisible(form.Hwnd()) && !form.Opening(); })) {
+          gGallery.Missing(shot.file);
           return;
-        saved = Save(form.Hwnd(), path);
+        }
+        gGallery.Record(form.Hwnd(), shot.file, shot.group, shot.title);
         PostMessageA(form.Hwnd(), WM_CLOSE, 0, 0);
       });
       form.Execute();
       beside.Join();
-    }
-    if (saved) {
-      std::fprintf(list, "%s\t%s\t%s\n", shot.file, shot.group, shot.title);
-      std::printf("%s\n", path.c_str());
-    } else {
-      std::fprintf(stderr, "screenshots: could not save %s\n", path.c_str());
-      ++failures;
     }
     if (windows.hovered != nullptr) {
       robot::MouseLeave(windows.hovered);
@@ -237,6 +334,8 @@ int main(int argc, char** argv) {
       SetCursorPos(0, 0);
     }
   }
-  std::fclose(list);
-  return failures == 0 ? 0 : 1;
+  // The Logos Managers open their choosers and previews from inside.
+  SaveLogosManagers(main.Handle());
+  std::fclose(gGallery.list);
+  return gGallery.failures == 0 ? 0 : 1;
 }
