@@ -5,10 +5,13 @@
 #include "app/AboutWindow.h"
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
+#include "app/u2kEdition.h"
+#include "app/uXPEdition.h"
 #include "controls/Colours.h"
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
+#include "logon/LogonDialogsWindow_win.h"
 #include "startbutton/StartButtonWindow.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
@@ -206,9 +209,24 @@ void MainWindow::MainClick(ui::Control& sender) {
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
       break;
-    case kLogonDialogsTag:
-      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) ShowInformation(kLogonDialogsOnlyMessage);
+    case kLogonDialogsTag: {
+      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) {
+        ShowInformation(kLogonDialogsOnlyMessage);
+        break;
+      }
+      // The edition picks the library's bitmaps; asked here, before the
+      // manager shows, the first time it is not known.
+      const int edition = windowsVersion_ == win::kWindowsXP ? GetXPEdition() : Get2000Edition();
+      if (!logonDialogs_) {
+        auto window = std::make_unique<logon::LogonDialogsWindow>(windowsVersion_);
+        if (window->CreateForm(Hwnd())) logonDialogs_ = std::move(window);
+      }
+      if (logonDialogs_) {
+        logonDialogs_->SetEdition(edition);
+        logonDialogs_->Execute();
+      }
       break;
+    }
     case kAboutTag:
       if (auto* window = Open(about_)) window->ShowModal();
       break;

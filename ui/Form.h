@@ -44,6 +44,9 @@ struct FormSpec {
   int clientWidth = 0;
   int clientHeight = 0;
   bool frame = true;  // heading strip, icon, title, "?", "_", "Close"
+  // The heading strip: managers with a welcome text under the title have a taller one.
+  std::string headingName = "topgr";
+  int headingHeight = 25;
   std::string title;  // bold title in the heading; empty: the caption
   std::string titleName = "lCaption";
   bool hintLine = true;  // footer strip `grd1` with `lHint`

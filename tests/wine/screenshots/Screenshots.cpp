@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/u2kEdition.h"
 #include "app/uXPEdition.h"
+#include "logon/LogonDialogsWindow_win.h"
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
@@ -43,6 +44,38 @@ void SaveForm(ui::Form& form, HWND owner, const char* name) {
   form.ShowModeless();
   Save(form.Hwnd(), name);
   ShowWindow(form.Hwnd(), SW_HIDE);
+}
+
+// The Logon Dialogs Manager shows the library's pictures only once opened,
+// so it is opened for real and each tab is shown in turn.
+void SaveLogonDialogs(HWND owner) {
+  logon::LogonDialogsWindow logonDialogs(win::WindowsVersion());
+  logonDialogs.SetEdition(2);
+  if (!logonDialogs.CreateForm(owner)) {
+    std::fprintf(stderr, "screenshots: could not create logon-dialogs\n");
+    ++gFailures;
+    return;
+  }
+  robot::RobotThread steps([&] {
+    if (!robot::WaitForWindow("TLogonDlgMgr", nullptr) ||
+        !robot::WaitUntil([&] { return !logonDialogs.Opening(); })) {
+      return;
+    }
+    const HWND tabs = logonDialogs.Get<ui::Control>("PageControl1").Hwnd();
+    const char* names[] = {"logon-dialogs-normal", "logon-dialogs-progress",
+                           "logon-dialogs-animation"};
+    for (int tab = 0; tab < 3; ++tab) {
+      RECT item{};
+      SendMessageA(tabs, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&item));
+      robot::ClickAt(tabs, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+      robot::WaitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == tab; });
+      SetCursorPos(0, 0);
+      Save(logonDialogs.Hwnd(), names[tab]);
+    }
+    robot::Click(logonDialogs.Get<ui::Control>("bCancel").Hwnd());
+  });
+  logonDialogs.Execute();
+  if (!steps.Join()) ++gFailures;
 }
 
 }  // namespace
@@ -88,5 +121,6 @@ int main(int argc, char** argv) {
   SaveForm(startButton.ApplyChoice(), startButton.Hwnd(), "apply-choice");
   SaveForm(startButton.RestoreChoice(), startButton.Hwnd(), "restore-choice");
   SaveForm(startButton.RightClickMenu(), startButton.Hwnd(), "right-click-menu");
+  SaveLogonDialogs(main.Handle());
   return gFailures == 0 ? 0 : 1;
 }
