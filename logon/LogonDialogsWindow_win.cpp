@@ -41,7 +41,7 @@ constexpr PictureRow kPictureRows[kPictureCount] = {
 }  // namespace
 
 const ui::ControlDef<LogonDialogsWindow> LogonDialogsWindow::kControls[] = {
-    {ui::Kind::kLabel, "l3", 30, 27, 0, 0,
+    {ui::Kind::kWrapLabel, "l3", 30, 22, 578, 26,
      "Welcome to the Logon Dialogs Manager. Here you can customise the Logon Dialogs you see when "
      "you login to your computer.",
      "", 0},

@@ -315,6 +315,12 @@ RECT TabControl::PageArea() const {
 void TabControl::AddPage(const std::string& text, Window& page) {
   AddTab(text);
   pages_.push_back(&page);
+  // The first tab makes the row of tabs appear: a page placed before it
+  // would cover the tabs, so every page takes the display area anew.
+  const RECT area = PageArea();
+  for (Window* each : pages_) {
+    each->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  }
   SelectionChanged();
 }
 
