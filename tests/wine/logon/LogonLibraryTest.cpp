@@ -52,17 +52,6 @@ class LogonLibrary : public testing::Test {
   }
 };
 
-struct EditionCase {
-  const char* version;
-  int edition;
-  int normal;
-  int progress;
-};
-const EditionCase kEditionCases[] = {
-    {"winxp", 1, 129, 128}, {"winxp", 2, 107, 101}, {"win2k", 3, 107, 101}, {"win2k", 4, 112, 114},
-    {"win2k", 5, 112, 114}, {"win2k", 6, 119, 118}, {"win2k", 7, 122, 121},
-};
-
 TEST_F(LogonLibrary, ReadsThePicturesOfTheStoredEdition) {
   for (const EditionCase& c : kEditionCases) {
     if (deploytest::Version() != c.version) continue;

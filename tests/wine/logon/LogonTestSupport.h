@@ -16,6 +16,19 @@ using Bytes = std::vector<uint8_t>;
 
 inline constexpr uint32_t kBitmapType = 2;
 
+// The bitmaps of the logon library by system and edition, as the machine
+// of `version` reads them.
+struct EditionCase {
+  const char* version;
+  int edition;
+  int normal;
+  int progress;
+};
+inline constexpr EditionCase kEditionCases[] = {
+    {"winxp", 1, 129, 128}, {"winxp", 2, 107, 101}, {"win2k", 3, 107, 101}, {"win2k", 4, 112, 114},
+    {"win2k", 5, 112, 114}, {"win2k", 6, 119, 118}, {"win2k", 7, 122, 121},
+};
+
 std::string SystemFile(const std::string& name);
 std::string Gina(int n);  // the system directory's "Gina" + n + ".dll"
 std::string Msgina();
