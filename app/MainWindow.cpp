@@ -12,6 +12,7 @@
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
+#include "logon/LogonDialogsWindow_win.h"
 #include "logos/BootLogoWindow_win.h"
 #include "logos/Logo9xWindow_win.h"
 #include "startbutton/StartButtonWindow.h"
@@ -228,10 +229,24 @@ void MainWindow::MainClick(ui::Control& sender) {
         }
       }
       break;
-    case kLogonDialogsTag:
-      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP)
+    case kLogonDialogsTag: {
+      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) {
         ShowInformation(kLogonDialogsOnlyMessage);
+        break;
+      }
+      // The edition picks the library's bitmaps; asked here, before the
+      // manager shows, the first time it is not known.
+      const int edition = windowsVersion_ == win::kWindowsXP ? GetXPEdition() : Get2000Edition();
+      if (!logonDialogs_) {
+        auto window = std::make_unique<logon::LogonDialogsWindow>(windowsVersion_);
+        if (window->CreateForm(Hwnd())) logonDialogs_ = std::move(window);
+      }
+      if (logonDialogs_) {
+        logonDialogs_->SetEdition(edition);
+        logonDialogs_->Execute();
+      }
       break;
+    }
     case kAboutTag:
       if (auto* window = Open(about_)) window->ShowModal();
       break;

@@ -20,6 +20,9 @@ namespace logos {
 class BootLogoWindow;
 class Logo9xWindow;
 }  // namespace logos
+namespace logon {
+class LogonDialogsWindow;
+}
 namespace startbutton {
 class StartButtonWindow;
 }
@@ -78,6 +81,7 @@ class MainWindow : public ui::Form {
   startmenu::XPStartMenuWindow* XPStartMenu() const { return xpStartMenu_.get(); }
   logos::Logo9xWindow* Logos9x() const { return logos9x_.get(); }
   logos::BootLogoWindow* BootLogo() const { return bootLogo_.get(); }
+  logon::LogonDialogsWindow* LogonDialogs() const { return logonDialogs_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -126,6 +130,7 @@ class MainWindow : public ui::Form {
   // The Logos Manager of this Windows: 95/98/Millennium or 2000/XP.
   std::unique_ptr<logos::Logo9xWindow> logos9x_;
   std::unique_ptr<logos::BootLogoWindow> bootLogo_;
+  std::unique_ptr<logon::LogonDialogsWindow> logonDialogs_;
 };
 
 }  // namespace app

@@ -89,7 +89,7 @@ bool Form::CreateForm(HWND owner) {
 void Form::CreateFrame(const FormSpec& spec) {
   const int width = spec.clientWidth;
   heading_ = static_cast<controls::GradientLabel*>(
-      CreateControl(Kind::kHeading, "topgr", 0, 0, width, kHeadingHeight, "", "", 0));
+      CreateControl(Kind::kHeading, spec.headingName, 0, 0, width, spec.headingHeight, "", "", 0));
   if (heading_ != nullptr) heading_->SetFormMove(true);
   if (auto* icon =
           static_cast<Image*>(CreateControl(Kind::kImage, "imgIcon", 7, 6, 16, 16, "", "", 0))) {

@@ -45,7 +45,10 @@ struct FormSpec {
   int clientHeight = 0;
   bool frame = true;         // heading strip, icon, title, "?", "_", "Close"
   bool frameButtons = true;  // without them, a chooser that must be answered
-  std::string title;         // bold title in the heading; empty: the caption
+  // The heading strip: managers with a welcome text under the title have a taller one.
+  std::string headingName = "topgr";
+  int headingHeight = 25;
+  std::string title;  // bold title in the heading; empty: the caption
   std::string titleName = "lCaption";
   bool hintLine = true;  // footer strip `grd1` with `lHint`
   std::string formHint;  // the background's hint

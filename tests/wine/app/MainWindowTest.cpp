@@ -16,6 +16,7 @@
 #include "app/u2kEdition.h"
 #include "app/uXPEdition.h"
 #include "controls/GradientMath.h"
+#include "logon/LogonDialogsWindow_win.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
 #include "ui/Label.h"
@@ -129,20 +130,38 @@ TEST_F(MainWindowTest, HeadingRunsFromLightBlueAtTheTopToWhite) {
   EXPECT_EQ(capture.At(450, 0), 0xB2CBE4u) << std::hex << capture.At(450, 0);
 }
 
-TEST_F(MainWindowTest, LogonDialogsButtonOnlyInformsOutsideTheNtFamily) {
+TEST_F(MainWindowTest, LogonDialogsButtonOpensTheManagerOnlyInTheNtFamily) {
   const bool nt = win::WindowsVersion() == 4 || win::WindowsVersion() == 5;
+  // A stored edition, so that no chooser comes first.
+  if (nt)
+    WriteEdition(win::WindowsVersion() == 5 ? "XP Edition" : "2k Edition",
+                 win::WindowsVersion() == 5 ? 2 : 3);
   robot::MessageBoxInfo box;
+  HWND manager = nullptr;
+  bool managerClosed = false;
   HWND button = Control("bLDmgr");
   RobotThread robotThread([&] {
     robot::Click(button);
-    box = robot::WaitForMessageBox(GetCurrentProcessId(), nt ? 1500 : robot::kDefaultWaitMs);
+    if (nt) {
+      manager = robot::WaitForWindow("TLogonDlgMgr", "Logon Dialogs Manager");
+      if (manager == nullptr) return;
+      // Its own message boxes (a missing logon library) are not the main window's.
+      robot::WaitUntil(
+          [&] { return main.LogonDialogs() != nullptr && !main.LogonDialogs()->Opening(); });
+      robot::Click(main.LogonDialogs()->Get<ui::Control>("bCancel").Hwnd());
+      managerClosed = robot::WaitUntil([&] { return !IsWindowVisible(manager); });
+      return;
+    }
+    box = robot::WaitForMessageBox(GetCurrentProcessId());
     if (box.found()) robot::AnswerMessageBox(box, IDOK);
   });
   ASSERT_TRUE(robotThread.Join());
   if (nt) {
-    EXPECT_FALSE(box.found()) << "unexpected message: " << box.text;
+    EXPECT_NE(manager, nullptr) << "the Logon Dialogs Manager did not open";
+    EXPECT_TRUE(managerClosed);
     return;
   }
+  EXPECT_EQ(main.LogonDialogs(), nullptr) << "a manager window was made outside 2000/XP";
   ASSERT_TRUE(box.found());
   EXPECT_EQ(box.caption, "Quorlo");
   EXPECT_EQ(box.text,

@@ -22,6 +22,7 @@
 #include "app/MainWindow.h"
 #include "app/u2kEdition.h"
 #include "app/uXPEdition.h"
+#include "logon/LogonDialogsWindow_win.h"
 #include "logos/BootLogoWindow_win.h"
 #include "logos/BootPreviewWindow_win.h"
 #include "logos/ChooseOsWindow_win.h"
@@ -276,6 +277,40 @@ void SaveLogosManagers(HWND owner) {
   robotThread.Join();
 }
 
+// The Logon Dialogs Manager shows the library's pictures only once opened,
+// so it is opened for real and each tab is shown in turn.
+
+void SaveLogonDialogs(HWND owner) {
+  logon::LogonDialogsWindow logonDialogs(win::WindowsVersion());
+  logonDialogs.SetEdition(2);
+  if (!logonDialogs.CreateForm(owner)) {
+    gGallery.Missing("logon-dialogs-normal");
+    return;
+  }
+  robot::RobotThread steps([&] {
+    if (!robot::WaitForWindow("TLogonDlgMgr", nullptr) ||
+        !robot::WaitUntil([&] { return !logonDialogs.Opening(); })) {
+      return;
+    }
+    const HWND tabs = logonDialogs.Get<ui::Control>("PageControl1").Hwnd();
+    const char* names[] = {"logon-dialogs-normal", "logon-dialogs-progress",
+                           "logon-dialogs-animation"};
+    const char* titles[] = {"Logon Dialogs Manager: \"Logon dialog\" tab",
+                            "\"Logon in progress\" tab", "\"Animation\" tab"};
+    for (int tab = 0; tab < 3; ++tab) {
+      RECT item{};
+      SendMessageA(tabs, TCM_GETITEMRECT, tab, reinterpret_cast<LPARAM>(&item));
+      robot::ClickAt(tabs, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
+      robot::WaitUntil([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == tab; });
+      SetCursorPos(0, 0);
+      gGallery.Record(logonDialogs.Hwnd(), names[tab], "Logon Dialogs Manager", titles[tab]);
+    }
+    robot::Click(logonDialogs.Get<ui::Control>("bCancel").Hwnd());
+  });
+  logonDialogs.Execute();
+  if (!steps.Join()) gGallery.Missing("logon-dialogs-normal");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -336,6 +371,7 @@ int main(int argc, char** argv) {
   }
   // The Logos Managers open their choosers and previews from inside.
   SaveLogosManagers(main.Handle());
+  SaveLogonDialogs(main.Handle());
   std::fclose(gGallery.list);
   return gGallery.failures == 0 ? 0 : 1;
 }
