@@ -9,6 +9,7 @@
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
+#include "icons/IconManagerWindow.h"
 #include "startbutton/StartButtonWindow.h"
 #include "ui/Application.h"
 #include "ui/Label.h"
@@ -206,8 +207,12 @@ void MainWindow::MainClick(ui::Control& sender) {
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
       break;
+    case kIconsTag:
+      if (auto* window = Open(iconManager_)) window->Execute();
+      break;
     case kLogonDialogsTag:
-      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) ShowInformation(kLogonDialogsOnlyMessage);
+      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP)
+        ShowInformation(kLogonDialogsOnlyMessage);
       break;
     case kAboutTag:
       if (auto* window = Open(about_)) window->ShowModal();

@@ -16,6 +16,9 @@ namespace controls {
 class GradientButton;
 class GradientLabel;
 }  // namespace controls
+namespace icons {
+class IconManagerWindow;
+}
 namespace startbutton {
 class StartButtonWindow;
 }
@@ -64,6 +67,7 @@ class MainWindow : public ui::Form {
   // The manager windows, once created; nullptr before first use.
   AboutWindow* About() const { return about_.get(); }
   startbutton::StartButtonWindow* StartButton() const { return startButton_.get(); }
+  icons::IconManagerWindow* IconManager() const { return iconManager_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -102,6 +106,7 @@ class MainWindow : public ui::Form {
   ui::SharedFont textFont_;
   std::unique_ptr<AboutWindow> about_;
   std::unique_ptr<startbutton::StartButtonWindow> startButton_;
+  std::unique_ptr<icons::IconManagerWindow> iconManager_;
 };
 
 }  // namespace app

@@ -40,9 +40,10 @@ enum class Kind {
   kGroupBox,  // a container: rows naming it as parent are placed inside
   kEdit,
   kListBox,
-  kTree,   // label editing and dragging
-  kPages,  // a page control: its pages are kPage rows naming it as parent
-  kPage,   // one page (caption: the tab's text), a container
+  kTree,          // label editing and dragging
+  kReadOnlyTree,  // a tree the user only browses: no label editing, no dragging
+  kPages,         // a page control: its pages are kPage rows naming it as parent
+  kPage,          // one page (caption: the tab's text), a container
   kProgress,
 };
 

@@ -75,7 +75,7 @@ bool Form::CreateForm(HWND owner) {
 void Form::CreateFrame(const FormSpec& spec) {
   const int width = spec.clientWidth;
   heading_ = static_cast<controls::GradientLabel*>(
-      CreateControl(Kind::kHeading, "topgr", 0, 0, width, kHeadingHeight, "", "", 0));
+      CreateControl(Kind::kHeading, spec.headingName, 0, 0, width, spec.headingHeight, "", "", 0));
   if (heading_ != nullptr) heading_->SetFormMove(true);
   if (auto* icon =
           static_cast<Image*>(CreateControl(Kind::kImage, "imgIcon", 7, 6, 16, 16, "", "", 0))) {
@@ -111,10 +111,12 @@ void Form::CreateFrame(const FormSpec& spec) {
     static_cast<controls::GradientLabel*>(control)->SetMargin(0);
   }
   if (spec.hintLine) {
-    const int top = spec.clientHeight - kFooterHeight;
-    CreateControl(Kind::kHeading, "grd1", 0, top, width, kFooterHeight, "", "", 0);
-    hintLine_ = static_cast<Label*>(
-        CreateControl(Kind::kLabel, "lHint", 5, top + 4, 0, 0, LongHint(formHint_), "", 0));
+    const int top = spec.clientHeight - spec.footerHeight;
+    CreateControl(Kind::kHeading, "grd1", 0, top, width, spec.footerHeight, "", "", 0);
+    const bool wraps = spec.footerHeight > kFooterHeight;
+    hintLine_ = static_cast<Label*>(CreateControl(
+        wraps ? Kind::kWrapLabel : Kind::kLabel, "lHint", 5, top + 4, wraps ? width - 10 : 0,
+        wraps ? spec.footerHeight - 6 : 0, LongHint(formHint_), "", 0));
   }
 }
 
@@ -209,9 +211,11 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       control = std::move(list);
       break;
     }
-    case Kind::kTree: {
+    case Kind::kTree:
+    case Kind::kReadOnlyTree: {
       auto tree = std::make_unique<TreeView>();
-      created = tree->Create(parent, x, y, width, height, true, true);
+      const bool editable = kind == Kind::kTree;
+      created = tree->Create(parent, x, y, width, height, editable, editable);
       control = std::move(tree);
       break;
     }

@@ -46,9 +46,13 @@ struct FormSpec {
   bool frame = true;  // heading strip, icon, title, "?", "_", "Close"
   std::string title;  // bold title in the heading; empty: the caption
   std::string titleName = "lCaption";
-  bool hintLine = true;  // footer strip `grd1` with `lHint`
-  std::string formHint;  // the background's hint
-  std::string helpPage;  // opened by "?"
+  std::string headingName = "topgr";
+  int headingHeight = 25;  // kHeadingHeight
+  bool hintLine = true;    // footer strip `grd1` with `lHint`
+  // A footer taller than kFooterHeight breaks long hints into lines.
+  int footerHeight = 20;  // kFooterHeight
+  std::string formHint;   // the background's hint
+  std::string helpPage;   // opened by "?"
   std::string helpHint = "Get some more help";
   std::string minimiseHint = "Minimise Quorlo";
   std::string closeHint;  // empty: "Closes " + caption
