@@ -37,20 +37,20 @@ COLORREF ButtonFace() {
 }  // namespace
 
 const ui::ControlDef<IconManagerWindow> IconManagerWindow::kControls[] = {
-    {ui::Kind::kWrapLabel, "l3", 30, 22, 480, 26,
+    {ui::Kind::kWrapLabel, "l3", 30, 22, 520, 26,
      "Welcome to the Icon Manager. Here you can customise the icons that appear on your desktop, "
      "in the Start Menu, in My Computer, and other places in your Windows Operating System.",
      "", 0},
-    {ui::Kind::kReadOnlyTree, "IconTree", 8, 57, 236, 273, "", "", 0,
+    {ui::Kind::kReadOnlyTree, "IconTree", 8, 57, 256, 273, "", "", 0,
      &IconManagerWindow::IconTreeChange, ui::Bind<&IconManagerWindow::IconTree>, nullptr,
      &IconManagerWindow::IconTreeMouseMove},
-    {ui::Kind::kGroupBox, "b1", 252, 57, 260, 160, kNoSelection, "", 0, nullptr,
+    {ui::Kind::kGroupBox, "b1", 272, 57, 280, 160, kNoSelection, "", 0, nullptr,
      ui::Bind<&IconManagerWindow::b1>},
     {ui::Kind::kImage, "iIcon", 14, 24, 32, 32, "", "", 0, nullptr,
      ui::Bind<&IconManagerWindow::iIcon>, "b1"},
     {ui::Kind::kLabel, "lCurrentIcon", 58, 22, 0, 0, "Current Icon:", "", 0, nullptr, nullptr,
      "b1"},
-    {ui::Kind::kEdit, "tIconFile", 58, 38, 188, 21, kNoSelection, "", 0, nullptr,
+    {ui::Kind::kEdit, "tIconFile", 58, 38, 208, 21, kNoSelection, "", 0, nullptr,
      ui::Bind<&IconManagerWindow::tIconFile>, "b1"},
     {ui::Kind::kLabel, "lIconIndex", 58, 68, 0, 0, "", "", 0, nullptr,
      ui::Bind<&IconManagerWindow::lIconIndex>, "b1"},
@@ -58,23 +58,23 @@ const ui::ControlDef<IconManagerWindow> IconManagerWindow::kControls[] = {
      "|Opens a Change Icon dialog that allows you to select a new icon for the currently selected "
      "icon type.",
      0, &IconManagerWindow::bChangeClick, ui::Bind<&IconManagerWindow::bChange>, "b1"},
-    {ui::Kind::kPushButton, "bDefault", 134, 120, 112, 25, "Set to default",
+    {ui::Kind::kPushButton, "bDefault", 154, 120, 112, 25, "Set to default",
      "|Sets the currently selected icon type to your computer's default.", 0,
      &IconManagerWindow::bDefaultClick, ui::Bind<&IconManagerWindow::bDefault>, "b1"},
-    {ui::Kind::kPushButton, "bOK", 252, 229, 80, 25, "OK",
+    {ui::Kind::kPushButton, "bOK", 272, 229, 88, 25, "OK",
      "|Saves the changes you have made and closes the dialog. The changes will take effect "
      "immediately.",
      0, &IconManagerWindow::bOKClick, ui::Bind<&IconManagerWindow::bOK>},
-    {ui::Kind::kPushButton, "bCancel", 342, 229, 80, 25, "Cancel", kCloseHint, 0,
+    {ui::Kind::kPushButton, "bCancel", 368, 229, 88, 25, "Cancel", kCloseHint, 0,
      &IconManagerWindow::bCancelClick, ui::Bind<&IconManagerWindow::bCancel>},
-    {ui::Kind::kPushButton, "bApply", 432, 229, 80, 25, "Apply",
+    {ui::Kind::kPushButton, "bApply", 464, 229, 88, 25, "Apply",
      "|Apply the changes you have made without closing this dialog.", 0,
      &IconManagerWindow::bApplyClick, ui::Bind<&IconManagerWindow::bApply>},
-    {ui::Kind::kPushButton, "bRestore", 252, 263, 125, 25, "Restore",
+    {ui::Kind::kPushButton, "bRestore", 272, 263, 136, 25, "Restore",
      "|Restores your computer's original settings at the time of installation. After clicking "
      "Restore, you will need to click OK or Apply for the changes to take effect.",
      0, &IconManagerWindow::bRestoreClick},
-    {ui::Kind::kPushButton, "bRebuild", 387, 263, 125, 25, "Rebuild Icons",
+    {ui::Kind::kPushButton, "bRebuild", 416, 263, 136, 25, "Rebuild Icons",
      "|If your computer displays incorrect icons on the desktop or other places, click Rebuild "
      "Icons to fix the problem. Rebuild Icons will rebuild the Windows icon cache and update your "
      "computer with the correct icons.",

@@ -31,7 +31,7 @@ class IconProgressWindow;
 
 class IconManagerWindow : public ui::Form {
  public:
-  static constexpr int kClientWidth = 520;
+  static constexpr int kClientWidth = 560;
   static constexpr int kClientHeight = 372;
 
   IconManagerWindow();

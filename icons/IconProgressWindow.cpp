@@ -13,6 +13,9 @@ namespace icons {
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
+// Starts the work when the window was shown without being activated (the
+// program was not in front): the reading must never wait for the user.
+constexpr UINT_PTR kStartTimer = 2;
 
 }  // namespace
 
@@ -49,14 +52,21 @@ void IconProgressWindow::FormCreate() {
 
 void IconProgressWindow::Run(Work work) {
   work_ = std::move(work);
+  StartTimer(kStartTimer, 1);
   ShowModal();
+  StopTimer(kStartTimer);
   work_ = nullptr;
 }
 
 void IconProgressWindow::FormActivate() {
+  DoWork();
+}
+
+void IconProgressWindow::DoWork() {
   // Activations after the first (a message box of another program coming
   // and going) find no work left.
   if (!work_) return;
+  StopTimer(kStartTimer);
   const Work work = std::move(work_);
   work_ = nullptr;
   ProgressBar1->SetRange(0, kBarMaximum);
@@ -74,6 +84,7 @@ void IconProgressWindow::Advance() {
 
 void IconProgressWindow::OnTimer(UINT_PTR id) {
   if (id == kTimer1) Timer1Timer();
+  if (id == kStartTimer) DoWork();
 }
 
 void IconProgressWindow::Timer1Timer() {

@@ -1,8 +1,9 @@
 #pragma once
 // The progress window (registered as `TfDialog5`) shown while the Icon
 // Manager reads the catalogue: it runs the reading inside its own
-// activation, moving its bar one step per entry, and closes itself once
-// that activation has ended.
+// activation (or, shown while the program is not in front, as soon as it
+// shows), moving its bar one step per entry, and closes itself once that
+// activation has ended.
 
 #include <functional>
 
@@ -42,6 +43,8 @@ class IconProgressWindow : public ui::Form {
   static const ui::ControlDef<IconProgressWindow> kControls[];
 
   void Timer1Timer();
+  // Reads the catalogue, once per Run, then has the window closed.
+  void DoWork();
   void Advance();
 
   Work work_;

@@ -95,20 +95,24 @@ int main(int argc, char** argv) {
   // node chosen, and its progress window on its own.
   robot::RunBeside([&] {
     robot::Click(main.Get<ui::Control>("bImgr").Hwnd());
+    const HWND window = robot::WaitForWindow("TIconMgr", "Icon Manager");
     icons::IconManagerWindow* icons = main.IconManager();
-    if (!robot::WaitForWindow("TIconMgr", "Icon Manager") || icons == nullptr ||
-        !robot::WaitUntil([icons] { return !icons->Opening(); })) {
+    if (window != nullptr && icons != nullptr &&
+        robot::WaitUntil([icons] { return !icons->Opening(); })) {
+      robot::SelectTreeItem(icons->Get<ui::Control>("IconTree").Hwnd(), {"Drives", "Hard Drive"});
+      Save(icons->Hwnd(), "icon-manager");
+      icons->Progress().ShowModeless();
+      Save(icons->Progress().Hwnd(), "icon-progress");
+      ShowWindow(icons->Progress().Hwnd(), SW_HIDE);
+    } else {
       std::fprintf(stderr, "screenshots: the Icon Manager did not open\n");
       ++gFailures;
-      return;
     }
-    robot::SelectTreeItem(icons->Get<ui::Control>("IconTree").Hwnd(), {"Drives", "Hard Drive"});
-    Save(icons->Hwnd(), "icon-manager");
-    icons->Progress().ShowModeless();
-    Save(icons->Progress().Hwnd(), "icon-progress");
-    ShowWindow(icons->Progress().Hwnd(), SW_HIDE);
-    robot::Click(icons->Get<ui::Control>("bCancel").Hwnd());
-    robot::WaitUntil([icons] { return !IsWindowVisible(icons->Hwnd()); });
+    // Closed in any case: its modal loop runs inside this one.
+    if (window != nullptr) {
+      DWORD_PTR result = 0;
+      SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_NORMAL, robot::kDefaultWaitMs, &result);
+    }
   });
   return gFailures == 0 ? 0 : 1;
 }
