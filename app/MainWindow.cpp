@@ -9,7 +9,7 @@
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
-#include "icons/IconManagerWindow.h"
+#include "icons/IconManagerWindow_win.h"
 #include "startbutton/StartButtonWindow.h"
 #include "ui/Application.h"
 #include "ui/Label.h"

@@ -17,8 +17,8 @@
 
 #include "app/MainWindow.h"
 #include "icons/ChangeIconDialog_win.h"
-#include "icons/IconManagerWindow.h"
-#include "icons/IconProgressWindow.h"
+#include "icons/IconManagerWindow_win.h"
+#include "icons/IconProgressWindow_win.h"
 #include "tests/robot/Robot.h"
 #include "tests/unit/icons/IconScenario.h"
 #include "tests/wine/icons/IconRegistrySupport.h"

@@ -1,4 +1,4 @@
-#include "icons/IconProgressWindow.h"
+#include "icons/IconProgressWindow_win.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "icons/IconManagerWindow.h"
+#include "icons/IconManagerWindow_win.h"
 
 #include <optional>
 
@@ -6,7 +6,7 @@
 #include "deploy/ShellLocation.h"
 #include "icons/ChangeIconDialog_win.h"
 #include "icons/IconPictures_win.h"
-#include "icons/IconProgressWindow.h"
+#include "icons/IconProgressWindow_win.h"
 #include "icons/IconSettings.h"
 #include "icons/ShellIconCache_win.h"
 #include "ui/Containers.h"
