@@ -12,6 +12,7 @@
 #include "controls/GradientButton.h"
 #include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
+#include "icons/IconManagerWindow_win.h"
 #include "logon/LogonDialogsWindow_win.h"
 #include "logos/BootLogoWindow_win.h"
 #include "logos/Logo9xWindow_win.h"
@@ -217,6 +218,9 @@ void MainWindow::MainClick(ui::Control& sender) {
       break;
     case kStartButtonTag:
       if (auto* window = Open(startButton_)) window->Execute();
+      break;
+    case kIconsTag:
+      if (auto* window = Open(iconManager_)) window->Execute();
       break;
     case kLogosTag:
       if (windowsVersion_ >= win::kWindows95 && windowsVersion_ <= win::kWindowsMillennium) {

@@ -22,6 +22,9 @@ class Logo9xWindow;
 }  // namespace logos
 namespace logon {
 class LogonDialogsWindow;
+}  // namespace logon
+namespace icons {
+class IconManagerWindow;
 }
 namespace startbutton {
 class StartButtonWindow;
@@ -82,6 +85,7 @@ class MainWindow : public ui::Form {
   logos::Logo9xWindow* Logos9x() const { return logos9x_.get(); }
   logos::BootLogoWindow* BootLogo() const { return bootLogo_.get(); }
   logon::LogonDialogsWindow* LogonDialogs() const { return logonDialogs_.get(); }
+  icons::IconManagerWindow* IconManager() const { return iconManager_.get(); }
 
  protected:
   const char* ClassName() const override { return "TfMain"; }
@@ -131,6 +135,7 @@ class MainWindow : public ui::Form {
   std::unique_ptr<logos::Logo9xWindow> logos9x_;
   std::unique_ptr<logos::BootLogoWindow> bootLogo_;
   std::unique_ptr<logon::LogonDialogsWindow> logonDialogs_;
+  std::unique_ptr<icons::IconManagerWindow> iconManager_;
 };
 
 }  // namespace app

@@ -14,8 +14,8 @@
 #include <string>
 
 #include "icons/IconLocation.h"
-#include "win/ProgramIdentity.h"
 #include "icons/RegistryStore.h"
+#include "win/ProgramIdentity.h"
 
 namespace icons {
 
@@ -178,7 +178,8 @@ constexpr int kNetworkNeighborhoodEntry = 17;
 // Under HKEY_CURRENT_USER: the program's own key + "\Default Icons". One
 // value per desktop object, named by the class identifier directly followed
 // by the entry's value name, holding the location found at the first reading.
-inline const std::string kDefaultIconsBackupKey = std::string(win::ProgramRegistryKey) + "\\Default Icons";
+inline const std::string kDefaultIconsBackupKey =
+    std::string(win::ProgramRegistryKey) + "\\Default Icons";
 
 // base + class identifier + "\DefaultIcon".
 std::string DesktopObjectKey(const DesktopObjectBase& base, const char* classId);

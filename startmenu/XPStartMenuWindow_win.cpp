@@ -28,7 +28,7 @@ const ui::ControlDef<XPStartMenuWindow> XPStartMenuWindow::kControls[] = {
      "Welcome to the Windows XP Start Menu Manager. Here you can customise the new look Windows "
      "XP Start Menu.",
      "", 0},
-    {ui::Kind::kFixedTree, "XPSMTree", 16, 66, 212, 200, "", "Select an item to customise.", 0,
+    {ui::Kind::kReadOnlyTree, "XPSMTree", 16, 66, 212, 200, "", "Select an item to customise.", 0,
      &XPStartMenuWindow::XPSMTreeChange, ui::Bind<&XPStartMenuWindow::XPSMTree>},
     {ui::Kind::kLabel, "Label1", 242, 66, 0, 0, "Customise item:", "", 0},
     {ui::Kind::kMemo, "textEdit", 242, 84, 212, 120, "",

@@ -41,10 +41,10 @@ enum class Kind {
   kEdit,
   kMemo,  // an edit of several lines that wraps its words
   kListBox,
-  kTree,       // label editing and dragging
-  kFixedTree,  // only selected in: its labels and order are the window's
-  kPages,      // a page control: its pages are kPage rows naming it as parent
-  kPage,       // one page (caption: the tab's text), a container
+  kTree,          // label editing and dragging
+  kReadOnlyTree,  // a tree the user only browses: no label editing, no dragging
+  kPages,         // a page control: its pages are kPage rows naming it as parent
+  kPage,          // one page (caption: the tab's text), a container
   kProgress,
 };
 

@@ -125,10 +125,12 @@ void Form::CreateFrame(const FormSpec& spec) {
     }
   }
   if (spec.hintLine) {
-    const int top = spec.clientHeight - kFooterHeight;
-    CreateControl(Kind::kHeading, "grd1", 0, top, width, kFooterHeight, "", "", 0);
-    hintLine_ = static_cast<Label*>(
-        CreateControl(Kind::kLabel, "lHint", 5, top + 4, 0, 0, LongHint(formHint_), "", 0));
+    const int top = spec.clientHeight - spec.footerHeight;
+    CreateControl(Kind::kHeading, "grd1", 0, top, width, spec.footerHeight, "", "", 0);
+    const bool wraps = spec.footerHeight > kFooterHeight;
+    hintLine_ = static_cast<Label*>(CreateControl(
+        wraps ? Kind::kWrapLabel : Kind::kLabel, "lHint", 5, top + 4, wraps ? width - 10 : 0,
+        wraps ? spec.footerHeight - 6 : 0, LongHint(formHint_), "", 0));
   }
 }
 
@@ -248,7 +250,7 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
       break;
     }
     case Kind::kTree:
-    case Kind::kFixedTree: {
+    case Kind::kReadOnlyTree: {
       auto tree = std::make_unique<TreeView>();
       const bool editable = kind == Kind::kTree;
       created = tree->Create(parent, x, y, width, height, editable, editable);

@@ -50,9 +50,11 @@ struct FormSpec {
   int headingHeight = 25;
   std::string title;  // bold title in the heading; empty: the caption
   std::string titleName = "lCaption";
-  bool hintLine = true;  // footer strip `grd1` with `lHint`
-  std::string formHint;  // the background's hint
-  std::string helpPage;  // opened by "?"
+  bool hintLine = true;    // footer strip `grd1` with `lHint`
+  // A footer taller than kFooterHeight breaks long hints into lines.
+  int footerHeight = 20;  // kFooterHeight
+  std::string formHint;   // the background's hint
+  std::string helpPage;   // opened by "?"
   std::string helpHint = "Get some more help";
   std::string minimiseHint = "Minimise Quorlo";
   std::string closeHint;  // empty: "Closes " + caption

@@ -248,6 +248,21 @@ void TreeView::SetImageList(HIMAGELIST images) {
   TreeView_SetImageList(Hwnd(), images, TVSIL_NORMAL);
 }
 
+void TreeView::SetHotTracking(bool hot) {
+  // The control reads its style when the pointer moves, so a change counts at once.
+  const LONG_PTR style = GetWindowLongPtrA(Hwnd(), GWL_STYLE);
+  SetWindowLongPtrA(Hwnd(), GWL_STYLE, hot ? style | TVS_TRACKSELECT : style & ~TVS_TRACKSELECT);
+}
+
+void TreeView::SetIndent(int pixels) {
+  TreeView_SetIndent(Hwnd(), pixels);
+}
+
+void TreeView::SetRedraw(bool redraw) {
+  SendMessageA(Hwnd(), WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+  if (redraw) InvalidateRect(Hwnd(), nullptr, TRUE);
+}
+
 bool TreeView::OnNotify(NMHDR* header, LRESULT* result) {
   *result = 0;
   switch (header->code) {
@@ -410,6 +425,13 @@ void ProgressBar::SetPosition(int position) {
 
 int ProgressBar::Position() const {
   return int(SendMessageA(Hwnd(), PBM_GETPOS, 0, 0));
+}
+
+void ProgressBar::SetSmooth(bool smooth) {
+  // The bar reads its style when it paints.
+  const LONG_PTR style = GetWindowLongPtrA(Hwnd(), GWL_STYLE);
+  SetWindowLongPtrA(Hwnd(), GWL_STYLE, smooth ? style | PBS_SMOOTH : style & ~PBS_SMOOTH);
+  InvalidateRect(Hwnd(), nullptr, TRUE);
 }
 
 bool UpDown::Create(HWND parent, Edit& buddy, int minimum, int maximum) {

@@ -73,6 +73,7 @@ class TreeView : public Control {
   bool IsExpanded(HTREEITEM item) const;
   std::string ItemText(HTREEITEM item) const;
   void SetItemText(HTREEITEM item, const std::string& text);
+  // The image list's image shown for the item, selected or not.
   void SetItemImage(HTREEITEM item, int image);
   LPARAM ItemData(HTREEITEM item) const;
   void Expand(HTREEITEM item);
@@ -87,6 +88,11 @@ class TreeView : public Control {
   HTREEITEM HitTest(int x, int y, UINT parts) const;
   void SetDropTarget(HTREEITEM item);
   void SetImageList(HIMAGELIST images);
+  // Items light up under the mouse pointer.
+  void SetHotTracking(bool hot);
+  void SetIndent(int pixels);
+  // Off while many items change, so the tree paints once at the end.
+  void SetRedraw(bool redraw);
 
   std::function<void(TreeView&, HTREEITEM)> onSelect;
   // Returns whether the new text is accepted; text is nullptr when cancelled.
@@ -144,6 +150,8 @@ class ProgressBar : public Control {
   void SetRange(int minimum, int maximum);
   void SetPosition(int position);
   int Position() const;
+  // One continuous bar instead of blocks.
+  void SetSmooth(bool smooth);
 };
 
 // A number box: an up-down control bound to an edit.

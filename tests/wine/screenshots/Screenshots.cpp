@@ -22,6 +22,8 @@
 #include "app/MainWindow.h"
 #include "app/u2kEdition.h"
 #include "app/uXPEdition.h"
+#include "icons/IconManagerWindow_win.h"
+#include "icons/IconProgressWindow_win.h"
 #include "logon/LogonDialogsWindow_win.h"
 #include "logos/BootLogoWindow_win.h"
 #include "logos/BootPreviewWindow_win.h"
@@ -311,6 +313,33 @@ void SaveLogonDialogs(HWND owner) {
   if (!steps.Join()) gGallery.Missing("logon-dialogs-normal");
 }
 
+// The Icon Manager as its opening leaves it, with the catalogue read and a
+// node chosen, and its progress window on its own.
+void SaveIconManager(app::MainWindow& main) {
+  constexpr char kGroup[] = "Icon Manager";
+  robot::RunBeside([&] {
+    robot::Click(main.Get<ui::Control>("bImgr").Hwnd());
+    const HWND window = robot::WaitForWindow("TIconMgr", "Icon Manager");
+    icons::IconManagerWindow* icons = main.IconManager();
+    if (window != nullptr && icons != nullptr &&
+        robot::WaitUntil([icons] { return !icons->Opening(); })) {
+      robot::SelectTreeItem(icons->Get<ui::Control>("IconTree").Hwnd(), {"Drives", "Hard Drive"});
+      gGallery.Record(icons->Hwnd(), "icon-manager", kGroup, "Icon Manager");
+      icons->Progress().ShowModeless();
+      gGallery.Record(icons->Progress().Hwnd(), "icon-progress", kGroup,
+                      "Reading the icons (progress window)");
+      ShowWindow(icons->Progress().Hwnd(), SW_HIDE);
+    } else {
+      gGallery.Missing("icon-manager");
+    }
+    // Closed in any case: its modal loop runs inside this one.
+    if (window != nullptr) {
+      DWORD_PTR result = 0;
+      SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_NORMAL, robot::kDefaultWaitMs, &result);
+    }
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -372,6 +401,7 @@ int main(int argc, char** argv) {
   // The Logos Managers open their choosers and previews from inside.
   SaveLogosManagers(main.Handle());
   SaveLogonDialogs(main.Handle());
+  SaveIconManager(main);
   std::fclose(gGallery.list);
   return gGallery.failures == 0 ? 0 : 1;
 }
