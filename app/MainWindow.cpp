@@ -6,11 +6,11 @@
 #include "app/Constants.h"
 #include "app/SingleInstance.h"
 #include "controls/Colours.h"
-#include "controls/GradientButton.h"
-#include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
 #include "startbutton/StartButtonWindow.h"
 #include "ui/Application.h"
+#include "ui/GradientButton.h"
+#include "ui/GradientLabel.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
 #include "win/MessagePump.h"
@@ -120,7 +120,10 @@ ui::FormSpec MainWindow::Spec() const {
 
 void MainWindow::FormCreate() {
   ui::SetMainWindow(Hwnd());
-  ui::SetHelpHandler([](const std::string& page) { help::ShowHelpTopic(page); });
+  ui::SetHelpHandler([](const std::string& page) {
+    const core::Outcome shown = help::ShowHelpTopic(page);
+    if (!shown.ok) ui::ShowMessageBox(shown.message, win::kApplicationTitle, MB_ICONERROR, nullptr);
+  });
 
   // Both checks always run, so an unsupported Windows without rights shows
   // both messages before the program ends.
@@ -147,7 +150,7 @@ void MainWindow::FormCreate() {
   APHeadLabel1->Gradient().SetStyle(controls::gsTop);
   // The title beside the heading's drags the window like it.
   Label2->SetDragsWindow(true);
-  for (controls::GradientButton* button : {bSMmgr, bSBmgr, bImgr, bLmgr, bLDmgr, bAbout}) {
+  for (ui::GradientButton* button : {bSMmgr, bSBmgr, bImgr, bLmgr, bLDmgr, bAbout}) {
     button->SetAlignment(controls::taCenter);
   }
 
@@ -207,7 +210,8 @@ void MainWindow::MainClick(ui::Control& sender) {
       if (auto* window = Open(startButton_)) window->Execute();
       break;
     case kLogonDialogsTag:
-      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP) ShowInformation(kLogonDialogsOnlyMessage);
+      if (windowsVersion_ != win::kWindows2000 && windowsVersion_ != win::kWindowsXP)
+        ShowInformation(kLogonDialogsOnlyMessage);
       break;
     case kAboutTag:
       if (auto* window = Open(about_)) window->ShowModal();

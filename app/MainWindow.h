@@ -12,16 +12,14 @@
 #include "ui/Form.h"
 #include "win/VersionRule.h"
 
-namespace controls {
-class GradientButton;
-class GradientLabel;
-}  // namespace controls
 namespace startbutton {
 class StartButtonWindow;
 }
 namespace ui {
+class GradientButton;
+class GradientLabel;
 class Label;
-}
+}  // namespace ui
 
 namespace app {
 
@@ -88,13 +86,13 @@ class MainWindow : public ui::Form {
   int windowsVersion_ = win::kUnsupportedWindows;
   bool terminationRequested_ = false;
   ui::Label* Label2 = nullptr;
-  controls::GradientLabel* APHeadLabel1 = nullptr;
-  controls::GradientButton* bSMmgr = nullptr;
-  controls::GradientButton* bSBmgr = nullptr;
-  controls::GradientButton* bImgr = nullptr;
-  controls::GradientButton* bLmgr = nullptr;
-  controls::GradientButton* bLDmgr = nullptr;
-  controls::GradientButton* bAbout = nullptr;
+  ui::GradientLabel* APHeadLabel1 = nullptr;
+  ui::GradientButton* bSMmgr = nullptr;
+  ui::GradientButton* bSBmgr = nullptr;
+  ui::GradientButton* bImgr = nullptr;
+  ui::GradientButton* bLmgr = nullptr;
+  ui::GradientButton* bLDmgr = nullptr;
+  ui::GradientButton* bAbout = nullptr;
   ui::Label* lTitle = nullptr;
   ui::Label* lSubTitle = nullptr;
   ui::Label* lInfo = nullptr;

@@ -9,10 +9,10 @@
 #include "ui/Containers.h"
 #include "ui/MessageBox.h"
 #include "ui/StandardControls.h"
-#include "win/SystemFacts.h"
 #include "win/AnsiText.h"
 #include "win/MessagePump.h"
 #include "win/ScopedGdi.h"
+#include "win/SystemFacts.h"
 
 namespace startbutton {
 
@@ -106,9 +106,9 @@ void StartButtonWindow::FormCreate() {
 void StartButtonWindow::LoadOnOpening() {
   bApply->SetEnabled(false);
   edit_.icon = XPIconChange{};
-  LocateCurrentShell();
+  deploy::LocateCurrentShell();
   win::ProcessMessages();
-  LoadTables(CurrentShellPath);
+  LoadTables(deploy::CurrentShellPath);
   Invalidate();
 }
 
@@ -148,7 +148,7 @@ void StartButtonWindow::tTooltipChange(ui::Control&) {
 }
 
 std::optional<std::string> StartButtonWindow::WriteNewShell() {
-  const deploy::UniqueName name = MakeUniqueShellName(CurrentShellPath);
+  const deploy::UniqueName name = deploy::MakeUniqueShellName(deploy::CurrentShellPath);
   if (!name.found) {
     ui::ShowErrorAndClose(Hwnd(), name.message);
     return std::nullopt;
@@ -165,7 +165,7 @@ std::optional<std::string> StartButtonWindow::WriteNewShell() {
 void StartButtonWindow::bApplyClick(ui::Control&) {
   const std::optional<std::string> newFile = WriteNewShell();
   if (!newFile) return;
-  RestartShell(*newFile);
+  deploy::RestartShell(*newFile);
   bApply->SetEnabled(false);
 }
 
@@ -175,9 +175,9 @@ void StartButtonWindow::bOKClick(ui::Control&) {
   const std::optional<std::string> newFile = WriteNewShell();
   if (!newFile) return;
   if (applyChoice_->Choice() == ui::ChoiceDialog::kApplyNow) {
-    RestartShell(*newFile);
+    deploy::RestartShell(*newFile);
   } else if (ui::AskToRestart(Hwnd(), Text(), false)) {
-    RestartWindows();
+    deploy::RestartWindows();
   }
   CloseWith(ui::mrOk);
 }
@@ -185,14 +185,14 @@ void StartButtonWindow::bOKClick(ui::Control&) {
 void StartButtonWindow::bRestoreClick(ui::Control&) {
   if (restoreChoice_->ShowModal() != ui::mrOk) return;
   bApply->SetEnabled(true);
-  const std::string explorer = WindowsExplorerPath();
+  const std::string explorer = deploy::WindowsExplorerPath();
   if (restoreChoice_->Choice() == ui::ChoiceDialog::kRestorePhysical) {
-    if (!ActivateShell(explorer)) {
+    if (!deploy::ActivateShell(explorer)) {
       ShowError("Windows could not be pointed back at '" + explorer + "'." + core::LineBreaks(1) +
                 "The shell setting was not changed.");
       return;
     }
-    if (ui::AskToRestart(Hwnd(), Text(), true)) RestartWindows();
+    if (ui::AskToRestart(Hwnd(), Text(), true)) deploy::RestartWindows();
     CloseWith(ui::mrOk);
     return;
   }

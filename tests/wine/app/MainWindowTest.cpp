@@ -22,6 +22,7 @@
 #include "win/RegistryAccessor.h"
 #include "win/SystemFacts.h"
 
+namespace app::test {
 namespace {
 
 std::string Version() {
@@ -316,3 +317,4 @@ TEST(StartBanner, IdForThisMachine) {
 }
 
 }  // namespace
+}  // namespace app::test

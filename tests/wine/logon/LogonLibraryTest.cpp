@@ -25,7 +25,7 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-using deploytest::Exists;
+using deploy::test::Exists;
 
 constexpr uint32_t kBitmapType = 2;
 
@@ -44,13 +44,13 @@ std::string MsginaAside() {
 }
 
 std::string GinaDllSetting() {
-  return deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+  return deploy::test::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
 }
 bool GinaDllSet() {
-  return deploytest::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+  return deploy::test::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
 }
 std::string ShellValue() {
-  return deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell");
+  return deploy::test::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell");
 }
 
 void StoreEdition(int edition) {
@@ -59,7 +59,7 @@ void StoreEdition(int edition) {
                             KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   const DWORD value = static_cast<DWORD>(edition);
-  const char* name = deploytest::IsXP() ? "XP Edition" : "2k Edition";
+  const char* name = deploy::test::IsXP() ? "XP Edition" : "2k Edition";
   RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
   RegCloseKey(key);
 }
@@ -200,7 +200,7 @@ class LogonLibrary : public testing::Test {
 
   static void Reset() {
     if (Exists(MsginaAside())) MoveFileA(MsginaAside().c_str(), Msgina().c_str());
-    SetGinaDll("");
+    deploy::SetGinaDll("");
     for (int n = 1; n <= 9; ++n) {
       const std::string path = Gina(n);
       for (const std::string& p : {path, path + core::kTemporarySuffix}) {
@@ -209,8 +209,8 @@ class LogonLibrary : public testing::Test {
         RemoveDirectoryA(p.c_str());
       }
     }
-    SetShell(win::GetWindowsDir() + "Explorer.exe");
-    StoreEdition(deploytest::IsXP() ? 2 : 3);
+    deploy::SetShell(win::GetWindowsDir() + "Explorer.exe");
+    StoreEdition(deploy::test::IsXP() ? 2 : 3);
   }
 
   static logon::LogonModule Read() {
@@ -245,7 +245,7 @@ const EditionCase kEditionCases[] = {
 
 TEST_F(LogonLibrary, ReadsThePicturesOfTheStoredEdition) {
   for (const EditionCase& c : kEditionCases) {
-    if (deploytest::Version() != c.version) continue;
+    if (deploy::test::Version() != c.version) continue;
     StoreEdition(c.edition);
     const logon::LogonModule module = Read();
     ASSERT_TRUE(module.found) << module.message;
@@ -281,11 +281,11 @@ TEST_F(LogonLibrary, PicturesShowThroughGdi) {
 TEST_F(LogonLibrary, GinaDllNamesTheLibraryInForceByFileName) {
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(3).c_str(), FALSE));
   // Only the file name counts; the copy is taken from the system directory.
-  SetGinaDll("D:\\elsewhere\\gina3.DLL");
+  deploy::SetGinaDll("D:\\elsewhere\\gina3.DLL");
   EXPECT_EQ(logon::CurrentGinaPath(), SystemFile("gina3.DLL"));
   EXPECT_TRUE(Read().found);
   // A setting naming a file that is not there: Windows' own library.
-  SetGinaDll(Gina(7));
+  deploy::SetGinaDll(Gina(7));
   EXPECT_EQ(logon::CurrentGinaPath(), Msgina());
 }
 
@@ -294,7 +294,8 @@ TEST_F(LogonLibrary, WritesRegistersAndReappliesTheShell) {
   const logon::LogonEdit edit = ChangeAll(7);
   // The shell setting in a form the program does not write: OK writes it
   // again as the full path of the shell in force.
-  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+  deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell",
+                                  "Explorer.exe");
 
   const logon::LogonWrite write = logon::WriteLogonPictures(module, edit);
   ASSERT_TRUE(write.outcome.ok) << write.outcome.message;
@@ -357,7 +358,8 @@ TEST_F(LogonLibrary, SecondCustomisationStartsFromTheFirstCopy) {
 }
 
 TEST_F(LogonLibrary, NoChangeTouchesNothing) {
-  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+  deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell",
+                                  "Explorer.exe");
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(1).c_str(), FALSE));
   const logon::LogonWrite write = logon::WriteLogonPictures(Read(), logon::LogonEdit{});
   EXPECT_TRUE(write.outcome.ok);
@@ -401,7 +403,7 @@ TEST_F(LogonLibrary, LibraryWithoutAPictureStillReadsAndRefusesToReplaceIt) {
   // Reset stores) is numbered 100: the table's bitmap is missing.
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(4).c_str(), FALSE));
   ASSERT_TRUE(RenumberBitmap(Gina(4), 101, 100));
-  SetGinaDll(Gina(4));
+  deploy::SetGinaDll(Gina(4));
   const logon::LogonModule module = Read();
   ASSERT_TRUE(module.found);
   EXPECT_EQ(module.path, Gina(4));
@@ -431,8 +433,8 @@ TEST_F(LogonLibrary, LibraryWithoutAPictureStillReadsAndRefusesToReplaceIt) {
 }
 
 TEST_F(LogonLibrary, UnreadableLibraryInForceIsNamedAndNothingIsWritten) {
-  ASSERT_TRUE(deploytest::WriteFileText(Gina(5), "MZ but nothing after it"));
-  SetGinaDll(Gina(5));
+  ASSERT_TRUE(deploy::test::WriteFileText(Gina(5), "MZ but nothing after it"));
+  deploy::SetGinaDll(Gina(5));
   const logon::LogonModule module = Read();
   ASSERT_TRUE(module.found);
   EXPECT_EQ(module.path, Gina(5));
@@ -452,7 +454,7 @@ TEST_F(LogonLibrary, UnreadableLibraryInForceIsNamedAndNothingIsWritten) {
 TEST_F(LogonLibrary, NoFreeNameClosesTheWindowAndWritesNothing) {
   // Gina1 is in force; every other name is held open by another program.
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(1).c_str(), FALSE));
-  SetGinaDll(Gina(1));
+  deploy::SetGinaDll(Gina(1));
   std::vector<HANDLE> held;
   for (int n = 2; n <= 9; ++n) {
     held.push_back(
@@ -473,7 +475,7 @@ TEST_F(LogonLibrary, NoFreeNameClosesTheWindowAndWritesNothing) {
 
 TEST_F(LogonLibrary, FailedWriteLeavesGinaDllAsItWas) {
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(2).c_str(), FALSE));
-  SetGinaDll(Gina(2));
+  deploy::SetGinaDll(Gina(2));
   const std::string shell = ShellValue();
   const logon::LogonModule module = Read();
   const std::string temporary = Gina(1) + core::kTemporarySuffix;

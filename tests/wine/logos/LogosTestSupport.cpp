@@ -5,7 +5,7 @@
 #include "core/FileIo.h"
 #include "win/SystemFacts.h"
 
-namespace logostest {
+namespace logos::test {
 
 Bytes ReadBytes(const std::string& path) {
   Bytes bytes;
@@ -41,4 +41,4 @@ bool BlockWithFolder(const std::string& path) {
   return CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
 
-}  // namespace logostest
+}  // namespace logos::test

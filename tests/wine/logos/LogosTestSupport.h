@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace logostest {
+namespace logos::test {
 
 using Bytes = std::vector<uint8_t>;
 
@@ -20,4 +20,4 @@ std::string FreshFolder(const std::string& name);
 // A folder (not a file) in the way of path; removed again by RemoveDirectoryA.
 bool BlockWithFolder(const std::string& path);
 
-}  // namespace logostest
+}  // namespace logos::test

@@ -77,9 +77,9 @@ int main(int argc, char** argv) {
   Save(main.Handle(), "main-hover");
   robot::MouseLeave(button);
 
-  TXPEdition xp;
+  app::TXPEdition xp;
   SaveForm(xp, main.Handle(), "xp-edition");
-  TTwoKEdition twoK;
+  app::TTwoKEdition twoK;
   SaveForm(twoK, main.Handle(), "2k-edition");
   app::AboutWindow about;
   SaveForm(about, main.Handle(), "about");

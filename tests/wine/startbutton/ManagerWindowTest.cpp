@@ -23,6 +23,7 @@
 #include "ui/StandardControls.h"
 #include "win/SystemFacts.h"
 
+namespace startbutton::test {
 namespace {
 
 constexpr char kCaption[] = "Start Button Manager";
@@ -59,7 +60,7 @@ class ManagerWindow : public testing::Test {
   }
 
   void SetUp() override {
-    sbtest::ResetShell();
+    startbutton::test::ResetShell();
     startedShell.clear();
     reboots = 0;
     deploy::SetShellStarter(RecordShellStart);
@@ -68,7 +69,7 @@ class ManagerWindow : public testing::Test {
   void TearDown() override {
     deploy::SetShellStarter(nullptr);
     deploy::SetRebootFunction(nullptr);
-    sbtest::ResetShell();
+    startbutton::test::ResetShell();
   }
 
   // Robot side: clicks the main window's button and waits for the manager.
@@ -131,31 +132,31 @@ TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
   EXPECT_EQ(startBefore, "Start");
   EXPECT_FALSE(applyAfterLoad) << "the window's own filling enabled Apply";
   EXPECT_TRUE(applyAfterTyping);
-  EXPECT_EQ(groupShown, deploytest::IsXP());
+  EXPECT_EQ(groupShown, deploy::test::IsXP());
   EXPECT_EQ(box, std::string(kCaption) +
                      "|Changes will take effect after you restart your computer.\r\n\r\nRestart "
                      "now?");
   EXPECT_TRUE(closed);
   EXPECT_EQ(reboots, 0);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Go");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Press to begin");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 595),
-            deploytest::IsXP() ? "Go" : sbtest::LoadShellString(Explorer(), 595));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 578), "Go");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 533), "Press to begin");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 595),
+            deploy::test::IsXP() ? "Go" : startbutton::test::LoadShellString(Explorer(), 595));
   for (uint32_t block : {34u, 37u, 38u}) {
     const auto before = resedit::ReadStringBlock(Explorer(), block);
     const auto after = resedit::ReadStringBlock(Copy(1), block);
     ASSERT_TRUE(before && after);
     for (uint32_t i = 0; i < 16; ++i) {
       const uint32_t id = (block - 1) * 16 + i;
-      if (id == 533 || id == 578 || (id == 595 && deploytest::IsXP())) continue;
+      if (id == 533 || id == 578 || (id == 595 && deploy::test::IsXP())) continue;
       EXPECT_EQ((*before)[i], (*after)[i]) << "string " << id;
     }
   }
 }
 
 TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
-  deploytest::StandInShell shell;
+  deploy::test::StandInShell shell;
   ASSERT_TRUE(shell.Running());
   bool applyDisabled = false, stillOpen = false;
   robot::RunBeside([&] {
@@ -172,8 +173,8 @@ TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
   EXPECT_TRUE(applyDisabled);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(startedShell, Copy(1));
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Now");
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 578), "Now");
 }
 
 TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
@@ -189,7 +190,7 @@ TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
   EXPECT_TRUE(closed);
   EXPECT_EQ(startedShell, Copy(1));
   EXPECT_EQ(reboots, 0);
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Instantly");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 533), "Instantly");
 }
 
 TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
@@ -205,8 +206,8 @@ TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
     Hidden(*mgr);
   });
   EXPECT_TRUE(applyEnabled);
-  EXPECT_FALSE(deploytest::Exists(Copy(1)));
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_FALSE(deploy::test::Exists(Copy(1)));
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
 }
 
 TEST_F(ManagerWindow, SecondChangeCarriesTheFirst) {
@@ -222,13 +223,13 @@ TEST_F(ManagerWindow, SecondChangeCarriesTheFirst) {
       Hidden(*mgr);
     });
   }
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(2));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(2), 578), "First");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(2), 533), "Second");
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(2));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(2), 578), "First");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(2), 533), "Second");
 }
 
 TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
-  ActivateShell(Explorer());
+  deploy::ActivateShell(Explorer());
   std::string shownStart, box;
   // A changed shell first.
   robot::RunBeside([&] {
@@ -240,7 +241,7 @@ TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
     Answer(IDNO);
     Hidden(*mgr);
   });
-  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  ASSERT_EQ(deploy::test::ShellSetting(), Copy(1));
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
@@ -254,7 +255,7 @@ TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
   EXPECT_EQ(box, std::string(kCaption) +
                      "|The restoration will take effect after restarting your computer.\r\n\r\n"
                      "Restart now?");
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
   EXPECT_EQ(reboots, 0);
 }
 
@@ -268,7 +269,7 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
     Answer(IDNO);
     Hidden(*mgr);
   });
-  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  ASSERT_EQ(deploy::test::ShellSetting(), Copy(1));
   std::string before, after, box;
   bool applyEnabled = false;
   robot::RunBeside([&] {
@@ -288,16 +289,16 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
   EXPECT_EQ(box,
             std::string(kCaption) + "|The Start Button is now restored to the Windows default.");
   EXPECT_TRUE(applyEnabled);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_FALSE(deploytest::Exists(Copy(2)));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_FALSE(deploy::test::Exists(Copy(2)));
 }
 
 TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
-  if (!deploytest::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
+  if (!deploy::test::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
   const std::string picture = win::GetTempDir() + "start.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(picture, sbtest::BitmapFile(25, 19, 7)));
+  ASSERT_TRUE(startbutton::test::WriteBytes(picture, startbutton::test::BitmapFile(25, 19, 7)));
   const std::string notPicture = win::GetTempDir() + "not.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(notPicture, {'B', 'M', 0, 0}));
+  ASSERT_TRUE(startbutton::test::WriteBytes(notPicture, {'B', 'M', 0, 0}));
   std::string refusedDialog = "not run", refused, acceptedDialog = "not run", accepted;
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
@@ -321,7 +322,8 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
                 "|The XP Start Button icon will be changed when you\r\nclick OK or Apply.");
   // The dialog hands over the picture as a bitmap file; the resource is
   // that file without its 14-byte file header.
-  const std::vector<uint8_t> picked = sbtest::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
+  const std::vector<uint8_t> picked =
+      startbutton::test::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
   ASSERT_GT(picked.size(), 14u);
   EXPECT_EQ(resedit::ReadResourceData(Copy(1), 2, 143),
             std::vector<uint8_t>(picked.begin() + 14, picked.end()));
@@ -363,7 +365,8 @@ TEST_F(ManagerWindow, ScreenshotsOfTheWindowsAndChoiceDialogs) {
   });
   EXPECT_TRUE(failed.empty()) << failed.size() << " pictures not saved, first "
                               << (failed.empty() ? "" : failed[0]);
-  EXPECT_FALSE(deploytest::Exists(Copy(1))) << "looking wrote a shell copy";
+  EXPECT_FALSE(deploy::test::Exists(Copy(1))) << "looking wrote a shell copy";
 }
 
 }  // namespace
+}  // namespace startbutton::test

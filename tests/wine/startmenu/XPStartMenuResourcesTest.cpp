@@ -14,6 +14,7 @@
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace startmenu::test {
 namespace {
 
 using deploy::kXPStartMenuKeys;
@@ -27,16 +28,16 @@ std::string Copy(int n) {
 }
 
 std::string Default(size_t key) {
-  return deploytest::RegistryString(HKEY_CLASSES_ROOT, kXPStartMenuKeys[key].path, "");
+  return deploy::test::RegistryString(HKEY_CLASSES_ROOT, kXPStartMenuKeys[key].path, "");
 }
 
 // The keys' values name fileName's strings.
 void ExpectKeysName(const std::string& fileName) {
   for (const auto& key : kXPStartMenuKeys) {
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
               deploy::ShellStringReference(fileName, key.infoTipId))
         << key.path;
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
               deploy::ShellStringReference(fileName, key.localizedStringId))
         << key.path;
   }
@@ -48,14 +49,15 @@ class XPStartMenuResources : public testing::Test {
   static constexpr char kMark[] = "set by the test";
 
   void SetUp() override {
-    sbtest::ResetShell();
+    startbutton::test::ResetShell();
     for (size_t key = 4; key < 6; ++key)
-      deploytest::SetRegistryString(HKEY_CLASSES_ROOT, kXPStartMenuKeys[key].path, "", kMark);
-    startmenu::XPStartMenuTextsRead read = startmenu::LoadXPStartMenuStrings(CurrentShellPath);
+      deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, kXPStartMenuKeys[key].path, "", kMark);
+    startmenu::XPStartMenuTextsRead read =
+        startmenu::LoadXPStartMenuStrings(deploy::CurrentShellPath);
     ASSERT_TRUE(read.Ok()) << read.refusal;
     texts_ = std::move(read.texts);
   }
-  void TearDown() override { sbtest::ResetShell(); }
+  void TearDown() override { startbutton::test::ResetShell(); }
 
   void ExpectFifthAndSixthUntouched() {
     EXPECT_EQ(Default(4), kMark);
@@ -69,7 +71,8 @@ TEST_F(XPStartMenuResources, EveryLeafHoldsTheTextWindowsLoads) {
   for (const startmenu::XPStartMenuNode& node : startmenu::kXPStartMenuTree) {
     if (node.IsCategory()) continue;
     const std::u16string text = texts_.Text(node.id);
-    EXPECT_EQ(std::string(text.begin(), text.end()), sbtest::LoadShellString(Explorer(), node.id))
+    EXPECT_EQ(std::string(text.begin(), text.end()),
+              startbutton::test::LoadShellString(Explorer(), node.id))
         << node.label;
   }
 }
@@ -79,7 +82,7 @@ TEST_F(XPStartMenuResources, EditingRunChangesId7023AndTheFourthKeysName) {
   const core::Outcome written = startmenu::WriteXPStartMenuResources(Copy(1), texts_);
   ASSERT_TRUE(written.ok) << written.message;
 
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 7023), "&Launch...");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 7023), "&Launch...");
   // Every other string of the six blocks is the shell's, byte for byte.
   for (uint32_t block : startmenu::kXPStartMenuBlocks) {
     const auto before = resedit::ReadStringBlock(Explorer(), block);
@@ -90,14 +93,14 @@ TEST_F(XPStartMenuResources, EditingRunChangesId7023AndTheFourthKeysName) {
       EXPECT_EQ((*before)[i], (*after)[i]) << "block " << block << " string " << i;
     }
   }
-  EXPECT_EQ(Default(0), sbtest::LoadShellString(Explorer(), 7020));
-  EXPECT_EQ(Default(1), sbtest::LoadShellString(Explorer(), 7021));
-  EXPECT_EQ(Default(2), sbtest::LoadShellString(Explorer(), 7022));
+  EXPECT_EQ(Default(0), startbutton::test::LoadShellString(Explorer(), 7020));
+  EXPECT_EQ(Default(1), startbutton::test::LoadShellString(Explorer(), 7021));
+  EXPECT_EQ(Default(2), startbutton::test::LoadShellString(Explorer(), 7022));
   EXPECT_EQ(Default(3), "&Launch...");
   ExpectFifthAndSixthUntouched();
   ExpectKeysName("Xplorer1.exe");
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(CurrentShellPath, Copy(1));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(deploy::CurrentShellPath, Copy(1));
 }
 
 TEST_F(XPStartMenuResources, PhysicalRestoreNamesExplorerAgain) {
@@ -108,15 +111,15 @@ TEST_F(XPStartMenuResources, PhysicalRestoreNamesExplorerAgain) {
   const core::Outcome restored = startmenu::RestoreXPStartMenuShell();
   ASSERT_TRUE(restored.ok) << restored.message;
   ExpectKeysName("Explorer.exe");
-  EXPECT_EQ(Default(3), sbtest::LoadShellString(Explorer(), 7023));
+  EXPECT_EQ(Default(3), startbutton::test::LoadShellString(Explorer(), 7023));
   ExpectFifthAndSixthUntouched();
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
 }
 
 TEST_F(XPStartMenuResources, FailedWriteSwitchesNothing) {
   ASSERT_TRUE(texts_.SetLeafText(7023, u"&Launch..."));
   for (const auto& key : kXPStartMenuKeys) {
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip", "before");
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip", "before");
   }
   const std::string nameBefore = Default(3);
   ASSERT_TRUE(CreateDirectoryA(Copy(1).c_str(), nullptr));
@@ -125,10 +128,10 @@ TEST_F(XPStartMenuResources, FailedWriteSwitchesNothing) {
   EXPECT_FALSE(written.ok);
   EXPECT_NE(written.message.find(Copy(1)), std::string::npos) << written.message;
   for (const auto& key : kXPStartMenuKeys) {
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"), "before");
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"), "before");
   }
   EXPECT_EQ(Default(3), nameBefore);
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
 }
 
 TEST_F(XPStartMenuResources, TextsNeverReadWriteNothing) {
@@ -136,8 +139,9 @@ TEST_F(XPStartMenuResources, TextsNeverReadWriteNothing) {
   const core::Outcome written =
       startmenu::WriteXPStartMenuResources(Copy(1), startmenu::XPStartMenuTexts{});
   EXPECT_FALSE(written.ok);
-  EXPECT_FALSE(deploytest::Exists(Copy(1)));
+  EXPECT_FALSE(deploy::test::Exists(Copy(1)));
   EXPECT_EQ(Default(0), nameBefore);
 }
 
 }  // namespace
+}  // namespace startmenu::test
