@@ -1,5 +1,7 @@
 #include "app/AboutLinks.h"
 
+namespace app {
+
 std::string MailLinkFor(const std::string& address) {
   return "mailto:" + address + "?subject=Quorlo";
 }
@@ -7,3 +9,5 @@ std::string MailLinkFor(const std::string& address) {
 std::string WebLinkFor(const std::string& host) {
   return "http://" + host + "/";
 }
+
+}  // namespace app

@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace app {
+
 inline constexpr char kAuthorName[] = "Quorlo developers";
 inline constexpr char kAuthorMail[] = "developers@quorlo.example";
 inline constexpr char kWebHost[] = "quorlo.example";
@@ -11,3 +13,5 @@ inline constexpr char kWebHost[] = "quorlo.example";
 std::string MailLinkFor(const std::string& address);
 // The web site's address: "http://" + host + "/".
 std::string WebLinkFor(const std::string& host);
+
+}  // namespace app

@@ -7,6 +7,8 @@
 #include "win/ScopedGdi.h"
 #include "win/ScopedHandle.h"
 
+namespace app {
+
 HBITMAP DrawAboutLogo() {
   win::ScopedBitmap bitmap;
   {
@@ -19,9 +21,9 @@ HBITMAP DrawAboutLogo() {
     win::ScopedSelect select(dc.Get(), bitmap.Get());
     // White on the left fading into the heading blue, which the gradient
     // label beside the logo continues.
-    controls::FillBands(
-        dc.Get(), controls::GradientBands(controls::gsLeft, controls::clWhite, controls::kHeadingBlue,
-                                          128, kAboutLogoWidth, kAboutLogoHeight));
+    controls::FillBands(dc.Get(), controls::GradientBands(controls::gsLeft, controls::clWhite,
+                                                          controls::kHeadingBlue, 128,
+                                                          kAboutLogoWidth, kAboutLogoHeight));
     // A mark: three stacked bars in the button blues.
     const COLORREF bars[] = {controls::kDeepBlue, controls::kButtonBlue, controls::kLightBlue};
     for (int i = 0; i < 3; ++i) {
@@ -50,3 +52,5 @@ HBITMAP DrawAboutLogo() {
   }
   return bitmap.Release();
 }
+
+}  // namespace app

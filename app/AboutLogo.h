@@ -3,8 +3,12 @@
 
 #include <windows.h>
 
+namespace app {
+
 constexpr int kAboutLogoWidth = 230;
 constexpr int kAboutLogoHeight = 50;
 
 // A new bitmap the caller owns; nullptr when GDI refuses.
 HBITMAP DrawAboutLogo();
+
+}  // namespace app

@@ -4,11 +4,11 @@
 
 #include "app/AboutLinks.h"
 #include "app/AboutLogo.h"
-#include "core/Version.h"
-#include "help/HelpTopic.h"
 #include "controls/Colours.h"
-#include "controls/GradientButton.h"
-#include "controls/GradientLabel.h"
+#include "core/Version.h"
+#include "ui/Application.h"
+#include "ui/GradientButton.h"
+#include "ui/GradientLabel.h"
 #include "ui/Image.h"
 #include "win/MessagePump.h"
 
@@ -101,7 +101,7 @@ void AboutWindow::web1Click(ui::Control&) {
 }
 
 void AboutWindow::otherlinksClick(ui::Control&) {
-  help::ShowHelpTopic("Contact.htm");
+  ui::ShowHelpPage("Contact.htm");
 }
 
 }  // namespace app

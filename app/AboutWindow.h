@@ -5,13 +5,11 @@
 
 #include "ui/Form.h"
 
-namespace controls {
+namespace ui {
 class GradientButton;
 class GradientLabel;
-}  // namespace controls
-namespace ui {
 class Image;
-}
+}  // namespace ui
 
 namespace app {
 
@@ -35,11 +33,11 @@ class AboutWindow : public ui::Form {
   void otherlinksClick(ui::Control& sender);
 
   ui::Image* l4 = nullptr;
-  controls::GradientLabel* a = nullptr;
-  controls::GradientButton* bName = nullptr;
-  controls::GradientButton* mail = nullptr;
-  controls::GradientButton* web1 = nullptr;
-  controls::GradientButton* otherlinks = nullptr;
+  ui::GradientLabel* a = nullptr;
+  ui::GradientButton* bName = nullptr;
+  ui::GradientButton* mail = nullptr;
+  ui::GradientButton* web1 = nullptr;
+  ui::GradientButton* otherlinks = nullptr;
 };
 
 }  // namespace app

@@ -5,5 +5,9 @@
 #include <string>
 #include <vector>
 
+namespace app {
+
 // "/r" as the first argument, compared exactly: "/R" or a later "/r" starts normally.
 bool IsRestoreAllRequest(const std::vector<std::string>& arguments);
+
+}  // namespace app

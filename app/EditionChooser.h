@@ -8,13 +8,15 @@
 
 #include "ui/Form.h"
 
-class TEditionChooser : public ui::Form {
+namespace app {
+
+class EditionChooser : public ui::Form {
  public:
   struct Option {
     const char* name;
     const char* caption;
   };
-  TEditionChooser(std::string heading, std::string question, std::vector<Option> options);
+  EditionChooser(std::string heading, std::string question, std::vector<Option> options);
 
   // Which radio buttons are checked, in their order.
   std::vector<bool> Choices() const;
@@ -22,7 +24,6 @@ class TEditionChooser : public ui::Form {
  protected:
   ui::FormSpec Spec() const override;
   void FormCreate() override;
-  void bOKClick(ui::Control& sender);
 
  private:
   std::string heading_;
@@ -33,4 +34,6 @@ class TEditionChooser : public ui::Form {
 // Reads the stored edition; when it is outside `isValid`, asks with `chooser`
 // (shown modally over the main window), stores the answer and returns it.
 int StoredOrAskedEdition(const char* valueName, bool (*isValid)(int),
-                         int (*ask)(TEditionChooser& chooser), TEditionChooser& chooser);
+                         int (*ask)(EditionChooser& chooser), EditionChooser& chooser);
+
+}  // namespace app

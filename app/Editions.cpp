@@ -2,6 +2,8 @@
 
 #include "win/VersionRule.h"
 
+namespace app {
+
 int XPEditionFromChoice(bool homeChecked) {
   return homeChecked ? kXPHomeEdition : kXPProfessionalEdition;
 }
@@ -40,3 +42,5 @@ int BannerBitmapIdFor(int windowsVersion, const BannerQuestions& ask) {
       return 157;
   }
 }
+
+}  // namespace app

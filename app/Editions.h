@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+namespace app {
+
 // "XP Edition": 1 Home, 2 Professional/Corporate.
 constexpr int kXPHomeEdition = 1;
 constexpr int kXPProfessionalEdition = 2;
@@ -42,3 +44,5 @@ struct BannerQuestions {
 // The bitmap id for WindowsVersion `windowsVersion`; an edition is asked
 // only on 2000 and XP, the shell size only on 95.
 int BannerBitmapIdFor(int windowsVersion, const BannerQuestions& ask);
+
+}  // namespace app

@@ -8,16 +8,18 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "app/MainWindow.h"
 #include "app/RestoreAll.h"
 #include "app/SingleInstance.h"
-#include "app/MainWindow.h"
 #include "help/HelpTopic.h"
 #include "help/HookHelpSystem.h"
 #include "imaging/StartupProbes.h"
+#include "ui/MessageBox.h"
 #include "win/MessagePump.h"
 #include "win/Paths.h"
 #include "win/SystemFacts.h"
 
+namespace app {
 namespace {
 
 // The C runtime has already split the command line the way the program's
@@ -28,15 +30,17 @@ std::vector<std::string> ProgramArguments() {
   return arguments;
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int Run(HINSTANCE instance) {
   const std::vector<std::string> arguments = ProgramArguments();
   const std::string programDirectory = win::ExecutableDirectory();
   help::SetHelpFilePath(programDirectory + help::kHelpFileName);
-  THookHelpSystem help(help::HelpFilePath(), std::string(), THookHelpSystem::DisplayMode::HtmlHelp,
-                       DiagnosticLogPath(programDirectory, arguments));
-  help::SetActiveHelpSystem(&help);
+  help::THookHelpSystem helpSystem(
+      help::HelpFilePath(), std::string(), help::THookHelpSystem::DisplayMode::HtmlHelp,
+      help::DiagnosticLogPath(programDirectory, arguments),
+      [](const std::string& text, const std::string& caption) {
+        ui::ShowMessageBox(text, caption, MB_OK | MB_ICONWARNING, nullptr);
+      });
+  help::SetActiveHelpSystem(&helpSystem);
 
   const int version = win::WindowsVersion();
   if (IsRestoreAllRequest(arguments)) {
@@ -46,7 +50,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   } else {
     // Before any window opens, as the JPEG library expects its hint then.
     imaging::RunStartupProbes();
-    app::MainWindow mainWindow;
+    MainWindow mainWindow;
     if (mainWindow.Create(instance, version) && !mainWindow.TerminationRequested()) {
       ShowWindow(mainWindow.Handle(), SW_RESTORE);
       UpdateWindow(mainWindow.Handle());
@@ -59,4 +63,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   help::SetActiveHelpSystem(nullptr);
   return 0;
+}
+
+}  // namespace
+}  // namespace app
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return app::Run(instance);
 }

@@ -9,8 +9,6 @@
 #include "app/u2kEdition.h"
 #include "app/uXPEdition.h"
 #include "controls/Colours.h"
-#include "controls/GradientButton.h"
-#include "controls/GradientLabel.h"
 #include "help/HelpTopic.h"
 #include "icons/IconManagerWindow_win.h"
 #include "logon/LogonDialogsWindow_win.h"
@@ -21,6 +19,8 @@
 #include "startmenu/StartMenuWindow_win.h"
 #include "startmenu/XPStartMenuWindow_win.h"
 #include "ui/Application.h"
+#include "ui/GradientButton.h"
+#include "ui/GradientLabel.h"
 #include "ui/Label.h"
 #include "ui/MessageBox.h"
 #include "win/MessagePump.h"
@@ -130,7 +130,10 @@ ui::FormSpec MainWindow::Spec() const {
 
 void MainWindow::FormCreate() {
   ui::SetMainWindow(Hwnd());
-  ui::SetHelpHandler([](const std::string& page) { help::ShowHelpTopic(page); });
+  ui::SetHelpHandler([](const std::string& page) {
+    const core::Outcome shown = help::ShowHelpTopic(page);
+    if (!shown.ok) ui::ShowMessageBox(shown.message, win::kApplicationTitle, MB_ICONERROR, nullptr);
+  });
 
   // Both checks always run, so an unsupported Windows without rights shows
   // both messages before the program ends.
@@ -157,7 +160,7 @@ void MainWindow::FormCreate() {
   APHeadLabel1->Gradient().SetStyle(controls::gsTop);
   // The title beside the heading's drags the window like it.
   Label2->SetDragsWindow(true);
-  for (controls::GradientButton* button : {bSMmgr, bSBmgr, bImgr, bLmgr, bLDmgr, bAbout}) {
+  for (ui::GradientButton* button : {bSMmgr, bSBmgr, bImgr, bLmgr, bLDmgr, bAbout}) {
     button->SetAlignment(controls::taCenter);
   }
 

@@ -12,10 +12,6 @@
 #include "ui/Form.h"
 #include "win/VersionRule.h"
 
-namespace controls {
-class GradientButton;
-class GradientLabel;
-}  // namespace controls
 namespace logos {
 class BootLogoWindow;
 class Logo9xWindow;
@@ -35,8 +31,10 @@ class StartMenuWindow;
 class XPStartMenuWindow;
 }  // namespace startmenu
 namespace ui {
+class GradientButton;
+class GradientLabel;
 class Label;
-}
+}  // namespace ui
 
 namespace app {
 
@@ -114,13 +112,13 @@ class MainWindow : public ui::Form {
   int windowsVersion_ = win::kUnsupportedWindows;
   bool terminationRequested_ = false;
   ui::Label* Label2 = nullptr;
-  controls::GradientLabel* APHeadLabel1 = nullptr;
-  controls::GradientButton* bSMmgr = nullptr;
-  controls::GradientButton* bSBmgr = nullptr;
-  controls::GradientButton* bImgr = nullptr;
-  controls::GradientButton* bLmgr = nullptr;
-  controls::GradientButton* bLDmgr = nullptr;
-  controls::GradientButton* bAbout = nullptr;
+  ui::GradientLabel* APHeadLabel1 = nullptr;
+  ui::GradientButton* bSMmgr = nullptr;
+  ui::GradientButton* bSBmgr = nullptr;
+  ui::GradientButton* bImgr = nullptr;
+  ui::GradientButton* bLmgr = nullptr;
+  ui::GradientButton* bLDmgr = nullptr;
+  ui::GradientButton* bAbout = nullptr;
   ui::Label* lTitle = nullptr;
   ui::Label* lSubTitle = nullptr;
   ui::Label* lInfo = nullptr;

@@ -9,6 +9,8 @@
 #include "win/RegistryAccessor.h"
 #include "win/SystemFacts.h"
 
+namespace app {
+
 void RestoreXPStartMenuNames() {
   win::RegOpenAccessor();
   for (const deploy::XPStartMenuKey& key : deploy::kXPStartMenuKeys) {
@@ -40,12 +42,14 @@ void RestoreLogos9x() {
 }
 
 void RunRestoreAll(int windowsVersion) {
-  SetShell(win::GetWindowsDir() + "Explorer.exe");
+  deploy::SetShell(win::GetWindowsDir() + "Explorer.exe");
   if (windowsVersion == win::kWindows2000 || windowsVersion == win::kWindowsXP) {
-    SetGinaDll("");
-    RemoveKernelSwitches();
+    deploy::SetGinaDll("");
+    deploy::RemoveKernelSwitches();
   }
   if (windowsVersion == win::kWindowsXP) RestoreXPStartMenuNames();
   if (windowsVersion >= win::kWindows95 && windowsVersion <= win::kWindowsMillennium)
     RestoreLogos9x();
 }
+
+}  // namespace app

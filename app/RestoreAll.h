@@ -1,4 +1,7 @@
 #pragma once
+
+namespace app {
+
 // The "/r" mode: started without a window (when the program is removed), it
 // undoes the settings through which the program's changes take effect. The
 // patched copies stay on disk; only the settings that name them are reset.
@@ -15,3 +18,5 @@ void RestoreXPStartMenuNames();
 // logo change; with no saved "logo.sys" the boot drive's is deleted, which
 // gives Windows its built-in start-up logo.
 void RestoreLogos9x();
+
+}  // namespace app

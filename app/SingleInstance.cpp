@@ -2,6 +2,8 @@
 
 #include "app/Constants.h"
 
+namespace app {
+
 namespace {
 
 constexpr char kPreviousProcedureProperty[] = "Quorlo.InstancePrevious";
@@ -75,3 +77,5 @@ void RemoveInstanceHandler(HWND hwnd) {
     RemovePropA(hwnd, kPreviousProcedureProperty);
   }
 }
+
+}  // namespace app

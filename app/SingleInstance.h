@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+namespace app {
+
 // Id of the registered "Quorlov4" message.
 UINT InstanceMessageId();
 
@@ -24,3 +26,5 @@ bool HandleInstanceMessage(HWND hwnd, UINT message);
 // RemoveInstanceHandler (or when the window is destroyed).
 void InstallInstanceHandler(HWND hwnd);
 void RemoveInstanceHandler(HWND hwnd);
+
+}  // namespace app

@@ -7,6 +7,8 @@
 #include "app/uXPEdition.h"
 #include "win/SystemFacts.h"
 
+namespace app {
+
 namespace {
 
 std::optional<uint64_t> FileSize(const std::string& path) {
@@ -25,3 +27,5 @@ int StartBannerBitmapId() {
   ask.shellFileSize = [] { return FileSize(win::GetWindowsDir() + "Explorer.exe"); };
   return BannerBitmapIdFor(win::WindowsVersion(), ask);
 }
+
+}  // namespace app

@@ -3,19 +3,21 @@
 #include "app/Editions.h"
 #include "ui/Application.h"
 
+namespace app {
+
 TTwoKEdition::TTwoKEdition()
-    : TEditionChooser("Windows 2000 Edition", "Please specify your edition of Windows 2000:",
-                      {{"oPro", "Windows 2000 Professional"},
-                       {"oServer", "Windows 2000 Server"},
-                       {"oTerminal", "Windows 2000 Terminal"},
-                       {"oAdvanced", "Windows 2000 Advanced Server"},
-                       {"oDatacenter", "Windows 2000 Datacenter Server"}}) {}
+    : EditionChooser("Windows 2000 Edition", "Please specify your edition of Windows 2000:",
+                     {{"oPro", "Windows 2000 Professional"},
+                      {"oServer", "Windows 2000 Server"},
+                      {"oTerminal", "Windows 2000 Terminal"},
+                      {"oAdvanced", "Windows 2000 Advanced Server"},
+                      {"oDatacenter", "Windows 2000 Datacenter Server"}}) {}
 
 int Get2000Edition() {
   TTwoKEdition chooser;
   return StoredOrAskedEdition(
       "2k Edition", [](int value) { return Is2000Edition(value); },
-      [](TEditionChooser& window) {
+      [](EditionChooser& window) {
         window.CreateForm(ui::MainWindow());
         window.ShowModal();
         const std::vector<bool> choices = window.Choices();
@@ -25,3 +27,5 @@ int Get2000Edition() {
       },
       chooser);
 }
+
+}  // namespace app

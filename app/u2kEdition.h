@@ -3,7 +3,9 @@
 
 #include "app/EditionChooser.h"
 
-class TTwoKEdition : public TEditionChooser {
+namespace app {
+
+class TTwoKEdition : public EditionChooser {
  public:
   TTwoKEdition();
 
@@ -15,3 +17,5 @@ class TTwoKEdition : public TEditionChooser {
 // 6 Advanced Server, 7 Datacenter Server. Asks with TTwoKEdition when the
 // stored value is outside 3..7, and stores the answer.
 int Get2000Edition();
+
+}  // namespace app

@@ -3,7 +3,9 @@
 
 #include "app/EditionChooser.h"
 
-class TXPEdition : public TEditionChooser {
+namespace app {
+
+class TXPEdition : public EditionChooser {
  public:
   TXPEdition();
 
@@ -14,3 +16,5 @@ class TXPEdition : public TEditionChooser {
 // "XP Edition" of the program's key: 1 Home, 2 Professional/Corporate. Asks
 // with TXPEdition when the stored value is not 1 or 2, and stores the answer.
 int GetXPEdition();
+
+}  // namespace app

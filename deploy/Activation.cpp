@@ -9,6 +9,8 @@
 #include "win/RegistryKey.h"
 #include "win/SystemFacts.h"
 
+namespace deploy {
+
 bool SetShell(const std::string& path) {
   switch (win::PlatformFamily()) {
     case win::kPlatformWindows: {
@@ -20,7 +22,7 @@ bool SetShell(const std::string& path) {
     }
     case win::kPlatformNT: {
       win::RegOpenAccessor();
-      win::RegSelectKey(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey);
+      win::RegSelectKey(HKEY_LOCAL_MACHINE, kWinlogonKey);
       const bool written = win::RegWriteString("Shell", path);
       win::RegCloseAccessor();
       return written;
@@ -37,21 +39,18 @@ bool ActivateShell(const std::string& path) {
 }
 
 bool RelinkXPStartMenuStrings(const std::string& shellPath) {
-  const std::string fileName = deploy::FileNamePart(shellPath);
+  const std::string fileName = FileNamePart(shellPath);
   bool written = true;
   win::RegOpenAccessor();
-  for (const deploy::XPStartMenuKey& key : deploy::kXPStartMenuKeys) {
+  for (const XPStartMenuKey& key : kXPStartMenuKeys) {
     win::RegSelectKey(HKEY_CLASSES_ROOT, key.path);
-    written &=
-        win::RegWriteString("InfoTip", deploy::ShellStringReference(fileName, key.infoTipId));
+    written &= win::RegWriteString("InfoTip", ShellStringReference(fileName, key.infoTipId));
     written &= win::RegWriteString("LocalizedString",
-                                   deploy::ShellStringReference(fileName, key.localizedStringId));
+                                   ShellStringReference(fileName, key.localizedStringId));
   }
   win::RegCloseAccessor();
   return written;
 }
-
-namespace deploy {
 
 core::Outcome ActivateShellCopy(const std::string& newFile, bool relinkXPStartMenu) {
   if (!ActivateShell(newFile)) {
@@ -64,18 +63,18 @@ core::Outcome ActivateShellCopy(const std::string& newFile, bool relinkXPStartMe
   return core::Outcome::Success();
 }
 
-}  // namespace deploy
-
 bool SetGinaDll(const std::string& path) {
   if (path.empty()) {
     win::RegistryKey key =
-        win::RegistryKey::Open(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, KEY_READ | KEY_SET_VALUE);
+        win::RegistryKey::Open(HKEY_LOCAL_MACHINE, kWinlogonKey, KEY_READ | KEY_SET_VALUE);
     // No key or no value: Windows already uses its own library.
     return !key.IsOpen() || !key.HasValue("GinaDLL") || key.DeleteValue("GinaDLL");
   }
   win::RegOpenAccessor();
-  win::RegSelectKey(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey);
+  win::RegSelectKey(HKEY_LOCAL_MACHINE, kWinlogonKey);
   const bool written = win::RegWriteString("GinaDLL", path);
   win::RegCloseAccessor();
   return written;
 }
+
+}  // namespace deploy

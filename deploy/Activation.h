@@ -12,8 +12,6 @@ namespace deploy {
 inline constexpr char kWinlogonKey[] =
     "\\Software\\Microsoft\\Windows NT\\CurrentVersion\\WinLogon";
 
-}  // namespace deploy
-
 // Writes the shell setting of the running family: System.ini's [boot]
 // "shell", written through at once, on 95/98/Millennium; the Winlogon
 // "Shell" value on 2000/XP. False when Windows refused the write.
@@ -26,15 +24,13 @@ bool ActivateShell(const std::string& path);
 // the strings of shellPath's file; their default values stay as they are.
 bool RelinkXPStartMenuStrings(const std::string& shellPath);
 
-namespace deploy {
-
 // What every shell-file manager does once its copy is written: ActivateShell
 // and, when relinkXPStartMenu (on Windows XP), RelinkXPStartMenuStrings. A
 // failure says that the copy was written but Windows kept its shell.
 core::Outcome ActivateShellCopy(const std::string& newFile, bool relinkXPStartMenu);
 
-}  // namespace deploy
-
 // The logon library setting "GinaDLL" = path; empty path deletes the value,
 // which gives Windows back its own library.
 bool SetGinaDll(const std::string& path);
+
+}  // namespace deploy

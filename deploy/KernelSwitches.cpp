@@ -50,8 +50,8 @@ bool RemoveKernelSwitchesIn(const BootIniFiles& files) {
   }
 }
 
-}  // namespace deploy
-
 bool RemoveKernelSwitches() {
-  return deploy::RemoveKernelSwitchesIn(deploy::BootIniFiles{});
+  return RemoveKernelSwitchesIn(BootIniFiles{});
 }
+
+}  // namespace deploy

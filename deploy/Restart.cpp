@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include "deploy/Activation.h"
-#include "win/SystemFacts.h"
 #include "win/MessagePump.h"
+#include "win/SystemFacts.h"
+
+namespace deploy {
 
 namespace {
 
@@ -16,8 +18,8 @@ bool StartShellFile(const std::string& path) {
   return WinExec(path.c_str(), SW_SHOW) > 31;
 }
 
-deploy::RebootFunction rebootFunction = RebootWindows;
-deploy::ShellStarter shellStarter = StartShellFile;
+RebootFunction rebootFunction = RebootWindows;
+ShellStarter shellStarter = StartShellFile;
 
 void EnableShutdownPrivilege() {
   HANDLE token = nullptr;
@@ -32,8 +34,6 @@ void EnableShutdownPrivilege() {
 
 }  // namespace
 
-namespace deploy {
-
 RebootFunction SetRebootFunction(RebootFunction reboot) {
   RebootFunction before = rebootFunction;
   rebootFunction = reboot ? reboot : RebootWindows;
@@ -45,8 +45,6 @@ ShellStarter SetShellStarter(ShellStarter starter) {
   shellStarter = starter ? starter : StartShellFile;
   return before;
 }
-
-}  // namespace deploy
 
 void RestartShell(const std::string& path) {
   SetShell(path);
@@ -67,3 +65,5 @@ bool RestartWindows() {
   if (win::PlatformFamily() == win::kPlatformNT) EnableShutdownPrivilege();
   return rebootFunction();
 }
+
+}  // namespace deploy

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace deploy {
+
 // SetShell(path); asks the running shell (the top-level "Progman" window) to
 // quit and keeps this program's windows alive until it has gone; then starts
 // path.
@@ -15,8 +17,6 @@ void RestartShell(const std::string& path);
 // result of ExitWindowsEx. The question before it is the window's
 // (ui::AskToRestart).
 bool RestartWindows();
-
-namespace deploy {
 
 using RebootFunction = bool (*)();
 using ShellStarter = bool (*)(const std::string& path);

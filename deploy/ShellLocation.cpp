@@ -14,6 +14,8 @@
 #include "win/RegistryKey.h"
 #include "win/SystemFacts.h"
 
+namespace deploy {
+
 std::string CurrentShellPath;
 
 namespace {
@@ -34,10 +36,10 @@ bool NameIsFree(const std::string& candidate) {
   return DeleteFileA(candidate.c_str()) != 0;
 }
 
-deploy::UniqueName MakeUniqueName(const std::string& directory, const std::string& prefix,
-                                  const std::string& extension,
-                                  const std::function<bool(const std::string&)>& isRunningFile,
-                                  const std::string& purposeLine) {
+UniqueName MakeUniqueName(const std::string& directory, const std::string& prefix,
+                          const std::string& extension,
+                          const std::function<bool(const std::string&)>& isRunningFile,
+                          const std::string& purposeLine) {
   for (char n = '1'; n <= '9'; ++n) {
     const std::string candidate = directory + prefix + n + extension;
     if (isRunningFile(candidate)) continue;
@@ -66,30 +68,32 @@ void LocateCurrentShell() {
       break;
     case win::kPlatformNT:
       // A key of its own: callers may be in the middle of using the accessor.
-      setting = win::RegistryKey::Open(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey)
+      setting = win::RegistryKey::Open(HKEY_LOCAL_MACHINE, kWinlogonKey)
                     .ReadString("Shell")
                     .value_or(fallback);
       break;
     default:
       return;
   }
-  const std::string path = windowsDir + deploy::FileNamePart(setting);
+  const std::string path = windowsDir + FileNamePart(setting);
   CurrentShellPath = win::FileExists(path) ? path : fallback;
 }
 
-deploy::UniqueName MakeUniqueShellName(const std::string& currentShell) {
+UniqueName MakeUniqueShellName(const std::string& currentShell) {
   return MakeUniqueName(
       win::GetWindowsDir(), "Xplorer", ".exe",
       [&](const std::string& candidate) { return candidate == currentShell; },
       "be created. This file is used to update the Windows shell.");
 }
 
-deploy::UniqueName MakeUniqueGinaName(const std::string& currentGina) {
-  const std::string running = Lower(deploy::FileNamePart(currentGina));
+UniqueName MakeUniqueGinaName(const std::string& currentGina) {
+  const std::string running = Lower(FileNamePart(currentGina));
   return MakeUniqueName(
       win::GetSystemDir(), "Gina", ".dll",
       [&](const std::string& candidate) {
-        return !running.empty() && Lower(deploy::FileNamePart(candidate)) == running;
+        return !running.empty() && Lower(FileNamePart(candidate)) == running;
       },
       "be created. This file is used to update the Windows Logon Dialogs.");
 }
+
+}  // namespace deploy

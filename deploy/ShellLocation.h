@@ -13,8 +13,6 @@ struct UniqueName {
   std::string message;  // when not found: why no copy can be made before a restart
 };
 
-}  // namespace deploy
-
 // Full path of the shell executable Windows starts now; set by
 // LocateCurrentShell and read by the managers that edit the shell.
 extern std::string CurrentShellPath;
@@ -32,8 +30,10 @@ void LocateCurrentShell();
 // that is not currentShell; an older copy is deleted and its name reused when
 // Windows no longer holds it. When none is free the window that asked shows
 // the message and closes (ui::ShowErrorAndClose).
-deploy::UniqueName MakeUniqueShellName(const std::string& currentShell);
+UniqueName MakeUniqueShellName(const std::string& currentShell);
 
 // The same for "Gina" + n + ".dll" in the system directory; the running
 // library is recognised by its file name in any letter case.
-deploy::UniqueName MakeUniqueGinaName(const std::string& currentGina);
+UniqueName MakeUniqueGinaName(const std::string& currentGina);
+
+}  // namespace deploy

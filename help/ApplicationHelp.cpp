@@ -2,6 +2,8 @@
 
 #include <utility>
 
+namespace help {
+
 namespace {
 
 HelpHandler& InstalledHandler() {
@@ -20,3 +22,5 @@ bool RaiseApplicationHelp(unsigned command, uintptr_t data) {
   const HelpHandler handler = InstalledHandler();
   return handler ? handler(command, data) : false;
 }
+
+}  // namespace help

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace help {
+
 using HelpHandler = std::function<bool(unsigned command, uintptr_t data)>;
 
 // Installs handler and returns the one it replaces (possibly empty).
@@ -13,3 +15,5 @@ HelpHandler SetApplicationHelpHandler(HelpHandler handler);
 
 // Passes a request to the installed handler; false when there is none or it declined.
 bool RaiseApplicationHelp(unsigned command, uintptr_t data);
+
+}  // namespace help

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+namespace help {
+
 namespace {
 
 std::string Lowered(std::string text) {
@@ -18,3 +20,5 @@ bool HasDebugArgument(const std::vector<std::string>& arguments) {
   }
   return false;
 }
+
+}  // namespace help

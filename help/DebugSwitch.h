@@ -4,5 +4,9 @@
 #include <string>
 #include <vector>
 
+namespace help {
+
 // "/debug" or "-debug" in any letter case, anywhere among the arguments.
 bool HasDebugArgument(const std::vector<std::string>& arguments);
+
+}  // namespace help

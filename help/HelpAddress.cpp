@@ -1,5 +1,7 @@
 #include "help/HelpAddress.h"
 
+namespace help {
+
 namespace {
 
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
@@ -39,3 +41,5 @@ std::string BuildHelpAddress(const std::string& helpFile, const std::string& top
   if (!window.empty()) address += ">" + window;
   return address;
 }
+
+}  // namespace help

@@ -8,6 +8,8 @@
 #include "help/DebugSwitch.h"
 #include "win/Paths.h"
 
+namespace help {
+
 std::string DiagnosticLogPath(const std::string& programDirectory,
                               const std::vector<std::string>& arguments) {
   const std::string directory = win::WithTrailingBackslash(programDirectory);
@@ -50,3 +52,5 @@ std::string FormatLine(const char* format, ...) {
   va_end(again);
   return text;
 }
+
+}  // namespace help

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace help {
+
 // Full path of the log when diagnostics are wanted: "debug.debug" lies in the
 // program's directory, or an argument asks for it. Empty otherwise.
 std::string DiagnosticLogPath(const std::string& programDirectory,
@@ -27,3 +29,5 @@ std::string FormatLine(const char* format, ...)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;
+
+}  // namespace help

@@ -1,8 +1,6 @@
 #include "help/HelpTopic.h"
 
 #include "help/HookHelpSystem.h"
-#include "ui/MessageBox.h"
-#include "win/ProgramIdentity.h"
 #include "win/SystemFacts.h"
 
 namespace help {
@@ -37,12 +35,10 @@ void SetActiveHelpSystem(THookHelpSystem* helpSystem) {
   ActiveHelpSystem() = helpSystem;
 }
 
-void ShowHelpTopic(const std::string& page) {
-  if (!win::FileCanBeOpened(HelpFilePath())) {
-    ui::ShowMessageBox(kHelpFileMissingMessage, win::kApplicationTitle, MB_ICONERROR, nullptr);
-    return;
-  }
+core::Outcome ShowHelpTopic(const std::string& page) {
+  if (!win::FileCanBeOpened(HelpFilePath())) return core::Outcome::Failure(kHelpFileMissingMessage);
   if (ActiveHelpSystem() != nullptr) ActiveHelpSystem()->HelpTopic("html\\" + page);
+  return core::Outcome::Success();
 }
 
 }  // namespace help

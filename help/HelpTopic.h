@@ -3,9 +3,11 @@
 
 #include <string>
 
-class THookHelpSystem;
+#include "core/Outcome.h"
 
 namespace help {
+
+class THookHelpSystem;
 
 inline constexpr char kHelpFileName[] = "Help.chm";
 extern const char kHelpFileMissingMessage[];
@@ -15,7 +17,8 @@ const std::string& HelpFilePath();
 void SetHelpFilePath(const std::string& path);
 // The help bridge ShowHelpTopic hands pages to; owned by the caller, null to detach.
 void SetActiveHelpSystem(THookHelpSystem* helpSystem);
-// Opens the page "html\" + page of the help file, or says the file is missing.
-void ShowHelpTopic(const std::string& page);
+// Opens the page "html\" + page of the help file; fails with
+// kHelpFileMissingMessage when the file is not there, for the caller to show.
+core::Outcome ShowHelpTopic(const std::string& page);
 
 }  // namespace help

@@ -3,7 +3,8 @@
 #include <utility>
 
 #include "help/HelpAddress.h"
-#include "ui/MessageBox.h"
+
+namespace help {
 
 namespace {
 
@@ -34,11 +35,12 @@ const char* HelpCommandName(unsigned command) {
 }  // namespace
 
 THookHelpSystem::THookHelpSystem(std::string helpFile, std::string windowName, DisplayMode mode,
-                                 std::string logPath)
+                                 std::string logPath, Warning warning)
     : helpFile_(std::move(helpFile)),
       windowName_(std::move(windowName)),
       mode_(mode),
-      log_(std::move(logPath)) {
+      log_(std::move(logPath)),
+      warning_(std::move(warning)) {
   log_.Line(FormatLine("THookHelpSystem.Create(\"%s\",\"%s\", %d)", helpFile_.c_str(),
                        windowName_.c_str(), static_cast<int>(mode_)));
   previousHandler_ = SetApplicationHelpHandler(
@@ -77,7 +79,7 @@ int THookHelpSystem::ShowTopic(const std::string& address) {
 void THookHelpSystem::HHShowError(int result) {
   if (result == kShown) return;
   log_.Line(FormatLine("HHShowError(%d), \"%s\"", result, kNotInstalledMessage));
-  ui::ShowMessageBox(kNotInstalledMessage, "Warning", MB_OK | MB_ICONWARNING, nullptr);
+  if (warning_) warning_(kNotInstalledMessage, "Warning");
 }
 
 bool THookHelpSystem::HelpHook(unsigned command, uintptr_t data) {
@@ -105,3 +107,5 @@ bool THookHelpSystem::HelpHook(unsigned command, uintptr_t data) {
       return false;
   }
 }
+
+}  // namespace help

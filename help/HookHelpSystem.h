@@ -6,11 +6,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "help/ApplicationHelp.h"
 #include "help/HelpLog.h"
 #include "help/HtmlHelpControl.h"
+
+namespace help {
 
 class THookHelpSystem {
  public:
@@ -19,15 +22,19 @@ class THookHelpSystem {
 
   enum ShowResult { kShown = 0, kHtmlHelpMissing = 1 };
 
+  // How the bridge's warning reaches the user: the program passes its
+  // message box (text, caption); empty for none.
+  using Warning = std::function<void(const std::string& text, const std::string& caption)>;
+
   // logPath: where diagnostic lines go; empty for none.
   THookHelpSystem(std::string helpFile, std::string windowName, DisplayMode mode,
-                  std::string logPath);
+                  std::string logPath, Warning warning);
   ~THookHelpSystem();
   THookHelpSystem(const THookHelpSystem&) = delete;
   THookHelpSystem& operator=(const THookHelpSystem&) = delete;
 
   // Shows the page topic (for example "html\Welcome.htm") of the help file and
-  // reports a failure to the user. Returns a ShowResult.
+  // reports a failure to the user through the warning. Returns a ShowResult.
   int HelpTopic(const std::string& topic);
   // Shows a built address ("file::/page"); returns a ShowResult.
   int ShowTopic(const std::string& address);
@@ -42,6 +49,9 @@ class THookHelpSystem {
   std::string windowName_;
   DisplayMode mode_;
   HelpLog log_;
+  Warning warning_;
   HtmlHelpControl control_;
   HelpHandler previousHandler_;
 };
+
+}  // namespace help

@@ -8,6 +8,8 @@
 #include "win/Paths.h"
 #include "win/RegistryKey.h"
 
+namespace help {
+
 namespace {
 
 constexpr char kControlServerKey[] =
@@ -91,3 +93,5 @@ HWND HtmlHelpControl::Call(HWND owner, const char* address, UINT command, DWORD_
   }
   return htmlHelp_(owner, address, command, data);
 }
+
+}  // namespace help

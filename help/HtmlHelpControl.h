@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace help {
+
 // The control's file from the default value of its InprocServer32 key under
 // HKEY_CLASSES_ROOT, expanded; empty when it is not registered or the file is missing.
 std::string LocateHtmlHelpControl();
@@ -34,3 +36,5 @@ class HtmlHelpControl {
   HMODULE library_ = nullptr;
   HtmlHelpFunction htmlHelp_ = nullptr;
 };
+
+}  // namespace help

@@ -263,8 +263,8 @@ void IconManagerWindow::bApplyClick(ui::Control&) {
 void IconManagerWindow::bOKClick(ui::Control&) {
   if (!ApplyAll()) return;
   // The shell setting is written again with the full path of the shell in force.
-  LocateCurrentShell();
-  ActivateShell(CurrentShellPath);
+  deploy::LocateCurrentShell();
+  deploy::ActivateShell(deploy::CurrentShellPath);
   CloseWith(ui::mrOk);
 }
 

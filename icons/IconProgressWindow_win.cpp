@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "controls/GradientLabel.h"
+#include "ui/GradientLabel.h"
 #include "ui/Application.h"
 #include "ui/Image.h"
 #include "ui/StandardControls.h"
@@ -42,7 +42,7 @@ ui::FormSpec IconProgressWindow::Spec() const {
 void IconProgressWindow::FormCreate() {
   Build(this, kControls);
   if (!ProgressBar1) return;
-  static_cast<controls::GradientLabel&>(*Find("topgr")).SetFormMove(true);
+  static_cast<ui::GradientLabel&>(*Find("topgr")).SetFormMove(true);
   auto& icon = Get<ui::Image>("imgIcon");
   icon.SetIcon(ui::LoadProgramSmallIcon());
   icon.SetDragsWindow(true);

@@ -210,7 +210,7 @@ BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
     if (status != BmpStatus::kOk) return status;
   } else {
     const size_t needed = loaded.ImageSize();
-    if (!pixels->CopyTo(0, pixels->Size() < needed ? pixels->Size() : needed, loaded.Bits)) {
+    if (!pixels->CopyTo(0, pixels->Size() < needed ? pixels->Size() : needed, loaded.Bits())) {
       return BmpStatus::kTruncated;
     }
   }
@@ -219,7 +219,7 @@ BmpStatus TFastDIB::LoadFromMemory(const uint8_t* data, size_t size) {
 }
 
 std::vector<uint8_t> TFastDIB::FileBytes() const {
-  if (Bits == nullptr) return {};
+  if (bits_ == nullptr) return {};
   const BitmapInfoHeader& h = Info.Header;
   size_t paletteBytes = 0;
   if (h.ClrUsed != 0) {
@@ -245,7 +245,7 @@ std::vector<uint8_t> TFastDIB::FileBytes() const {
   put32(p + 10, uint32_t(pixelOffset));
   std::memcpy(p + kFileHeaderBytes, &Info, 40 + paletteBytes);
   put32(p + kFileHeaderBytes + 20, uint32_t(imageSize));
-  std::memcpy(p + pixelOffset, Bits, imageSize);
+  std::memcpy(p + pixelOffset, bits_, imageSize);
   return bytes;
 }
 

@@ -77,7 +77,7 @@ TFastDIB::~TFastDIB() {
 }
 
 void TFastDIB::Reset() {
-  Bits = nullptr;
+  bits_ = nullptr;
   Rows.clear();
   std::memset(&Info, 0, sizeof(Info));
   Info.Header.Size = 40;
@@ -90,10 +90,21 @@ void TFastDIB::Reset() {
 }
 
 void TFastDIB::ReleaseMemory() {
-  surface::Release(*this);
+  section_.reset();
   plainBits_.reset();
-  OwnsBits = false;
-  Bits = nullptr;
+  bits_ = nullptr;
+}
+
+GdiHandle TFastDIB::Dc() const {
+  return surface::DcOf(section_.get());
+}
+
+GdiHandle TFastDIB::Bitmap() const {
+  return surface::BitmapOf(section_.get());
+}
+
+GdiHandle TFastDIB::Brush() const {
+  return surface::BrushOf(section_.get());
 }
 
 bool TFastDIB::SetSize(int32_t width, int32_t height, int bpp, NewPixels pixels) {
@@ -150,7 +161,7 @@ bool TFastDIB::SetSizeEx(uint8_t* outsideMemory, int32_t width, int32_t height, 
   // Same geometry keeps the pixels: the callers rely on it to redraw a kept
   // bitmap. A plain allocation counts as much as a DC here, so both builds
   // behave alike.
-  if (!outsideMemory && sameGeometry && Bits != nullptr && (DC != nullptr || OwnsBits)) {
+  if (!outsideMemory && sameGeometry && bits_ != nullptr && (section_ || plainBits_)) {
     return true;
   }
 
@@ -173,16 +184,15 @@ bool TFastDIB::SetSizeEx(uint8_t* outsideMemory, int32_t width, int32_t height, 
 
   ReleaseMemory();
   if (outsideMemory) {
-    Bits = outsideMemory;
-  } else if (!(UseGDI && surface::Create(*this))) {
+    bits_ = outsideMemory;
+  } else if (!(UseGDI && (section_ = surface::Create(Info, bits_)))) {
     // Zeroed, as a new DIB section is, so both builds start from the same bytes.
     const size_t size = size_t(imageSize);
     plainBits_.reset(pixels == NewPixels::kZeroed ? new uint8_t[size]() : new uint8_t[size]);
-    Bits = plainBits_.get();
-    OwnsBits = true;
+    bits_ = plainBits_.get();
     if (pixels == NewPixels::kOverwritten && Gap > 0) {
       for (int32_t i = 0; i < absHeight; ++i) {
-        std::memset(Bits + size_t(i) * size_t(RowBytes) + size_t(RowBytes - Gap), 0, size_t(Gap));
+        std::memset(bits_ + size_t(i) * size_t(RowBytes) + size_t(RowBytes - Gap), 0, size_t(Gap));
       }
     }
   }
@@ -192,7 +202,7 @@ bool TFastDIB::SetSizeEx(uint8_t* outsideMemory, int32_t width, int32_t height, 
 
 void TFastDIB::FillRows() {
   Rows.resize(size_t(AbsHeight));
-  for (int32_t i = 0; i < AbsHeight; ++i) Rows[size_t(i)] = Bits + size_t(i) * size_t(RowBytes);
+  for (int32_t i = 0; i < AbsHeight; ++i) Rows[size_t(i)] = bits_ + size_t(i) * size_t(RowBytes);
 }
 
 bool TFastDIB::SetSizeFromInfo(const BitmapInfo& info) {
@@ -221,13 +231,18 @@ void TFastDIB::SetBrush(uint32_t style, uint32_t color, uint32_t hatch) {
   BrushStyle = style;
   BrushColor = color;
   BrushHatch = hatch;
-  surface::SelectBrush(*this);
+  surface::SelectBrush(section_.get(), style, color, hatch);
 }
 
 bool TFastDIB::FillRect(const Rect& rect) {
-  if (Bits == nullptr) return false;
+  if (bits_ == nullptr) return false;
   if (BrushStyle == kBsNull) return true;
-  if (BrushStyle != kBsSolid) return surface::GdiFillRect(*this, rect);
+  if (BrushStyle != kBsSolid) {
+    // A brush set before the section existed is made now.
+    if (Brush() == nullptr)
+      surface::SelectBrush(section_.get(), BrushStyle, BrushColor, BrushHatch);
+    return surface::GdiFillRect(section_.get(), rect);
+  }
   const int32_t left = std::max(rect.Left, 0), right = std::min(rect.Right, Width());
   const int32_t top = std::max(rect.Top, 0), bottom = std::min(rect.Bottom, AbsHeight);
   if (left >= right || top >= bottom) return true;
@@ -263,7 +278,7 @@ bool TFastDIB::FillRect(const Rect& rect) {
 }
 
 bool TFastDIB::Draw(TFastDIB& target, int32_t x, int32_t y) const {
-  if (Bits == nullptr || target.Bits == nullptr || Bpp() != target.Bpp() || Bpp() < 16) {
+  if (bits_ == nullptr || target.bits_ == nullptr || Bpp() != target.Bpp() || Bpp() < 16) {
     return false;
   }
   if (Bpp() == 16 &&
@@ -285,9 +300,6 @@ bool TFastDIB::Draw(TFastDIB& target, int32_t x, int32_t y) const {
 void TFastDIB::TakeOver(TFastDIB& other) {
   if (&other == this) return;
   ReleaseMemory();
-  DC = other.DC;
-  BrushHandle = other.BrushHandle;
-  BitmapHandle = other.BitmapHandle;
   RowBytes = other.RowBytes;
   AbsHeight = other.AbsHeight;
   Gap = other.Gap;
@@ -297,22 +309,20 @@ void TFastDIB::TakeOver(TFastDIB& other) {
   BlueShr = other.BlueShr, GreenShr = other.GreenShr, RedShr = other.RedShr;
   GreenShl = other.GreenShl, RedShl = other.RedShl;
   UseGDI = other.UseGDI;
-  OwnsDC = other.OwnsDC, OwnsBits = other.OwnsBits, OwnsBitmap = other.OwnsBitmap;
   BrushStyle = other.BrushStyle, BrushColor = other.BrushColor, BrushHatch = other.BrushHatch;
-  // Moving the block's owner keeps the block, so Bits and Rows stay valid.
+  // Moving the block's owner keeps the block, so bits_ and Rows stay valid.
   plainBits_ = std::move(other.plainBits_);
-  Bits = other.Bits;
+  section_ = std::move(other.section_);
+  bits_ = other.bits_;
   Rows = std::move(other.Rows);
 
-  other.DC = other.BrushHandle = other.BitmapHandle = nullptr;
-  other.OwnsDC = other.OwnsBits = other.OwnsBitmap = false;
   other.plainBits_.reset();
   other.Rows.clear();
   other.Reset();
 }
 
 int64_t TFastDIB::CountColors() const {
-  if (Bits == nullptr) return 0;
+  if (bits_ == nullptr) return 0;
   const int32_t width = Width();
   int64_t count = 0;
   switch (Bpp()) {

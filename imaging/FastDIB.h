@@ -37,6 +37,16 @@ struct PictureSize {
   int32_t Height = 0;
 };
 
+namespace surface {
+// The DIB section a bitmap's pixels live in on Windows, with its memory DC
+// and the brush selected into it (FastDIBSurface_win.cpp); released as one.
+struct Section;
+struct SectionRelease {
+  void operator()(Section* section) const;
+};
+using SectionPointer = std::unique_ptr<Section, SectionRelease>;
+}  // namespace surface
+
 struct Rect {
   int32_t Left;
   int32_t Top;
@@ -98,23 +108,31 @@ class TFastDIB {
   uint8_t* DisplayRow(int32_t y) const {
     return Rows[size_t(Info.Header.Height > 0 ? AbsHeight - 1 - y : y)];
   }
-  bool Empty() const { return Bits == nullptr; }
+  bool Empty() const { return bits_ == nullptr; }
+  // The first pixel row in memory; null while empty.
+  uint8_t* Bits() const { return bits_; }
+  // The memory DC the DIB section is selected into, the section and the
+  // selected brush; null when the pixels are a plain allocation or the
+  // caller's memory.
+  GdiHandle Dc() const;
+  GdiHandle Bitmap() const;
+  GdiHandle Brush() const;
+  // Whether the pixels are a plain allocation of this bitmap (neither a DIB
+  // section nor the caller's memory).
+  bool OwnsPlainPixels() const { return plainBits_ != nullptr; }
 
-  GdiHandle DC = nullptr;
-  GdiHandle BrushHandle = nullptr;
-  GdiHandle BitmapHandle = nullptr;
   int32_t RowBytes = 0;
   int32_t AbsHeight = 0;
   int32_t Gap = 0;
-  uint8_t* Bits = nullptr;
   RgbQuad* Colors = nullptr;
   BitmapInfo Info{};
   uint8_t BlueBits = 0, GreenBits = 0, RedBits = 0;
   uint8_t BlueShr = 0, GreenShr = 0, RedShr = 0;
   uint8_t GreenShl = 0, RedShl = 0;
   std::vector<uint8_t*> Rows;
+  // Pixels in a DIB section with a DC when GDI is there; false keeps them
+  // in a plain allocation.
   bool UseGDI = true;
-  bool OwnsDC = false, OwnsBits = false, OwnsBitmap = false;
 
   uint32_t BrushStyle = kBsSolid;
   uint32_t BrushColor = 0;
@@ -125,7 +143,10 @@ class TFastDIB {
   void Reset();
   void FillRows();
 
+  // At most one of the two owns the pixels; bits_ may also be the caller's.
   std::unique_ptr<uint8_t[]> plainBits_;
+  surface::SectionPointer section_;
+  uint8_t* bits_ = nullptr;
 };
 
 // Channel count of a bit-field mask: highest set bit - lowest set bit + 1.

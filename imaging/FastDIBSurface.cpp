@@ -4,21 +4,31 @@
 
 namespace imaging::surface {
 
-bool Create(TFastDIB&) {
-  return false;
+struct Section {};
+
+void SectionRelease::operator()(Section* section) const {
+  delete section;
 }
 
-void Release(TFastDIB& dib) {
-  dib.DC = nullptr;
-  dib.BitmapHandle = nullptr;
-  dib.BrushHandle = nullptr;
-  dib.OwnsDC = false;
-  dib.OwnsBitmap = false;
+SectionPointer Create(const BitmapInfo&, uint8_t*&) {
+  return nullptr;
 }
 
-void SelectBrush(TFastDIB&) {}
+GdiHandle DcOf(const Section*) {
+  return nullptr;
+}
 
-bool GdiFillRect(TFastDIB&, const Rect&) {
+GdiHandle BitmapOf(const Section*) {
+  return nullptr;
+}
+
+GdiHandle BrushOf(const Section*) {
+  return nullptr;
+}
+
+void SelectBrush(Section*, uint32_t, uint32_t, uint32_t) {}
+
+bool GdiFillRect(Section*, const Rect&) {
   return false;
 }
 

@@ -9,74 +9,59 @@
 
 namespace imaging::surface {
 
-namespace {
+// The bitmap is made first and deleted last: the DC, deleted before it,
+// still has it selected. The brush is selected out before it is deleted.
+struct Section {
+  win::ScopedBitmap bitmap;
+  win::ScopedCompatibleDc dc{nullptr};
+  win::ScopedBrush brush;
 
-HDC AsDC(GdiHandle h) {
-  return static_cast<HDC>(h);
-}
-
-void DeleteBrush(TFastDIB& dib) {
-  if (dib.BrushHandle == nullptr) return;
-  if (dib.DC != nullptr) SelectObject(AsDC(dib.DC), GetStockObject(WHITE_BRUSH));
-  DeleteObject(static_cast<HBRUSH>(dib.BrushHandle));
-  dib.BrushHandle = nullptr;
-}
-
-}  // namespace
-
-bool Create(TFastDIB& dib) {
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&dib.Info),
-                                    DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr || bits == nullptr) {
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    return false;
+  ~Section() {
+    if (brush && dc.Get() != nullptr) SelectObject(dc.Get(), GetStockObject(WHITE_BRUSH));
   }
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (dc == nullptr) {
-    DeleteObject(bitmap);
-    return false;
-  }
-  SelectObject(dc, bitmap);
-  dib.DC = dc;
-  dib.BitmapHandle = bitmap;
-  dib.Bits = static_cast<uint8_t*>(bits);
-  dib.OwnsDC = true;
-  dib.OwnsBitmap = true;
-  dib.OwnsBits = false;
-  return true;
+};
+
+void SectionRelease::operator()(Section* section) const {
+  delete section;
 }
 
-void Release(TFastDIB& dib) {
-  DeleteBrush(dib);
-  // The DC goes first so the bitmap is no longer selected when it is deleted.
-  if (dib.OwnsDC && dib.DC != nullptr) DeleteDC(AsDC(dib.DC));
-  if (dib.OwnsBitmap && dib.BitmapHandle != nullptr) {
-    DeleteObject(static_cast<HBITMAP>(dib.BitmapHandle));
-  }
-  if (dib.OwnsBitmap) dib.Bits = nullptr;
-  dib.DC = nullptr;
-  dib.BitmapHandle = nullptr;
-  dib.OwnsDC = false;
-  dib.OwnsBitmap = false;
+SectionPointer Create(const BitmapInfo& info, uint8_t*& bits) {
+  SectionPointer section(new Section);
+  void* memory = nullptr;
+  section->bitmap.Reset(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info),
+                                         DIB_RGB_COLORS, &memory, nullptr, 0));
+  if (!section->bitmap || memory == nullptr || section->dc.Get() == nullptr) return nullptr;
+  SelectObject(section->dc.Get(), section->bitmap.Get());
+  bits = static_cast<uint8_t*>(memory);
+  return section;
 }
 
-void SelectBrush(TFastDIB& dib) {
-  if (dib.DC == nullptr) return;
-  LOGBRUSH description{dib.BrushStyle, dib.BrushColor, ULONG_PTR(dib.BrushHatch)};
-  HBRUSH brush = CreateBrushIndirect(&description);
-  if (brush == nullptr) return;
-  HGDIOBJ previous = SelectObject(AsDC(dib.DC), brush);
-  if (dib.BrushHandle != nullptr && previous == dib.BrushHandle) DeleteObject(previous);
-  dib.BrushHandle = brush;
+GdiHandle DcOf(const Section* section) {
+  return section != nullptr ? section->dc.Get() : nullptr;
 }
 
-bool GdiFillRect(TFastDIB& dib, const Rect& rect) {
-  if (dib.DC == nullptr) return false;
-  if (dib.BrushHandle == nullptr) SelectBrush(dib);
-  if (dib.BrushHandle == nullptr) return false;
+GdiHandle BitmapOf(const Section* section) {
+  return section != nullptr ? section->bitmap.Get() : nullptr;
+}
+
+GdiHandle BrushOf(const Section* section) {
+  return section != nullptr ? section->brush.Get() : nullptr;
+}
+
+void SelectBrush(Section* section, uint32_t style, uint32_t color, uint32_t hatch) {
+  if (section == nullptr) return;
+  LOGBRUSH description{style, color, ULONG_PTR(hatch)};
+  win::ScopedBrush brush(CreateBrushIndirect(&description));
+  if (!brush) return;
+  SelectObject(section->dc.Get(), brush.Get());
+  // The old brush is no longer selected, so it may go.
+  section->brush = std::move(brush);
+}
+
+bool GdiFillRect(Section* section, const Rect& rect) {
+  if (section == nullptr || !section->brush) return false;
   const RECT area{rect.Left, rect.Top, rect.Right, rect.Bottom};
-  const bool filled = FillRect(AsDC(dib.DC), &area, static_cast<HBRUSH>(dib.BrushHandle)) != 0;
+  const bool filled = FillRect(section->dc.Get(), &area, section->brush.Get()) != 0;
   GdiFlush();
   return filled;
 }

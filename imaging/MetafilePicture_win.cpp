@@ -68,9 +68,9 @@ bool LoadMetafilePicture(const std::string& fileName, bool enhanced, TFastDIB& o
   TFastDIB picture;
   picture.UseGDI = true;
   bool drawn = false;
-  if (width > 0 && height > 0 && picture.SetSize(width, height, 24) && picture.DC != nullptr) {
+  if (width > 0 && height > 0 && picture.SetSize(width, height, 24) && picture.Dc() != nullptr) {
     const RECT area{0, 0, width, height};
-    drawn = PlayEnhMetaFile(static_cast<HDC>(picture.DC), metafile, &area) != 0;
+    drawn = PlayEnhMetaFile(static_cast<HDC>(picture.Dc()), metafile, &area) != 0;
     GdiFlush();
   }
   DeleteEnhMetaFile(metafile);

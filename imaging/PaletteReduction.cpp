@@ -29,7 +29,7 @@ void ToTrueColour(TFastDIB& destination, const TFastDIB& source) {
   const int outStep = destination.Bpp() / 8;
   const int bpp = source.Bpp();
   if (bpp == 24 && outStep == 3) {
-    std::memcpy(destination.Bits, source.Bits, source.ImageSize());
+    std::memcpy(destination.Bits(), source.Bits(), source.ImageSize());
     return;
   }
   // The table pays off only when there are more pixels than entries.

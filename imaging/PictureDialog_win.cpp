@@ -54,7 +54,7 @@ struct PreviewState {
     const int y = item.rcItem.top + 2 + (boxHeight - height) / 2;
     SetStretchBltMode(item.hDC, COLORONCOLOR);
     StretchDIBits(item.hDC, x, y, width < 1 ? 1 : width, height < 1 ? 1 : height, 0, 0,
-                  picture.Width(), picture.AbsHeight, picture.Bits,
+                  picture.Width(), picture.AbsHeight, picture.Bits(),
                   reinterpret_cast<const BITMAPINFO*>(&picture.Info), DIB_RGB_COLORS, SRCCOPY);
   }
 };

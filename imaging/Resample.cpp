@@ -28,7 +28,7 @@ void Walk(const TFastDIB& source, TFastDIB& destination, PixelFn pixel) {
   const int32_t yStep = int32_t((int64_t(sh - 1) * 65536) / dh);
   const bool flip = (source.Height() > 0) != (destination.Height() > 0);
   const auto sourceRow = [&](int32_t i) { return source.Row(flip ? sh - 1 - i : i); };
-  uint8_t* out = destination.Bits;
+  uint8_t* out = destination.Bits();
   int32_t y = 0;
   for (int32_t row = 0; row < dh; ++row) {
     const int32_t sy = y >> 16;

@@ -1,6 +1,6 @@
 #include "logon/LogonDialogsWindow_win.h"
 
-#include "controls/GradientLabel.h"
+#include "ui/GradientLabel.h"
 #include "core/Text.h"
 #include "imaging/OpenPicture.h"
 #include "logon/PictureBoxes_win.h"
@@ -103,7 +103,7 @@ ui::FormSpec LogonDialogsWindow::Spec() const {
 void LogonDialogsWindow::FormCreate() {
   Build(this, kControls);
   if (!bRestore) return;
-  Heading()->SetBoundLines(controls::blLeft | controls::blTop | controls::blRight);
+  Heading()->SetBoundLines(ui::blLeft | ui::blTop | ui::blRight);
   // The welcome text is part of the heading: pressing on it drags the window.
   Find("l3")->SetDragsWindow(true);
   SetDefaultButton(bOK);
@@ -216,8 +216,8 @@ void LogonDialogsWindow::Timer1Timer() {
 }
 
 void LogonDialogsWindow::PaintBox1Paint(PaintBox&, HDC dc) {
-  if (!barBitmap_ || barBitmap_->DC == nullptr) return;
-  const HDC bar = static_cast<HDC>(barBitmap_->DC);
+  if (!barBitmap_ || barBitmap_->Dc() == nullptr) return;
+  const HDC bar = static_cast<HDC>(barBitmap_->Dc());
   const int height = barBitmap_->AbsHeight;
   for (const BarCopy& copy : bar_.Copies(barBitmap_->Width())) {
     if (copy.width > 0)

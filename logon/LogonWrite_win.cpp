@@ -89,7 +89,7 @@ LogonWrite WriteLogonPictures(const LogonModule& module, const LogonEdit& edit) 
     copy.changes.push_back({kBitmapType, module.pictures[i].id, std::move(resource.data), 0});
   }
 
-  const deploy::UniqueName name = MakeUniqueGinaName(module.path);
+  const deploy::UniqueName name = deploy::MakeUniqueGinaName(module.path);
   if (!name.found) {
     result.outcome = core::Outcome::Failure(name.message);
     result.closeWindow = true;
@@ -97,7 +97,7 @@ LogonWrite WriteLogonPictures(const LogonModule& module, const LogonEdit& edit) 
   }
   copy.target = name.path;
   result.outcome = deploy::WriteAndActivate(copy, [&] {
-    if (!SetGinaDll(copy.target)) {
+    if (!deploy::SetGinaDll(copy.target)) {
       return core::Outcome::Failure(
           "The new logon library" + core::LineBreaks(1) + copy.target + core::LineBreaks(1) +
           "was written, but Windows refused to register it." + core::LineBreaks(2) +
@@ -107,12 +107,12 @@ LogonWrite WriteLogonPictures(const LogonModule& module, const LogonEdit& edit) 
     result.newLibrary = copy.target;
     // The shell setting is written again with the full path of the shell in
     // force, as after every change of a system file.
-    LocateCurrentShell();
-    if (!ActivateShell(CurrentShellPath)) {
+    deploy::LocateCurrentShell();
+    if (!deploy::ActivateShell(deploy::CurrentShellPath)) {
       return core::Outcome::Failure(
           "The new logon pictures are registered, but the shell setting could not be "
           "written again:" +
-          core::LineBreaks(1) + CurrentShellPath);
+          core::LineBreaks(1) + deploy::CurrentShellPath);
     }
     return core::Outcome::Success();
   });
@@ -120,7 +120,7 @@ LogonWrite WriteLogonPictures(const LogonModule& module, const LogonEdit& edit) 
 }
 
 core::Outcome RestoreLogonLibrary() {
-  if (SetGinaDll("")) return core::Outcome::Success();
+  if (deploy::SetGinaDll("")) return core::Outcome::Success();
   return core::Outcome::Failure("Windows refused to remove the logon library setting \"GinaDLL\"." +
                                 core::LineBreaks(2) + "The Logon Dialogs were not restored.");
 }

@@ -323,8 +323,8 @@ core::Outcome WriteBootLogo(const BootLogoMachine& machine, const BootLogoChange
       rewritten != deploy::BootIniRewrite::kUnchanged)
     return BootIniFailure(rewritten, machine.bootIni);
 
-  LocateCurrentShell();
-  if (!ActivateShell(CurrentShellPath))
+  deploy::LocateCurrentShell();
+  if (!deploy::ActivateShell(deploy::CurrentShellPath))
     return core::Outcome::Failure(
         "The new start-up logo is set, but the shell setting could "
         "not be written again.");

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "imaging/BitmapInfo.h"
+#include "win/VersionRule.h"
 
 namespace logos {
 
@@ -139,7 +140,7 @@ std::optional<std::vector<uint8_t>> DrawOverlay(core::ByteSpan logoFile, core::B
 }
 
 int BootLogoBitmapId(int windowsVersion, int edition) {
-  if (windowsVersion == 5) return 1;
+  if (windowsVersion == win::kWindowsXP) return 1;
   return edition == 3 ? 1 : 4;
 }
 

@@ -160,8 +160,8 @@ core::Outcome Logo9xChanges::Apply(const Logo9xFolders& folders) const {
   }
   bool shellApplied = true;
   if (marks_.AnyMarked()) {
-    LocateCurrentShell();
-    shellApplied = ActivateShell(CurrentShellPath);
+    deploy::LocateCurrentShell();
+    shellApplied = deploy::ActivateShell(deploy::CurrentShellPath);
   }
   if (!failures.empty()) failures += "Each logo named here is still the old one.";
   if (!shellApplied) {

@@ -6,6 +6,8 @@
 #include "win/RegistryAccessor.h"
 #include "win/SystemFacts.h"
 
+namespace startbutton {
+
 namespace {
 
 constexpr char kNone[] = "none";
@@ -88,3 +90,5 @@ std::string FindAssociatedProgram(const std::string& extension) {
   return ProgramOfAssociation(command,
                               CommandFolders{win::GetWindowsDir(), win::GetProgramFilesDir()});
 }
+
+}  // namespace startbutton

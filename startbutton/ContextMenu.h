@@ -8,6 +8,8 @@
 
 #include "core/Outcome.h"
 
+namespace startbutton {
+
 inline constexpr char kDirectoryShellKey[] = "\\Directory\\Shell";
 
 // The entries' names in the registry's order, without the reserved "find".
@@ -38,3 +40,5 @@ core::Outcome DeleteMenuItem(const std::string& name);
 // association's open command names it with the file arguments taken out and
 // the folder variables put in; empty when the extension has no association.
 std::string FindAssociatedProgram(const std::string& extension);
+
+}  // namespace startbutton

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <iterator>
 
+namespace startbutton {
+
 namespace {
 
 std::string Lower(std::string text) {
@@ -79,3 +81,5 @@ std::string ProgramOfAssociation(const std::string& command, const CommandFolder
   while (!program.empty() && program.back() == ' ') program.pop_back();
   return program;
 }
+
+}  // namespace startbutton

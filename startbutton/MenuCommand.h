@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace startbutton {
+
 // "find" in any letter case is Windows' own entry and never ours.
 bool IsReservedMenuName(const std::string& name);
 
@@ -33,3 +35,5 @@ struct CommandFolders {
 // "%systemroot%" and "%programfiles%" (any letter case) replaced, trailing
 // blanks gone. "%programfiles%" stays when there is no Program Files folder.
 std::string ProgramOfAssociation(const std::string& command, const CommandFolders& folders);
+
+}  // namespace startbutton

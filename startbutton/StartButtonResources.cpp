@@ -5,6 +5,8 @@
 #include "resedit/ResourceReader.h"
 #include "resedit/StringBlock.h"
 
+namespace startbutton {
+
 namespace {
 
 void AddTable(std::vector<deploy::ResourceChange>& changes, const StringTable& table) {
@@ -26,7 +28,7 @@ StartButtonWrite WriteStartButtonResources(const std::string& newFile,
                                            const StartButtonEdit& edit) {
   StartButtonWrite result;
   deploy::PatchedCopy copy;
-  copy.source = CurrentShellPath;
+  copy.source = deploy::CurrentShellPath;
   copy.target = newFile;
   AddTable(copy.changes, edit.tooltipTable);
   AddTable(copy.changes, edit.startTable);
@@ -39,3 +41,5 @@ StartButtonWrite WriteStartButtonResources(const std::string& newFile,
       copy, [&newFile, xp] { return deploy::ActivateShellCopy(newFile, xp); });
   return result;
 }
+
+}  // namespace startbutton

@@ -11,6 +11,8 @@
 #include "deploy/ShellLocation.h"
 #include "startbutton/StringTable.h"
 
+namespace startbutton {
+
 // Bitmap 143 of the shell: the picture on the XP Start button.
 inline constexpr int kXPStartButtonBitmap = 143;
 
@@ -45,3 +47,5 @@ struct StartButtonWrite {
 // cannot be used is left out and said why; the window shows that before the
 // outcome.
 StartButtonWrite WriteStartButtonResources(const std::string& newFile, const StartButtonEdit& edit);
+
+}  // namespace startbutton

@@ -98,9 +98,9 @@ void StartButtonWindow::FormCreate() {
 void StartButtonWindow::LoadOnOpening() {
   bApply->SetEnabled(false);
   edit_.icon = XPIconChange{};
-  LocateCurrentShell();
+  deploy::LocateCurrentShell();
   win::ProcessMessages();
-  LoadTables(CurrentShellPath);
+  LoadTables(deploy::CurrentShellPath);
   Invalidate();
 }
 
@@ -156,10 +156,10 @@ void StartButtonWindow::bOKClick(ui::Control&) {
 }
 
 void StartButtonWindow::bRestoreClick(ui::Control&) {
-  const std::string explorer = WindowsExplorerPath();
+  const std::string explorer = deploy::WindowsExplorerPath();
   deploy::RestoreSteps steps;
   steps.restoreShell = [explorer] {
-    if (ActivateShell(explorer)) return core::Outcome::Success();
+    if (deploy::ActivateShell(explorer)) return core::Outcome::Success();
     return core::Outcome::Failure("Windows could not be pointed back at '" + explorer + "'." +
                                   core::LineBreaks(1) + "The shell setting was not changed.");
   };

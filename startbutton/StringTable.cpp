@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace startbutton {
+
 std::optional<StringTable> LoadStringBlock(resedit::ByteSpan bytes, uint32_t block,
                                            int32_t wantedId) {
   StringTable table;
@@ -60,3 +62,5 @@ bool SetShownText(StringTable& table, const std::u16string& text) {
   record.Length = uint16_t(text.size());
   return true;
 }
+
+}  // namespace startbutton

@@ -14,6 +14,8 @@
 
 #include "resedit/ByteSpan.h"
 
+namespace startbutton {
+
 struct tStringlet {
   int32_t Id = 0;
   uint16_t Length = 0;  // UTF-16 code units of Text
@@ -56,3 +58,5 @@ std::u16string ShownText(const StringTable& table);
 // Stores text into the shown record. False, storing nothing, when the table
 // has no shown record or the text is longer than a record can hold.
 bool SetShownText(StringTable& table, const std::u16string& text);
+
+}  // namespace startbutton

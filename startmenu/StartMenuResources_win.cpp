@@ -22,12 +22,12 @@ StartMenuWrite WriteStartMenuResources(const std::string& newFile, StartMenuMode
   // A copy without its Start menu would leave the shell with none.
   if (model.Empty()) {
     result.outcome = core::Outcome::Failure("There is no Start Menu to write: the menu of" +
-                                            core::LineBreaks(1) + CurrentShellPath +
+                                            core::LineBreaks(1) + deploy::CurrentShellPath +
                                             core::LineBreaks(1) + "was not read.");
     return result;
   }
   deploy::PatchedCopy copy;
-  copy.source = CurrentShellPath;
+  copy.source = deploy::CurrentShellPath;
   copy.target = newFile;
   copy.changes.push_back({kMenuResourceType, kStartMenuResourceName, model.SaveMenuTemplate(), 0});
   if (logo.changed)
@@ -40,7 +40,7 @@ StartMenuWrite WriteStartMenuResources(const std::string& newFile, StartMenuMode
 }
 
 core::Outcome RestoreWindowsShell() {
-  return deploy::ActivateShellCopy(WindowsExplorerPath(), OnWindowsXP());
+  return deploy::ActivateShellCopy(deploy::WindowsExplorerPath(), OnWindowsXP());
 }
 
 }  // namespace startmenu

@@ -151,7 +151,7 @@ void StartMenuWindow::FormCreate() {
 
 void StartMenuWindow::ShowDisplayLogo() {
   const std::optional<std::vector<uint8_t>> shown =
-      ReadVerticalLogoDisplayCopy(WindowsExplorerPath(), bannerId_);
+      ReadVerticalLogoDisplayCopy(deploy::WindowsExplorerPath(), bannerId_);
   win::ScopedBitmap bitmap = shown ? BitmapOfFileBytes(*shown) : win::ScopedBitmap();
   const SIZE size = BitmapSize(bitmap.Get());
   const int width = std::min<int>(size.cx, kLogoMaxWidth);
@@ -167,9 +167,9 @@ void StartMenuWindow::LoadOnOpening() {
   bApply->SetEnabled(false);
   mirror_->Clear();
   ShowSelection();
-  LocateCurrentShell();
+  deploy::LocateCurrentShell();
   win::ProcessMessages();
-  ReadMenu(CurrentShellPath);
+  ReadMenu(deploy::CurrentShellPath);
   Invalidate();
 }
 
@@ -377,7 +377,7 @@ void StartMenuWindow::bVLPreviewClick(ui::Control&) {
   win::ScopedBitmap logo;
   if (logo_.changed && !logo_.restore) {
     logo = BitmapOfFile(logo_.file);
-  } else if (const auto file = ReadVerticalLogo(CurrentShellPath, bannerId_)) {
+  } else if (const auto file = ReadVerticalLogo(deploy::CurrentShellPath, bannerId_)) {
     logo = BitmapOfFileBytes(*file);
   }
   if (!logo) {
@@ -388,7 +388,7 @@ void StartMenuWindow::bVLPreviewClick(ui::Control&) {
 }
 
 std::optional<std::string> StartMenuWindow::WriteNewShell() {
-  const deploy::UniqueName name = MakeUniqueShellName(CurrentShellPath);
+  const deploy::UniqueName name = deploy::MakeUniqueShellName(deploy::CurrentShellPath);
   if (!name.found) {
     ui::ShowErrorAndClose(Hwnd(), name.message);
     return std::nullopt;
@@ -408,7 +408,7 @@ void StartMenuWindow::bApplyClick(ui::Control&) {
   if (LabelBeingEdited()) return;
   const std::optional<std::string> newFile = WriteNewShell();
   if (!newFile) return;
-  RestartShell(*newFile);
+  deploy::RestartShell(*newFile);
   bApply->SetEnabled(false);
 }
 
@@ -419,9 +419,9 @@ void StartMenuWindow::bOKClick(ui::Control&) {
   const std::optional<std::string> newFile = WriteNewShell();
   if (!newFile) return;
   if (applyChoice_->Choice() == ui::ChoiceDialog::kApplyNow) {
-    RestartShell(*newFile);
+    deploy::RestartShell(*newFile);
   } else if (ui::AskToRestart(Hwnd(), Text(), false)) {
-    RestartWindows();
+    deploy::RestartWindows();
   }
   CloseWith(ui::mrOk);
 }
@@ -444,11 +444,11 @@ void StartMenuWindow::bRestoreClick(ui::Control&) {
       ShowError(restored.message);
       return;
     }
-    if (ui::AskToRestart(Hwnd(), Text(), true)) RestartWindows();
+    if (ui::AskToRestart(Hwnd(), Text(), true)) deploy::RestartWindows();
     CloseWith(ui::mrOk);
     return;
   }
-  if (!ReadMenu(WindowsExplorerPath())) return;
+  if (!ReadMenu(deploy::WindowsExplorerPath())) return;
   SelectNode(model_.Root());
   ShowSelection();
   ShowInformation("The Start Menu is now restored to the Windows default.");

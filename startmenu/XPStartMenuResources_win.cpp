@@ -36,7 +36,7 @@ bool WriteXPStartMenuRegistry(const std::string& file, const XPStartMenuTexts& t
     }
     win::RegCloseAccessor();
   }
-  written &= RelinkXPStartMenuStrings(file);
+  written &= deploy::RelinkXPStartMenuStrings(file);
   return written;
 }
 
@@ -45,10 +45,10 @@ core::Outcome WriteXPStartMenuResources(const std::string& newFile, const XPStar
   // lose their names.
   if (!texts.HasBlock(kNameBlock))
     return core::Outcome::Failure("There are no XP Start Menu texts to write: the texts of" +
-                                  core::LineBreaks(1) + CurrentShellPath + core::LineBreaks(1) +
-                                  "were not read.");
+                                  core::LineBreaks(1) + deploy::CurrentShellPath +
+                                  core::LineBreaks(1) + "were not read.");
   deploy::PatchedCopy copy;
-  copy.source = CurrentShellPath;
+  copy.source = deploy::CurrentShellPath;
   copy.target = newFile;
   for (XPStringBlockBytes& block : texts.EncodeBlocks())
     copy.changes.push_back({resedit::kStringTableType, block.block, std::move(block.bytes), 0});
@@ -60,7 +60,7 @@ core::Outcome WriteXPStartMenuResources(const std::string& newFile, const XPStar
 }
 
 core::Outcome RestoreXPStartMenuShell() {
-  const std::string explorer = WindowsExplorerPath();
+  const std::string explorer = deploy::WindowsExplorerPath();
   const XPStartMenuTextsRead own = LoadXPStartMenuStrings(explorer);
   // Windows' own names are what the keys held before the first change.
   if (!WriteXPStartMenuRegistry(explorer, own.texts)) return RegistryFailure(explorer);

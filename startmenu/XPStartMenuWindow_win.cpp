@@ -91,9 +91,9 @@ void XPStartMenuWindow::FillTree() {
 
 void XPStartMenuWindow::LoadOnOpening() {
   bApply->SetEnabled(false);
-  LocateCurrentShell();
+  deploy::LocateCurrentShell();
   win::ProcessMessages();
-  LoadTexts(CurrentShellPath);
+  LoadTexts(deploy::CurrentShellPath);
   Invalidate();
 }
 
@@ -162,7 +162,7 @@ void XPStartMenuWindow::bOKClick(ui::Control&) {
 void XPStartMenuWindow::bRestoreClick(ui::Control&) {
   deploy::RestoreSteps steps;
   steps.restoreShell = [] { return RestoreXPStartMenuShell(); };
-  steps.loadDefaults = [this] { LoadTexts(WindowsExplorerPath()); };
+  steps.loadDefaults = [this] { LoadTexts(deploy::WindowsExplorerPath()); };
   steps.restoredMessage = "The Start Menu is now restored to the Windows default.";
   if (deploy::RestoreShellDefaults(*this, *restoreChoice_, steps)) bApply->SetEnabled(true);
 }

@@ -4,11 +4,11 @@
 #include <iterator>
 
 #include "controls/Colours.h"
-#include "controls/GradientButton.h"
-#include "controls/GradientLabel.h"
-#include "controls/GradientPushButton.h"
 #include "ui/Application.h"
 #include "ui/Containers.h"
+#include "ui/GradientButton.h"
+#include "ui/GradientLabel.h"
+#include "ui/GradientPushButton.h"
 #include "ui/Hint.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
@@ -18,7 +18,7 @@ namespace ui {
 
 namespace {
 
-void UseStripColors(controls::GradientLabel& strip) {
+void UseStripColors(GradientLabel& strip) {
   controls::TGradient& gradient = strip.Gradient();
   gradient.SetColorSteps(128);
   gradient.SetStartColor(controls::kHeadingBlue);
@@ -88,7 +88,7 @@ bool Form::CreateForm(HWND owner) {
 
 void Form::CreateFrame(const FormSpec& spec) {
   const int width = spec.clientWidth;
-  heading_ = static_cast<controls::GradientLabel*>(
+  heading_ = static_cast<GradientLabel*>(
       CreateControl(Kind::kHeading, spec.headingName, 0, 0, width, spec.headingHeight, "", "", 0));
   if (heading_ != nullptr) heading_->SetFormMove(true);
   if (auto* icon =
@@ -120,8 +120,8 @@ void Form::CreateFrame(const FormSpec& spec) {
       if (control == nullptr) continue;
       auto handler = button.handler;
       control->onClick = [this, handler](Control& sender) { (this->*handler)(sender); };
-      static_cast<controls::GradientLabel*>(control)->SetAlignment(controls::taCenter);
-      static_cast<controls::GradientLabel*>(control)->SetMargin(0);
+      static_cast<GradientLabel*>(control)->SetAlignment(controls::taCenter);
+      static_cast<GradientLabel*>(control)->SetMargin(0);
     }
   }
   if (spec.hintLine) {
@@ -179,7 +179,7 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
   bool created = false;
   switch (kind) {
     case Kind::kHeading: {
-      auto heading = std::make_unique<controls::GradientLabel>();
+      auto heading = std::make_unique<GradientLabel>();
       created = heading->Create(parent, caption, x, y, width, height);
       UseStripColors(*heading);
       control = std::move(heading);
@@ -187,15 +187,15 @@ Control* Form::CreateControl(Kind kind, const std::string& name, int x, int y, i
     }
     case Kind::kGradButton:
     case Kind::kLinkButton: {
-      auto button = std::make_unique<controls::GradientButton>();
+      auto button = std::make_unique<GradientButton>();
       created = button->Create(parent, caption, x, y, width, height);
       button->UseWindowButtonColors();
-      if (kind == Kind::kGradButton) button->SetBoundLines(controls::kAllBoundLines);
+      if (kind == Kind::kGradButton) button->SetBoundLines(kAllBoundLines);
       control = std::move(button);
       break;
     }
     case Kind::kPushButton: {
-      auto button = std::make_unique<controls::GradientPushButton>();
+      auto button = std::make_unique<GradientPushButton>();
       created = button->Create(parent, caption, x, y, width, height, nextId_++);
       control = std::move(button);
       break;
@@ -341,11 +341,11 @@ Control* Form::AddShape(const std::string& name, const Shape& shape) {
 }
 
 void Form::SetDefaultButton(Control* button) {
-  if (auto* old = dynamic_cast<controls::GradientPushButton*>(defaultButton_)) {
+  if (auto* old = dynamic_cast<GradientPushButton*>(defaultButton_)) {
     old->SetDefault(false);
   }
   defaultButton_ = button;
-  if (auto* now = dynamic_cast<controls::GradientPushButton*>(button)) now->SetDefault(true);
+  if (auto* now = dynamic_cast<GradientPushButton*>(button)) now->SetDefault(true);
 }
 
 int Form::ShowMessage(const std::string& text, UINT flags) const {

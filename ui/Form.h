@@ -23,12 +23,9 @@
 #include "ui/Shape.h"
 #include "ui/Window.h"
 
-namespace controls {
-class GradientLabel;
-}
-
 namespace ui {
 
+class GradientLabel;
 class Label;
 class TreeView;
 
@@ -96,7 +93,7 @@ class Form : public Window, public ControlHost {
   const std::string& BuildFailure() const { return buildFailure_; }
 
   // The frame's heading strip `topgr` and hint line `lHint`; nullptr without them.
-  controls::GradientLabel* Heading() const { return heading_; }
+  GradientLabel* Heading() const { return heading_; }
   Label* HintLine() const { return hintLine_; }
   const SharedFont& FormFont() const { return font_; }
   const SharedFont& BoldFont() const { return boldFont_; }
@@ -200,7 +197,7 @@ class Form : public Window, public ControlHost {
   std::vector<std::unique_ptr<Control>> controls_;
   SharedFont font_;
   SharedFont boldFont_;
-  controls::GradientLabel* heading_ = nullptr;
+  GradientLabel* heading_ = nullptr;
   Label* hintLine_ = nullptr;
   Control* defaultButton_ = nullptr;
   Control* cancelButton_ = nullptr;

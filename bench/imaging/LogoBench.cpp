@@ -47,7 +47,7 @@ void CopyPicture(TFastDIB& out) {
   const TFastDIB& source = Picture();
   out.UseGDI = false;
   out.SetSize(source.Width(), source.Height(), 24);
-  std::memcpy(out.Bits, source.Bits, source.ImageSize());
+  std::memcpy(out.Bits(), source.Bits(), source.ImageSize());
 }
 
 const std::vector<uint8_t>& Jpeg() {
@@ -86,7 +86,7 @@ void BM_DecodeJpeg12Mp(benchmark::State& state) {
     TFastDIB dib;
     dib.UseGDI = false;
     if (LoadJpeg(bytes.data(), bytes.size(), dib) != JpegStatus::kOk) state.SkipWithError("decode");
-    benchmark::DoNotOptimize(dib.Bits);
+    benchmark::DoNotOptimize(dib.Bits());
   }
 }
 BENCHMARK(BM_DecodeJpeg12Mp)->Unit(benchmark::kMillisecond);
@@ -98,7 +98,7 @@ void BM_SmoothResize12MpTo640x480(benchmark::State& state) {
   destination.SetSize(640, 480, 24);
   for (auto _ : state) {
     SmoothResize(source, destination);
-    benchmark::DoNotOptimize(destination.Bits);
+    benchmark::DoNotOptimize(destination.Bits());
   }
 }
 BENCHMARK(BM_SmoothResize12MpTo640x480)->Unit(benchmark::kMillisecond);
@@ -114,10 +114,10 @@ void BM_ChangeBits640x480(benchmark::State& state) {
     TFastDIB copy;
     copy.UseGDI = false;
     copy.SetSize(640, 480, 24);
-    std::memcpy(copy.Bits, small.Bits, small.ImageSize());
+    std::memcpy(copy.Bits(), small.Bits(), small.ImageSize());
     state.ResumeTiming();
     ChangeBits(copy, bpp);
-    benchmark::DoNotOptimize(copy.Bits);
+    benchmark::DoNotOptimize(copy.Bits());
   }
 }
 BENCHMARK(BM_ChangeBits640x480)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 
+namespace app::test {
 namespace {
 
 TEST(CommandLine, RestoreAllOnlyForExactFirstArgument) {
@@ -23,3 +24,4 @@ TEST(CommandLine, RestoreAllOnlyForExactFirstArgument) {
 }
 
 }  // namespace
+}  // namespace app::test

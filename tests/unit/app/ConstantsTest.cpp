@@ -6,6 +6,7 @@
 #include "help/HelpTopic.h"
 #include "win/ProgramIdentity.h"
 
+namespace app::test {
 namespace {
 
 TEST(Constants, NoRightsMessageNamesTheUserVerbatim) {
@@ -34,3 +35,4 @@ TEST(Constants, ProgramKeyAndNames) {
 }
 
 }  // namespace
+}  // namespace app::test

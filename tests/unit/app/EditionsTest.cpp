@@ -6,6 +6,7 @@
 
 #include "app/AboutLinks.h"
 
+namespace app::test {
 namespace {
 
 struct Asked {
@@ -105,3 +106,4 @@ TEST(AboutLinks, MailAndWebAddresses) {
 }
 
 }  // namespace
+}  // namespace app::test

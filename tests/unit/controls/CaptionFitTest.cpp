@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace controls {
+namespace controls::test {
 namespace {
 
 // Six pixels a character, like a small fixed font.
@@ -109,4 +109,4 @@ TEST(SubCaptionFits, NeedsEightPixelsToSpare) {
 }
 
 }  // namespace
-}  // namespace controls
+}  // namespace controls::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace controls {
+namespace controls::test {
 namespace {
 
 std::string Hex(uint32_t rgb) {
@@ -193,4 +193,4 @@ TEST(PushButtonBands, ChannelsUseIntegerDivisionBy255) {
 }
 
 }  // namespace
-}  // namespace controls
+}  // namespace controls::test

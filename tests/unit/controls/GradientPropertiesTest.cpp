@@ -2,7 +2,7 @@
 
 #include "controls/Gradient.h"
 
-namespace controls {
+namespace controls::test {
 namespace {
 
 TEST(TGradient, DefaultsAreSixtyFourGreyToSilverBandsFromTheLeft) {
@@ -60,4 +60,4 @@ TEST(TSubCaption, DefaultsAndEllipsis) {
 }
 
 }  // namespace
-}  // namespace controls
+}  // namespace controls::test

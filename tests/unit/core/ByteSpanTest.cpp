@@ -9,7 +9,7 @@
 
 #include "core/ByteSpan.h"
 
-namespace core {
+namespace core::test {
 namespace {
 
 constexpr uint64_t kMax = UINT64_MAX;
@@ -240,4 +240,4 @@ TEST(RoundUp, AlignsAndLeavesAlignedValues) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace core::test

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+namespace deploy::test {
 namespace {
 
 struct LineCase {
@@ -107,3 +108,4 @@ TEST(KernelSwitchAt, AnyLetterCaseAtThePlaceAskedOnly) {
 }
 
 }  // namespace
+}  // namespace deploy::test

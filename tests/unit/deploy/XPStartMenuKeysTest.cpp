@@ -5,6 +5,7 @@
 
 #include "deploy/XPStartMenuKeys.h"
 
+namespace deploy::test {
 namespace {
 
 TEST(XPStartMenuKeys, ReferencesNameTheFileWithoutItsDirectory) {
@@ -30,3 +31,4 @@ TEST(XPStartMenuKeys, SixDistinctKeysWithTheWindowsSecurityRowSharingItsId) {
 }
 
 }  // namespace
+}  // namespace deploy::test

@@ -5,6 +5,7 @@
 
 #include "help/DebugSwitch.h"
 
+namespace help::test {
 namespace {
 
 TEST(DebugSwitch, AnyCaseAnywhere) {
@@ -32,3 +33,4 @@ TEST(DebugSwitch, AnyCaseAnywhere) {
 }
 
 }  // namespace
+}  // namespace help::test

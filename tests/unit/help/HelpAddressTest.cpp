@@ -4,6 +4,7 @@
 
 #include "help/HelpAddress.h"
 
+namespace help::test {
 namespace {
 
 TEST(HelpAddress, BuildsControlAddresses) {
@@ -42,3 +43,4 @@ TEST(HelpAddress, BuildsControlAddresses) {
 }
 
 }  // namespace
+}  // namespace help::test

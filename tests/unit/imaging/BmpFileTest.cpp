@@ -124,7 +124,7 @@ TEST(BmpFile, SavedFilesLoadBackIdentically) {
     TFastDIB dib;
     ASSERT_TRUE(
         dib.SetSizeEx(nullptr, 7, 5, bpp, bpp == 16 ? 5 : 0, bpp == 16 ? 6 : 0, bpp == 16 ? 5 : 0));
-    for (uint32_t i = 0; i < dib.ImageSize(); ++i) dib.Bits[i] = uint8_t(i * 37 + 11);
+    for (uint32_t i = 0; i < dib.ImageSize(); ++i) dib.Bits()[i] = uint8_t(i * 37 + 11);
     for (int i = 0; i < 256 && bpp <= 8; ++i)
       dib.Colors[i] = RgbQuad{uint8_t(i), 7, uint8_t(255 - i), 0};
     const std::string path = test::TempPath("roundtrip.bmp");
@@ -224,11 +224,11 @@ TEST(BmpFile, HostileFilesAreRefusedCleanly) {
   for (const HostileCase& c : cases) {
     TFastDIB dib;
     ASSERT_TRUE(dib.SetSize(1, 1, 24));
-    dib.Bits[0] = 0x42;
+    dib.Bits()[0] = 0x42;
     EXPECT_EQ(dib.LoadFromMemory(c.file.data(), c.file.size()), c.expected)
         << c.name << ": " << BmpStatusText(dib.LoadFromMemory(c.file.data(), c.file.size()));
     EXPECT_EQ(dib.Width(), 1) << c.name << " changed the picture";
-    EXPECT_EQ(dib.Bits[0], 0x42) << c.name << " changed the picture";
+    EXPECT_EQ(dib.Bits()[0], 0x42) << c.name << " changed the picture";
   }
 }
 

@@ -78,13 +78,13 @@ TEST(FastDIB, MasksAndShiftsForChannelLayouts) {
 TEST(FastDIB, SameSizeKeepsPixelsAndOtherSizeStartsBlack) {
   TFastDIB dib;
   ASSERT_TRUE(dib.SetSize(3, 2, 24));
-  dib.Bits[0] = 0xAB;
-  uint8_t* before = dib.Bits;
+  dib.Bits()[0] = 0xAB;
+  uint8_t* before = dib.Bits();
   ASSERT_TRUE(dib.SetSize(3, 2, 24));
-  EXPECT_EQ(dib.Bits, before);
-  EXPECT_EQ(dib.Bits[0], 0xAB);
+  EXPECT_EQ(dib.Bits(), before);
+  EXPECT_EQ(dib.Bits()[0], 0xAB);
   ASSERT_TRUE(dib.SetSize(4, 2, 24));
-  EXPECT_EQ(dib.Bits[0], 0);
+  EXPECT_EQ(dib.Bits()[0], 0);
 }
 
 TEST(FastDIB, PositiveHeightStoresTheBottomLineFirst) {
@@ -102,8 +102,9 @@ TEST(FastDIB, OutsideMemoryIsUsedAndNeverOwned) {
   std::vector<uint8_t> memory(16, 0x5A);
   TFastDIB dib;
   ASSERT_TRUE(dib.SetSizeEx(memory.data(), 2, 2, 32, 0, 0, 0));
-  EXPECT_EQ(dib.Bits, memory.data());
-  EXPECT_FALSE(dib.OwnsBits);
+  EXPECT_EQ(dib.Bits(), memory.data());
+  EXPECT_FALSE(dib.OwnsPlainPixels());
+  EXPECT_EQ(dib.Dc(), nullptr);
   EXPECT_EQ(PixelAt(dib, 1, 1), 0x5A5A5Au);
 }
 

@@ -132,7 +132,7 @@ TEST_F(ImageMagickCross, OurBitmapsReadBackIdenticallyInImageMagick) {
     TFastDIB dib;
     ASSERT_TRUE(dib.SetSizeEx(nullptr, 37, 23, bpp, bpp == 16 ? 5 : 0, bpp == 16 ? 6 : 0,
                               bpp == 16 ? 5 : 0));
-    for (uint32_t i = 0; i < dib.ImageSize(); ++i) dib.Bits[i] = uint8_t(i * 151 + 7);
+    for (uint32_t i = 0; i < dib.ImageSize(); ++i) dib.Bits()[i] = uint8_t(i * 151 + 7);
     for (int32_t y = 0; y < dib.AbsHeight && bpp == 32; ++y)
       for (int32_t x = 0; x < 37; ++x) dib.Row(y)[4 * x + 3] = 0;
     for (int i = 0; i < 256 && bpp <= 8; ++i)

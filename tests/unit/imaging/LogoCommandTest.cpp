@@ -161,7 +161,7 @@ TEST(LogoCommand, MakesLogosFromEveryPortablePictureType) {
 TEST(LogoCommand, AFittingBitmapIsCopiedByteForByte) {
   TFastDIB fitting;
   ASSERT_TRUE(fitting.SetSize(64, 48, 8));
-  for (uint32_t i = 0; i < fitting.ImageSize(); ++i) fitting.Bits[i] = uint8_t(i);
+  for (uint32_t i = 0; i < fitting.ImageSize(); ++i) fitting.Bits()[i] = uint8_t(i);
   const std::string picture = test::TempPath("cli-fitting.bmp");
   const std::string out = test::TempPath("cli-copy.bmp");
   ASSERT_TRUE(fitting.SaveToFile(picture));

@@ -76,7 +76,7 @@ TEST_F(LogoPipelineTest, AFittingPictureIsCopiedWithoutTheQuestion) {
   TFastDIB dib;
   ASSERT_TRUE(dib.SetSize(640, 480, 4));
   for (int i = 0; i < 16; ++i) dib.Colors[i] = RgbQuad{uint8_t(i * 16), uint8_t(i), 7, 0};
-  dib.Bits[100] = 0x3C;
+  dib.Bits()[100] = 0x3C;
   ASSERT_TRUE(dib.SaveToFile(picture_));
   std::memset(LogoPalette16, 0, sizeof(LogoPalette16));
   Recorder recorder;

@@ -168,11 +168,11 @@ TEST(PaletteReduction, DitheringMixesEntriesAndTiesGoToTheHigherIndex) {
 TEST(PaletteReduction, ChangeBitsToTheSameDepthChangesNothing) {
   TFastDIB dib;
   Make24(dib, 3, 3, DistinctColours(9));
-  const uint8_t* bits = dib.Bits;
-  const std::vector<uint8_t> before(dib.Bits, dib.Bits + dib.ImageSize());
+  const uint8_t* bits = dib.Bits();
+  const std::vector<uint8_t> before(dib.Bits(), dib.Bits() + dib.ImageSize());
   ASSERT_TRUE(ChangeBits(dib, 24));
-  EXPECT_EQ(dib.Bits, bits);
-  EXPECT_EQ(std::vector<uint8_t>(dib.Bits, dib.Bits + dib.ImageSize()), before);
+  EXPECT_EQ(dib.Bits(), bits);
+  EXPECT_EQ(std::vector<uint8_t>(dib.Bits(), dib.Bits() + dib.ImageSize()), before);
 }
 
 TEST(PaletteReduction, ConvertWidensEveryDepthToTrueColour) {
@@ -192,7 +192,7 @@ TEST(PaletteReduction, ConvertWidensEveryDepthToTrueColour) {
   TFastDIB back;
   ASSERT_TRUE(back.SetSize(2, 1, 24));
   ASSERT_TRUE(Convert(back, quads, false));
-  EXPECT_EQ(std::memcmp(back.Bits, wide.Bits, wide.ImageSize()), 0);
+  EXPECT_EQ(std::memcmp(back.Bits(), wide.Bits(), wide.ImageSize()), 0);
 
   TFastDIB mono;
   ASSERT_TRUE(mono.SetSize(9, 1, 1));

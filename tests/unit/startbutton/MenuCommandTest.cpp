@@ -4,6 +4,7 @@
 
 #include "startbutton/MenuCommand.h"
 
+namespace startbutton::test {
 namespace {
 
 TEST(MenuCommand, FindIsReservedInAnyLetterCase) {
@@ -93,3 +94,4 @@ TEST(MenuCommand, FolderHoldingItsOwnTokenIsReplacedOnce) {
 }
 
 }  // namespace
+}  // namespace startbutton::test

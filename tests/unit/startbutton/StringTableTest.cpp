@@ -6,6 +6,7 @@
 
 #include "startbutton/StringTable.h"
 
+namespace startbutton::test {
 namespace {
 
 // A block's bytes from its 16 texts, built here independently of the code
@@ -161,3 +162,4 @@ TEST(StringTable, UnloadedTableHasNoShownRecord) {
 }
 
 }  // namespace
+}  // namespace startbutton::test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
+namespace ui::test {
 namespace {
 
 TEST(Hint, LongAndShortPartsSplitAtTheFirstBar) {
@@ -23,4 +23,4 @@ TEST(Hint, LongAndShortPartsSplitAtTheFirstBar) {
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace ui::test

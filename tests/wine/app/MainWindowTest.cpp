@@ -24,6 +24,7 @@
 #include "win/RegistryAccessor.h"
 #include "win/SystemFacts.h"
 
+namespace app::test {
 namespace {
 
 std::string Version() {
@@ -353,3 +354,4 @@ TEST(StartBanner, IdForThisMachine) {
 }
 
 }  // namespace
+}  // namespace app::test

@@ -10,7 +10,7 @@
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "win/SystemFacts.h"
 
-namespace apptest {
+namespace app::test {
 
 app::MainWindow* ManagerScenario::main_ = nullptr;
 std::string ManagerScenario::startedShell;
@@ -25,7 +25,7 @@ void ManagerScenario::SetUpTestSuite() {
 }
 
 void ManagerScenario::SetUp() {
-  sbtest::ResetShell();
+  startbutton::test::ResetShell();
   startedShell.clear();
   reboots = 0;
   deploy::SetShellStarter([](const std::string& path) {
@@ -41,7 +41,7 @@ void ManagerScenario::SetUp() {
 void ManagerScenario::TearDown() {
   deploy::SetShellStarter(nullptr);
   deploy::SetRebootFunction(nullptr);
-  sbtest::ResetShell();
+  startbutton::test::ResetShell();
 }
 
 HWND ControlOf(const ui::Form& form, const char* name) {
@@ -85,4 +85,4 @@ void ScreenshotSaver::Save(HWND hwnd, const char* name) {
   if (capture.empty() || !robot::SavePng(capture, path)) failed_.push_back(path);
 }
 
-}  // namespace apptest
+}  // namespace app::test

@@ -18,7 +18,7 @@ namespace app {
 class MainWindow;
 }
 
-namespace apptest {
+namespace app::test {
 
 // The main window is made once for the suite; each case starts from
 // Windows' own shell, and the last steps of a write (a shell started,
@@ -63,4 +63,4 @@ class ScreenshotSaver {
   std::vector<std::string> failed_;
 };
 
-}  // namespace apptest
+}  // namespace app::test

@@ -9,9 +9,8 @@
 #include "tests/wine/WinePaths.h"
 #include "tests/wine/app/QuorloProcess.h"
 
+namespace app::test {
 namespace {
-
-using apptest::QuorloProcess;
 
 bool MachineIsSupported() {
   return winetest::EnvironmentOr("QUORLO_TEST_VERSION", "winxp") != "win7";
@@ -33,7 +32,7 @@ class ProgramTest : public ::testing::Test {
 };
 
 TEST_F(ProgramTest, MainWindowHasTitleAndClientSizeAndEndsWithZero) {
-  QuorloProcess first(apptest::BuiltProgram(), "");
+  QuorloProcess first(app::test::BuiltProgram(), "");
   const HWND window = StartFirst(first);
   ASSERT_NE(window, nullptr) << "no main window";
   EXPECT_EQ(robot::WindowText(window), "Quorlo");
@@ -47,22 +46,22 @@ TEST_F(ProgramTest, MainWindowHasTitleAndClientSizeAndEndsWithZero) {
 }
 
 TEST_F(ProgramTest, SecondStartRestoresTheFirstAndOpensNoWindow) {
-  QuorloProcess first(apptest::BuiltProgram(), "");
+  QuorloProcess first(app::test::BuiltProgram(), "");
   const HWND window = StartFirst(first);
   ASSERT_NE(window, nullptr);
   ShowWindow(window, SW_MINIMIZE);
   ASSERT_TRUE(IsIconic(window));
 
-  QuorloProcess second(apptest::BuiltProgram(), "", /*suspended=*/true);
+  QuorloProcess second(app::test::BuiltProgram(), "", /*suspended=*/true);
   ASSERT_TRUE(second.Started());
-  apptest::WindowCreationWatch watch(second.Id());
+  app::test::WindowCreationWatch watch(second.Id());
   ASSERT_TRUE(watch.Active());
   second.Resume();
   EXPECT_EQ(second.WaitForExit(), 0u);
   robot::PumpMessages(300);
   EXPECT_EQ(watch.Created(), 0) << "the second instance created windows";
 
-  EXPECT_EQ(apptest::CountMainWindows(), 1);
+  EXPECT_EQ(app::test::CountMainWindows(), 1);
   EXPECT_FALSE(IsIconic(window)) << "the running instance was not restored";
   EXPECT_TRUE(IsWindowVisible(window));
   EXPECT_EQ(GetForegroundWindow(), window) << "the running instance is not in front";
@@ -72,9 +71,9 @@ TEST_F(ProgramTest, SecondStartRestoresTheFirstAndOpensNoWindow) {
 
 // Proves the watch sees windows at all, so a count of 0 above means something.
 TEST_F(ProgramTest, WindowWatchSeesTheFirstInstanceWindows) {
-  QuorloProcess first(apptest::BuiltProgram(), "", /*suspended=*/true);
+  QuorloProcess first(app::test::BuiltProgram(), "", /*suspended=*/true);
   ASSERT_TRUE(first.Started());
-  apptest::WindowCreationWatch watch(first.Id());
+  app::test::WindowCreationWatch watch(first.Id());
   ASSERT_TRUE(watch.Active());
   first.Resume();
   const HWND window = robot::WaitForWindowOfProcess(first.Id(), "TfMain");
@@ -86,14 +85,14 @@ TEST_F(ProgramTest, WindowWatchSeesTheFirstInstanceWindows) {
 }
 
 TEST_F(ProgramTest, RestoreAllArgumentShowsNothingAndLeavesRunningInstanceAlone) {
-  QuorloProcess first(apptest::BuiltProgram(), "");
+  QuorloProcess first(app::test::BuiltProgram(), "");
   const HWND window = StartFirst(first);
   ASSERT_NE(window, nullptr);
   ShowWindow(window, SW_MINIMIZE);
 
-  QuorloProcess restore(apptest::BuiltProgram(), "/r", /*suspended=*/true);
+  QuorloProcess restore(app::test::BuiltProgram(), "/r", /*suspended=*/true);
   ASSERT_TRUE(restore.Started());
-  apptest::WindowCreationWatch watch(restore.Id());
+  app::test::WindowCreationWatch watch(restore.Id());
   restore.Resume();
   EXPECT_EQ(restore.WaitForExit(), 0u);
   robot::PumpMessages(300);
@@ -105,7 +104,7 @@ TEST_F(ProgramTest, RestoreAllArgumentShowsNothingAndLeavesRunningInstanceAlone)
 
 TEST_F(ProgramTest, OtherSpellingsOfRestoreAllStartNormally) {
   for (const char* arguments : {"/R", "x /r"}) {
-    QuorloProcess process(apptest::BuiltProgram(), arguments);
+    QuorloProcess process(app::test::BuiltProgram(), arguments);
     const HWND window = StartFirst(process);
     ASSERT_NE(window, nullptr) << "no main window with arguments " << arguments;
     Close(window);
@@ -114,7 +113,7 @@ TEST_F(ProgramTest, OtherSpellingsOfRestoreAllStartNormally) {
 }
 
 TEST_F(ProgramTest, HelpButtonOpensHelpWindowThatClosesWithTheProgram) {
-  QuorloProcess first(apptest::BuiltProgram(), "");
+  QuorloProcess first(app::test::BuiltProgram(), "");
   const HWND window = StartFirst(first);
   ASSERT_NE(window, nullptr);
   const HWND help = robot::FindChildByText(window, "?");
@@ -130,8 +129,8 @@ TEST_F(ProgramTest, HelpButtonOpensHelpWindowThatClosesWithTheProgram) {
 
 // A copy of the program in a directory of its own, with or without the help file.
 std::string CopyProgram(const std::string& name, bool withHelp) {
-  const std::string directory = apptest::FreshDirectory(name);
-  const std::string built = apptest::BuiltProgram();
+  const std::string directory = app::test::FreshDirectory(name);
+  const std::string built = app::test::BuiltProgram();
   CopyFileA(built.c_str(), (directory + "Quorlo.exe").c_str(), FALSE);
   const std::string chm = built.substr(0, built.rfind('\\') + 1) + "Help.chm";
   if (withHelp) CopyFileA(chm.c_str(), (directory + "Help.chm").c_str(), FALSE);
@@ -176,10 +175,10 @@ TEST_F(ProgramTest, DiagnosticLogOnlyWhenAskedFor) {
     ASSERT_NE(robot::WaitForWindowOfProcess(debug.Id(), "HH Parent", 15000), nullptr);
     Close(window);
     EXPECT_EQ(debug.WaitForExit(), 0u);
-    EXPECT_EQ(apptest::ReadText(log), created + "ShowTopic(\"" + chm +
-                                          "::/html/Welcome.htm\", 0)\r\n"
-                                          "  returned - 0\r\n"
-                                          "THookHelpSystem.Destroy\r\n");
+    EXPECT_EQ(app::test::ReadText(log), created + "ShowTopic(\"" + chm +
+                                            "::/html/Welcome.htm\", 0)\r\n"
+                                            "  returned - 0\r\n"
+                                            "THookHelpSystem.Destroy\r\n");
   }
   DeleteFileA(log.c_str());
   {
@@ -192,7 +191,7 @@ TEST_F(ProgramTest, DiagnosticLogOnlyWhenAskedFor) {
     ASSERT_NE(window, nullptr);
     Close(window);
     EXPECT_EQ(marked.WaitForExit(), 0u);
-    EXPECT_EQ(apptest::ReadText(log), created + "THookHelpSystem.Destroy\r\n");
+    EXPECT_EQ(app::test::ReadText(log), created + "THookHelpSystem.Destroy\r\n");
   }
 }
 
@@ -204,7 +203,7 @@ class UnsupportedWindowsTest : public ::testing::Test {
 };
 
 TEST_F(UnsupportedWindowsTest, MessageThenEndWithoutMainWindow) {
-  QuorloProcess process(apptest::BuiltProgram(), "");
+  QuorloProcess process(app::test::BuiltProgram(), "");
   ASSERT_TRUE(process.Started());
   const robot::MessageBoxInfo box = robot::WaitForMessageBox(process.Id());
   ASSERT_TRUE(box.found()) << "no message on an unsupported Windows";
@@ -215,10 +214,11 @@ TEST_F(UnsupportedWindowsTest, MessageThenEndWithoutMainWindow) {
             "Unfortunately, Quorlo does not support your Operating System.\r\n\r\n"
             "If you require further assistance or help, please don't hesitate to\r\n"
             "contact the author.");
-  EXPECT_EQ(apptest::CountMainWindows(), 0);
+  EXPECT_EQ(app::test::CountMainWindows(), 0);
   EXPECT_TRUE(robot::AnswerMessageBox(box, IDOK));
   EXPECT_EQ(process.WaitForExit(), 0u);
-  EXPECT_EQ(apptest::CountMainWindows(), 0);
+  EXPECT_EQ(app::test::CountMainWindows(), 0);
 }
 
 }  // namespace
+}  // namespace app::test

@@ -5,7 +5,7 @@
 
 #include "tests/wine/WinePaths.h"
 
-namespace apptest {
+namespace app::test {
 
 namespace {
 
@@ -111,4 +111,4 @@ int CountMainWindows() {
   return count;
 }
 
-}  // namespace apptest
+}  // namespace app::test

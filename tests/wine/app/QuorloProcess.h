@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace apptest {
+namespace app::test {
 
 // Windows path of the built program.
 std::string BuiltProgram();
@@ -53,4 +53,4 @@ class WindowCreationWatch {
 // Visible top-level windows of class TfMain, in every process.
 int CountMainWindows();
 
-}  // namespace apptest
+}  // namespace app::test

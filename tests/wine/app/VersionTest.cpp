@@ -14,6 +14,7 @@
 #include "tests/wine/WinePaths.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 
+namespace app::test {
 namespace {
 
 struct VersionResource {
@@ -77,7 +78,7 @@ std::string AboutVersion() {
 
 std::string CliVersion() {
   const std::string cli = winetest::BuildDirectory() + "cli\\quorlo-cli.exe";
-  std::string said = sbtest::RunAndCapture("\"" + cli + "\" --version");
+  std::string said = startbutton::test::RunAndCapture("\"" + cli + "\" --version");
   said.erase(std::remove(said.begin(), said.end(), '\r'), said.end());
   const std::string prefix = "quorlo-cli ";
   if (said.compare(0, prefix.size(), prefix) != 0 || said.empty() || said.back() != '\n')
@@ -98,3 +99,4 @@ TEST(Version, ProgramResourceAboutAndCliAgree) {
 }
 
 }  // namespace
+}  // namespace app::test

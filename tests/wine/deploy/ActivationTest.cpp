@@ -9,9 +9,8 @@
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace deploy::test {
 namespace {
-
-using deploytest::Exists;
 
 std::string InWindows(const char* name) {
   return win::GetWindowsDir() + name;
@@ -20,8 +19,8 @@ std::string InWindows(const char* name) {
 TEST(Activation, ActivateShellWritesTheFullPathAndIsFoundAgain) {
   const std::string copy = InWindows("Xplorer1.exe");
   ASSERT_TRUE(CopyFileA(InWindows("Explorer.exe").c_str(), copy.c_str(), FALSE));
-  ASSERT_TRUE(ActivateShell(copy));
-  EXPECT_EQ(deploytest::ShellSetting(), copy);
+  ASSERT_TRUE(deploy::ActivateShell(copy));
+  EXPECT_EQ(deploy::test::ShellSetting(), copy);
   EXPECT_EQ(CurrentShellPath, copy);
   CurrentShellPath.clear();
   LocateCurrentShell();
@@ -30,27 +29,27 @@ TEST(Activation, ActivateShellWritesTheFullPathAndIsFoundAgain) {
 
 TEST(Activation, SettingElsewhereIsTakenFromTheWindowsDirectory) {
   const std::string copy = InWindows("Xplorer3.exe");
-  ASSERT_TRUE(SetShell("D:\\Somewhere\\else\\Xplorer3.exe"));
+  ASSERT_TRUE(deploy::SetShell("D:\\Somewhere\\else\\Xplorer3.exe"));
 
   ASSERT_TRUE(CopyFileA(InWindows("Explorer.exe").c_str(), copy.c_str(), FALSE));
   LocateCurrentShell();
   EXPECT_EQ(CurrentShellPath, copy);
 
-  deploytest::RemoveFile(copy);
+  deploy::test::RemoveFile(copy);
   LocateCurrentShell();
   EXPECT_EQ(CurrentShellPath, InWindows("Explorer.exe"));
 }
 
 TEST(Activation, BareFileNameAndMissingSettingGiveTheWindowsDirectory) {
-  ASSERT_TRUE(SetShell("Explorer.exe"));
+  ASSERT_TRUE(deploy::SetShell("Explorer.exe"));
   LocateCurrentShell();
   EXPECT_EQ(CurrentShellPath, InWindows("Explorer.exe"));
 }
 
 TEST(Activation, RelinkWritesTheTwelveValuesAndNeverTheDefaultNames) {
   for (const auto& key : deploy::kXPStartMenuKeys)
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "", "kept");
-  ASSERT_TRUE(RelinkXPStartMenuStrings("C:\\WINDOWS\\Xplorer2.exe"));
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "", "kept");
+  ASSERT_TRUE(deploy::RelinkXPStartMenuStrings("C:\\WINDOWS\\Xplorer2.exe"));
 
   const struct {
     const char* key;
@@ -71,24 +70,27 @@ TEST(Activation, RelinkWritesTheTwelveValuesAndNeverTheDefaultNames) {
        "@Xplorer2.exe,-7025"},
   };
   for (const auto& row : expected) {
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, row.key, "InfoTip"), row.infoTip)
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, row.key, "InfoTip"), row.infoTip)
         << row.key;
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, row.key, "LocalizedString"),
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, row.key, "LocalizedString"),
               row.localized)
         << row.key;
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, row.key, ""), "kept") << row.key;
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, row.key, ""), "kept") << row.key;
   }
 }
 
 TEST(Activation, LogonLibrarySettingIsWrittenAndRemoved) {
-  if (deploytest::Is9x()) GTEST_SKIP() << "no logon library setting on " << deploytest::Version();
+  if (deploy::test::Is9x())
+    GTEST_SKIP() << "no logon library setting on " << deploy::test::Version();
   const std::string copy = win::GetSystemDir() + "Gina1.dll";
-  ASSERT_TRUE(SetGinaDll(copy));
-  EXPECT_EQ(deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL"), copy);
-  EXPECT_TRUE(SetGinaDll(""));
+  ASSERT_TRUE(deploy::SetGinaDll(copy));
+  EXPECT_EQ(deploy::test::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL"),
+            copy);
+  EXPECT_TRUE(deploy::SetGinaDll(""));
   EXPECT_FALSE(
-      deploytest::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL"));
-  EXPECT_TRUE(SetGinaDll("")) << "removing a missing setting is no failure";
+      deploy::test::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL"));
+  EXPECT_TRUE(deploy::SetGinaDll("")) << "removing a missing setting is no failure";
 }
 
 }  // namespace
+}  // namespace deploy::test

@@ -5,7 +5,7 @@
 
 #include "deploy/Activation.h"
 
-namespace deploytest {
+namespace deploy::test {
 
 std::string Version() {
   const char* v = std::getenv("QUORLO_TEST_VERSION");
@@ -174,4 +174,4 @@ bool StandInShell::Ended(DWORD timeoutMs) const {
   return thread_ != nullptr && WaitForSingleObject(thread_, timeoutMs) == WAIT_OBJECT_0;
 }
 
-}  // namespace deploytest
+}  // namespace deploy::test

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace deploytest {
+namespace deploy::test {
 
 std::string Version();  // QUORLO_TEST_VERSION
 bool Is9x();
@@ -58,4 +58,4 @@ class StandInShell {
   HANDLE thread_ = nullptr;
 };
 
-}  // namespace deploytest
+}  // namespace deploy::test

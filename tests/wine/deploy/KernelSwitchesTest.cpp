@@ -7,10 +7,8 @@
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace deploy::test {
 namespace {
-
-using deploytest::Exists;
-using deploytest::ReadFileText;
 
 const char kWithSwitch[] =
     "[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS\r\n"
@@ -32,7 +30,7 @@ class KernelSwitches : public testing::Test {
     boot_ = dir_ + "boot.ini";
     backup_ = dir_ + "backup.ini";
     work_ = dir_ + "temp.ini";
-    for (const auto& f : {boot_, backup_, work_}) deploytest::RemoveFile(f);
+    for (const auto& f : {boot_, backup_, work_}) deploy::test::RemoveFile(f);
     files_.bootIni = boot_.c_str();
     files_.backup = backup_.c_str();
     files_.work = work_.c_str();
@@ -42,7 +40,7 @@ class KernelSwitches : public testing::Test {
 };
 
 TEST_F(KernelSwitches, RemovedWithBackupAndPlainAttributes) {
-  ASSERT_TRUE(deploytest::WriteFileText(boot_, kWithSwitch));
+  ASSERT_TRUE(deploy::test::WriteFileText(boot_, kWithSwitch));
   SetFileAttributesA(boot_.c_str(),
                      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
   ASSERT_TRUE(deploy::RemoveKernelSwitchesIn(files_));
@@ -64,7 +62,7 @@ TEST_F(KernelSwitches, MissingBootIniIsLeftMissing) {
 }
 
 TEST_F(KernelSwitches, NoBackupMeansNoRewrite) {
-  ASSERT_TRUE(deploytest::WriteFileText(boot_, kWithSwitch));
+  ASSERT_TRUE(deploy::test::WriteFileText(boot_, kWithSwitch));
   const std::string unwritable = dir_ + "no such folder\\backup.ini";
   files_.backup = unwritable.c_str();
   EXPECT_FALSE(deploy::RemoveKernelSwitchesIn(files_));
@@ -72,7 +70,7 @@ TEST_F(KernelSwitches, NoBackupMeansNoRewrite) {
 }
 
 TEST_F(KernelSwitches, WorkFileThatCannotBeWrittenLeavesBootIniAsItWas) {
-  ASSERT_TRUE(deploytest::WriteFileText(boot_, kWithSwitch));
+  ASSERT_TRUE(deploy::test::WriteFileText(boot_, kWithSwitch));
   // A folder in the work file's place: it cannot be created as a file.
   CreateDirectoryA(work_.c_str(), nullptr);
   EXPECT_FALSE(deploy::RemoveKernelSwitchesIn(files_));
@@ -85,7 +83,7 @@ TEST_F(KernelSwitches, RewriteTellsWhatItDid) {
             deploy::BootIniRewrite::kMissing);
   EXPECT_FALSE(Exists(backup_));
 
-  ASSERT_TRUE(deploytest::WriteFileText(boot_, kWithout));
+  ASSERT_TRUE(deploy::test::WriteFileText(boot_, kWithout));
   SetFileAttributesA(boot_.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(deploy::RewriteBootIni(files_, [](const std::string& t) { return t; }),
             deploy::BootIniRewrite::kUnchanged);
@@ -112,13 +110,14 @@ TEST_F(KernelSwitches, RewriteTellsWhatItDid) {
 }
 
 TEST(KernelSwitchesOnTheMachine, RealBootIniKeepsItsEntries) {
-  if (deploytest::Is9x()) GTEST_SKIP() << "no boot.ini on " << deploytest::Version();
+  if (deploy::test::Is9x()) GTEST_SKIP() << "no boot.ini on " << deploy::test::Version();
   const std::string before = ReadFileText("C:\\boot.ini");
   ASSERT_FALSE(before.empty());
-  EXPECT_TRUE(RemoveKernelSwitches());
+  EXPECT_TRUE(deploy::RemoveKernelSwitches());
   EXPECT_EQ(ReadFileText("C:\\boot.ini"), before);
   EXPECT_EQ(ReadFileText("C:\\backup.ini"), before);
   EXPECT_FALSE(Exists("C:\\temp.ini"));
 }
 
 }  // namespace
+}  // namespace deploy::test

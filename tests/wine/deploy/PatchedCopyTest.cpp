@@ -12,9 +12,8 @@
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace deploy::test {
 namespace {
-
-using deploytest::Exists;
 
 deploy::ResourceChange StartWordChange(const std::u16string& word) {
   resedit::StringBlock block =
@@ -27,8 +26,8 @@ class PatchedCopyTest : public testing::Test {
  protected:
   void SetUp() override {
     target_ = win::GetWindowsDir() + "Xplorer1.exe";
-    deploytest::RemoveFile(target_);
-    SetShell(win::GetWindowsDir() + "Explorer.exe");
+    deploy::test::RemoveFile(target_);
+    deploy::SetShell(win::GetWindowsDir() + "Explorer.exe");
   }
   std::string target_;
 };
@@ -38,12 +37,12 @@ TEST_F(PatchedCopyTest, WrittenCopyIsActivatedAndLoadsWithTheNewText) {
       win::GetWindowsDir() + "Explorer.exe", target_, {StartWordChange(u"Go")}};
   bool activated = false;
   const core::Outcome outcome = deploy::WriteAndActivate(copy, [&] {
-    activated = ActivateShell(target_);
+    activated = deploy::ActivateShell(target_);
     return activated ? core::Outcome::Success() : core::Outcome::Failure("not activated");
   });
   ASSERT_TRUE(outcome.ok) << outcome.message;
   EXPECT_TRUE(activated);
-  EXPECT_EQ(deploytest::ShellSetting(), target_);
+  EXPECT_EQ(deploy::test::ShellSetting(), target_);
 
   HMODULE module = LoadLibraryExA(target_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
@@ -59,12 +58,12 @@ TEST_F(PatchedCopyTest, FailedWriteActivatesNothingAndSaysWhy) {
       win::GetWindowsDir() + "Explorer.exe", unwritable, {StartWordChange(u"Go")}};
   bool activated = false;
   const core::Outcome outcome = deploy::WriteAndActivate(copy, [&] {
-    activated = ActivateShell(unwritable);
+    activated = deploy::ActivateShell(unwritable);
     return core::Outcome::Success();
   });
   EXPECT_FALSE(outcome.ok);
   EXPECT_FALSE(activated);
-  EXPECT_EQ(deploytest::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
+  EXPECT_EQ(deploy::test::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
   EXPECT_NE(outcome.message.find(unwritable), std::string::npos) << outcome.message;
   EXPECT_NE(outcome.message.find("nothing was changed"), std::string::npos) << outcome.message;
 }
@@ -103,3 +102,4 @@ TEST_F(PatchedCopyTest, LogonLibraryCopyCarriesItsChecksum) {
 }
 
 }  // namespace
+}  // namespace deploy::test

@@ -10,6 +10,7 @@
 #include "deploy/Restart.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 
+namespace deploy::test {
 namespace {
 
 HANDLE gPumped = nullptr;
@@ -36,13 +37,13 @@ TEST(RestartShellWait, KeepsAQuitRequestPostedBeforeIt) {
   {
     // The old shell goes only once the wait has run this thread's messages,
     // so the wait surely meets the quit request queued behind WM_APP.
-    deploytest::StandInShell shell(gPumped);
+    deploy::test::StandInShell shell(gPumped);
     ASSERT_TRUE(shell.Running());
     deploy::SetShellStarter(NoShellStart);
 
     PostMessageA(window, WM_APP, 0, 0);
     PostQuitMessage(3);
-    RestartShell("C:\\windows\\Xplorer1.exe");
+    deploy::RestartShell("C:\\windows\\Xplorer1.exe");
     EXPECT_TRUE(shell.Ended());
   }
   deploy::SetShellStarter(nullptr);
@@ -58,3 +59,4 @@ TEST(RestartShellWait, KeepsAQuitRequestPostedBeforeIt) {
 }
 
 }  // namespace
+}  // namespace deploy::test

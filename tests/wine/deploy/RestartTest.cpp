@@ -10,6 +10,7 @@
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "ui/MessageBox.h"
 
+namespace deploy::test {
 namespace {
 
 std::string startedShell;
@@ -42,27 +43,27 @@ class Restart : public testing::Test {
 };
 
 TEST_F(Restart, ShellIsAskedToQuitThenTheNewOneStarts) {
-  deploytest::StandInShell shell;
+  deploy::test::StandInShell shell;
   ASSERT_TRUE(shell.Running());
   ASSERT_NE(FindWindowA("Progman", nullptr), nullptr);
 
   const std::string copy = "C:\\windows\\Xplorer1.exe";
-  RestartShell(copy);
+  deploy::RestartShell(copy);
 
   EXPECT_TRUE(shell.Ended()) << "the shell's loop did not end";
   EXPECT_EQ(FindWindowA("Progman", nullptr), nullptr);
   EXPECT_EQ(startedShell, copy);
-  EXPECT_EQ(deploytest::ShellSetting(), copy);
+  EXPECT_EQ(deploy::test::ShellSetting(), copy);
 }
 
 TEST_F(Restart, RestartWindowsGoesThroughTheRebootStep) {
-  EXPECT_TRUE(RestartWindows());
+  EXPECT_TRUE(deploy::RestartWindows());
   EXPECT_EQ(reboots, 1);
 }
 
 TEST_F(Restart, WithoutARunningShellTheNewOneStartsAtOnce) {
   ASSERT_EQ(FindWindowA("Progman", nullptr), nullptr);
-  RestartShell("C:\\windows\\Xplorer2.exe");
+  deploy::RestartShell("C:\\windows\\Xplorer2.exe");
   EXPECT_EQ(startCount, 1);
   EXPECT_EQ(startedShell, "C:\\windows\\Xplorer2.exe");
 }
@@ -77,11 +78,11 @@ class RestartPrompt : public Restart, public testing::WithParamInterface<PromptC
 
 // The window asks; deploy restarts. Together they reboot only on Yes.
 TEST_P(RestartPrompt, AsksAndRebootsOnlyOnYes) {
-  deploytest::OwnerWindow owner("Quorlo - Start Button Manager");
+  deploy::test::OwnerWindow owner("Quorlo - Start Button Manager");
   robot::MessageBoxAnswerer answer(GetParam().answer);
   const bool yes =
       ui::AskToRestart(owner.hwnd(), "Quorlo - Start Button Manager", GetParam().afterRestore);
-  if (yes) RestartWindows();
+  if (yes) deploy::RestartWindows();
   const robot::MessageBoxInfo box = answer.Result();
   ASSERT_TRUE(box.found());
   EXPECT_EQ(box.caption, "Quorlo - Start Button Manager");
@@ -100,3 +101,4 @@ INSTANTIATE_TEST_SUITE_P(
                    "The restoration will take effect after restarting your computer."}));
 
 }  // namespace
+}  // namespace deploy::test

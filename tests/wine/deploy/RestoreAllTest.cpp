@@ -9,10 +9,8 @@
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace deploy::test {
 namespace {
-
-using deploytest::Exists;
-using deploytest::ReadFileText;
 
 const char kSwitchedLine[] =
     "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"Quorlo logo\" /kernel=Kernl1.exe "
@@ -21,10 +19,10 @@ const char kPlainLine[] =
     "multi(0)disk(0)rdisk(0)partition(1)\\WINDOWS=\"Quorlo logo\" /fastdetect\r\n";
 
 bool IsNt() {
-  return !deploytest::Is9x();
+  return !deploy::test::Is9x();
 }
 bool Is2000OrXp() {
-  return deploytest::Version() == "win2k" || deploytest::IsXP();
+  return deploy::test::Version() == "win2k" || deploy::test::IsXP();
 }
 
 class RestoreAll : public testing::Test {
@@ -34,29 +32,29 @@ class RestoreAll : public testing::Test {
     programDir_ = "C:\\Program Files\\Quorlo\\";
     CreateDirectoryA(programDir_.c_str(), nullptr);
     program_ = programDir_ + "Quorlo.exe";
-    ASSERT_TRUE(CopyFileA(apptest::BuiltProgram().c_str(), program_.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(app::test::BuiltProgram().c_str(), program_.c_str(), FALSE));
 
-    SetShell(win::GetWindowsDir() + "Xplorer1.exe");
+    deploy::SetShell(win::GetWindowsDir() + "Xplorer1.exe");
     if (IsNt()) {
-      SetGinaDll(win::GetSystemDir() + "Gina1.dll");
+      deploy::SetGinaDll(win::GetSystemDir() + "Gina1.dll");
       bootBefore_ = ReadFileText("C:\\boot.ini") + kSwitchedLine;
-      deploytest::WriteFileText("C:\\boot.ini", bootBefore_);
+      deploy::test::WriteFileText("C:\\boot.ini", bootBefore_);
     }
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "", "Renamed");
-      deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip",
-                                    deploy::ShellStringReference("Xplorer1.exe", key.infoTipId));
+      deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "", "Renamed");
+      deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip",
+                                      deploy::ShellStringReference("Xplorer1.exe", key.infoTipId));
     }
-    if (deploytest::Is9x()) {
-      deploytest::WriteFileText(win::GetBootDrive() + "logo.sys", "changed boot logo");
-      deploytest::WriteFileText(programDir_ + "logo.sys", "saved boot logo");
-      deploytest::WriteFileText(programDir_ + "Logow.sys", "saved wait logo");
+    if (deploy::test::Is9x()) {
+      deploy::test::WriteFileText(win::GetBootDrive() + "logo.sys", "changed boot logo");
+      deploy::test::WriteFileText(programDir_ + "logo.sys", "saved boot logo");
+      deploy::test::WriteFileText(programDir_ + "Logow.sys", "saved wait logo");
       logosBefore_ = ReadFileText(win::GetWindowsDir() + "Logos.sys");
     }
   }
 
   void RunRestoreMode() {
-    apptest::QuorloProcess quorlo(program_, "/r");
+    app::test::QuorloProcess quorlo(program_, "/r");
     ASSERT_TRUE(quorlo.Started());
     EXPECT_EQ(quorlo.WaitForExit(), 0u);
   }
@@ -69,11 +67,11 @@ TEST_F(RestoreAll, UndoesExactlyTheStepsOfThisWindowsTwiceAlike) {
     SCOPED_TRACE("run " + std::to_string(run));
     RunRestoreMode();
 
-    EXPECT_EQ(deploytest::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
+    EXPECT_EQ(deploy::test::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
 
     if (IsNt()) {
       const bool gina =
-          deploytest::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+          deploy::test::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
       const std::string boot = ReadFileText("C:\\boot.ini");
       if (Is2000OrXp()) {
         EXPECT_FALSE(gina);
@@ -87,12 +85,12 @@ TEST_F(RestoreAll, UndoesExactlyTheStepsOfThisWindowsTwiceAlike) {
     }
 
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      const std::string name = deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "");
-      const std::string tip = deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip");
-      if (deploytest::IsXP()) {
+      const std::string name = deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "");
+      const std::string tip = deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip");
+      if (deploy::test::IsXP()) {
         EXPECT_EQ(name, key.defaultName);
         EXPECT_EQ(tip, deploy::ShellStringReference("Explorer.exe", key.infoTipId));
-        EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+        EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
                   deploy::ShellStringReference("Explorer.exe", key.localizedStringId));
       } else {
         EXPECT_EQ(name, "Renamed");
@@ -100,7 +98,7 @@ TEST_F(RestoreAll, UndoesExactlyTheStepsOfThisWindowsTwiceAlike) {
       }
     }
 
-    if (deploytest::Is9x()) {
+    if (deploy::test::Is9x()) {
       EXPECT_EQ(ReadFileText(win::GetBootDrive() + "logo.sys"), "saved boot logo");
       EXPECT_EQ(ReadFileText(win::GetWindowsDir() + "Logow.sys"), "saved wait logo");
       EXPECT_EQ(ReadFileText(win::GetWindowsDir() + "Logos.sys"), logosBefore_)
@@ -110,10 +108,11 @@ TEST_F(RestoreAll, UndoesExactlyTheStepsOfThisWindowsTwiceAlike) {
 }
 
 TEST_F(RestoreAll, WithoutASavedBootLogoTheBootDrivesIsDeleted) {
-  if (!deploytest::Is9x()) GTEST_SKIP() << "logo files are a 95/98/Millennium matter";
-  deploytest::RemoveFile(programDir_ + "logo.sys");
+  if (!deploy::test::Is9x()) GTEST_SKIP() << "logo files are a 95/98/Millennium matter";
+  deploy::test::RemoveFile(programDir_ + "logo.sys");
   RunRestoreMode();
   EXPECT_FALSE(Exists(win::GetBootDrive() + "logo.sys"));
 }
 
 }  // namespace
+}  // namespace deploy::test

@@ -11,9 +11,8 @@
 #include "ui/MessageBox.h"
 #include "win/SystemFacts.h"
 
+namespace deploy::test {
 namespace {
-
-using deploytest::Exists;
 
 // Holds a file open with no sharing, as Windows holds a running shell.
 class LockedFile {
@@ -34,13 +33,13 @@ class ShellNames : public testing::Test {
  protected:
   void SetUp() override {
     for (char n = '1'; n <= '9'; ++n) {
-      deploytest::RemoveFile(Shell(n));
-      deploytest::RemoveFile(Gina(n));
+      deploy::test::RemoveFile(Shell(n));
+      deploy::test::RemoveFile(Gina(n));
     }
   }
   static std::string Shell(char n) { return win::GetWindowsDir() + "Xplorer" + n + ".exe"; }
   static std::string Gina(char n) { return win::GetSystemDir() + "Gina" + n + ".dll"; }
-  static void Touch(const std::string& path) { deploytest::WriteFileText(path, "old copy"); }
+  static void Touch(const std::string& path) { deploy::test::WriteFileText(path, "old copy"); }
 };
 
 TEST_F(ShellNames, FirstUseTakesNumberOne) {
@@ -87,7 +86,7 @@ TEST_P(AllNineTaken, ToldExactlyAndOwnerClosed) {
   std::vector<std::unique_ptr<LockedFile>> locks;
   for (char n = '1'; n <= '9'; ++n)
     locks.push_back(std::make_unique<LockedFile>(GetParam().shell ? Shell(n) : Gina(n)));
-  deploytest::OwnerWindow owner("Quorlo - Start Button Manager");
+  deploy::test::OwnerWindow owner("Quorlo - Start Button Manager");
   robot::MessageBoxAnswerer answer(IDOK);
   const deploy::UniqueName name = GetParam().shell
                                       ? MakeUniqueShellName(win::GetWindowsDir() + "Explorer.exe")
@@ -117,3 +116,4 @@ INSTANTIATE_TEST_SUITE_P(
                  "be created. This file is used to update the Windows Logon Dialogs."}));
 
 }  // namespace
+}  // namespace deploy::test

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "help/ApplicationHelp.h"
 #include "help/HelpTopic.h"
@@ -17,6 +18,7 @@
 #include "win/RegistryKey.h"
 #include "win/SystemFacts.h"
 
+namespace help::test {
 namespace {
 
 std::string BuiltHelpFile() {
@@ -53,7 +55,7 @@ TEST(HookHelpSystem, OpensWelcomePageInAHelpWindowAndClosesItWhenFreed) {
   ASSERT_TRUE(win::FileCanBeOpened(BuiltHelpFile())) << BuiltHelpFile();
   HWND window = nullptr;
   {
-    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, "");
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, "", nullptr);
     EXPECT_EQ(help.HelpTopic("html\\Welcome.htm"), THookHelpSystem::kShown);
     window = WaitForHelpWindow();
     ASSERT_NE(window, nullptr) << "no help window after showing html\\Welcome.htm";
@@ -74,7 +76,7 @@ TEST(HookHelpSystem, PageNamesWithBlanksAndPercentTwenty) {
       {"html/Contact.htm", "/html/Contact.htm"},
   };
   {
-    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log);
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log, nullptr);
     for (const auto& c : cases) {
       EXPECT_EQ(help.HelpTopic(c.topic), THookHelpSystem::kShown) << c.topic;
       EXPECT_NE(WaitForHelpWindow(), nullptr) << c.topic;
@@ -93,7 +95,8 @@ TEST(HookHelpSystem, WritesDiagnosticLines) {
   const std::string log = TempFile("HHDebug-bridge.txt");
   DeleteFileA(log.c_str());
   {
-    THookHelpSystem help("C:\\Q\\Help.chm", "", THookHelpSystem::DisplayMode::HtmlHelp, log);
+    THookHelpSystem help("C:\\Q\\Help.chm", "", THookHelpSystem::DisplayMode::HtmlHelp, log,
+                         nullptr);
     help.HelpHook(HELP_QUIT, 0);
   }
   EXPECT_EQ(ReadText(log),
@@ -112,7 +115,7 @@ TEST(HookHelpSystem, TakesTheApplicationHelpHandlerAndGivesItBack) {
   const std::string log = TempFile("HHDebug-hook.txt");
   DeleteFileA(log.c_str());
   {
-    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log);
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log, nullptr);
     EXPECT_TRUE(RaiseApplicationHelp(HELP_FINDER, 0));
     EXPECT_NE(WaitForHelpWindow(), nullptr) << "HELP_FINDER opened no help window";
     EXPECT_FALSE(RaiseApplicationHelp(HELP_SETWINPOS, 0)) << "unknown commands are declined";
@@ -129,34 +132,16 @@ TEST(HookHelpSystem, TakesTheApplicationHelpHandlerAndGivesItBack) {
   DeleteFileA(log.c_str());
 }
 
-// ShowHelpTopic blocks in its message box; a robot thread reads and answers it.
-struct BoxAnswer {
-  robot::MessageBoxInfo box;
-};
-
-DWORD WINAPI AnswerNextBox(void* parameter) {
-  auto* answer = static_cast<BoxAnswer*>(parameter);
-  answer->box = robot::WaitForMessageBox(GetCurrentProcessId());
-  robot::AnswerMessageBox(answer->box, IDOK);
-  return 0;
-}
-
 TEST(ShowHelpTopic, MissingHelpFileIsReported) {
   const std::string missing = TempFile("no-help-here\\Help.chm");
   help::SetHelpFilePath(missing);
-  THookHelpSystem help(missing, "", THookHelpSystem::DisplayMode::HtmlHelp, "");
+  THookHelpSystem help(missing, "", THookHelpSystem::DisplayMode::HtmlHelp, "", nullptr);
   help::SetActiveHelpSystem(&help);
-  BoxAnswer answer;
-  const HANDLE robotThread = CreateThread(nullptr, 0, &AnswerNextBox, &answer, 0, nullptr);
-  ASSERT_NE(robotThread, nullptr);
-  help::ShowHelpTopic("Welcome.htm");
-  WaitForSingleObject(robotThread, 20000);
-  CloseHandle(robotThread);
+  const core::Outcome shown = help::ShowHelpTopic("Welcome.htm");
   help::SetActiveHelpSystem(nullptr);
-  ASSERT_TRUE(answer.box.found()) << "no message box for a missing Help.chm";
-  EXPECT_EQ(answer.box.caption, "Quorlo");
-  EXPECT_EQ(answer.box.text,
-            "The help file 'Help.chm' cannot be found!\r\nPlease reinstall Quorlo.");
+  EXPECT_FALSE(shown.ok);
+  EXPECT_EQ(shown.message, "The help file 'Help.chm' cannot be found!\r\nPlease reinstall Quorlo.");
+  EXPECT_EQ(robot::WaitForWindowOfProcess(GetCurrentProcessId(), "HH Parent", 500), nullptr);
 }
 
 // Without a registered control every page request says so, and nothing else happens.
@@ -169,21 +154,20 @@ TEST(HookHelpSystem, MissingHtmlHelpIsReported) {
 
   const std::string log = TempFile("HHDebug-missing.txt");
   DeleteFileA(log.c_str());
-  BoxAnswer answer;
+  std::vector<std::string> warnings;
   int result = -1;
   {
-    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log);
-    const HANDLE robotThread = CreateThread(nullptr, 0, &AnswerNextBox, &answer, 0, nullptr);
-    ASSERT_NE(robotThread, nullptr);
+    THookHelpSystem help(BuiltHelpFile(), "", THookHelpSystem::DisplayMode::HtmlHelp, log,
+                         [&](const std::string& text, const std::string& caption) {
+                           warnings.push_back(caption + ": " + text);
+                         });
     result = help.HelpTopic("html\\Welcome.htm");
-    WaitForSingleObject(robotThread, 20000);
-    CloseHandle(robotThread);
   }
   win::RegistryKey::Open(HKEY_CLASSES_ROOT, kServer, KEY_ALL_ACCESS).WriteString("", registered);
 
   EXPECT_EQ(result, THookHelpSystem::kHtmlHelpMissing);
-  ASSERT_TRUE(answer.box.found()) << "no message without HTML Help";
-  EXPECT_EQ(answer.box.text, "MS Html Help is not installed on this PC.");
+  EXPECT_EQ(warnings,
+            std::vector<std::string>{"Warning: MS Html Help is not installed on this PC."});
   EXPECT_EQ(robot::WaitForWindowOfProcess(GetCurrentProcessId(), "HH Parent", 500), nullptr);
   const std::string text = ReadText(log);
   EXPECT_NE(
@@ -196,11 +180,13 @@ TEST(HookHelpSystem, MissingHtmlHelpIsReported) {
 
 TEST(ShowHelpTopic, OpensThePageOfThePresentHelpFile) {
   help::SetHelpFilePath(BuiltHelpFile());
-  THookHelpSystem help(help::HelpFilePath(), "", THookHelpSystem::DisplayMode::HtmlHelp, "");
+  THookHelpSystem help(help::HelpFilePath(), "", THookHelpSystem::DisplayMode::HtmlHelp, "",
+                       nullptr);
   help::SetActiveHelpSystem(&help);
-  help::ShowHelpTopic("Icon Manager Introduction.htm");
+  EXPECT_TRUE(help::ShowHelpTopic("Icon Manager Introduction.htm").ok);
   EXPECT_NE(WaitForHelpWindow(), nullptr);
   help::SetActiveHelpSystem(nullptr);
 }
 
 }  // namespace
+}  // namespace help::test

@@ -85,7 +85,7 @@ std::vector<std::string> sizesSeen;
 LRESULT CALLBACK RecorderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_SETTINGCHANGE) {
     sizesSeen.push_back(
-        icontest::Describe(icontest::ReadRaw(RegistryRoot::CurrentUser, kMetrics, kShellIconSize)));
+        icons::test::Describe(icons::test::ReadRaw(RegistryRoot::CurrentUser, kMetrics, kShellIconSize)));
   }
   return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
@@ -169,9 +169,9 @@ class IconManagerScenario : public testing::Test {
   }
 
   void SetUp() override {
-    ASSERT_EQ(win::WindowsVersion(), icontest::ExpectedWindowsVersion());
+    ASSERT_EQ(win::WindowsVersion(), icons::test::ExpectedWindowsVersion());
     std::string failure;
-    ASSERT_TRUE(icontest::SeedScenario(&failure)) << failure;
+    ASSERT_TRUE(icons::test::SeedScenario(&failure)) << failure;
     win::RegistryKey metrics = win::RegistryKey::Create(HKEY_CURRENT_USER, kMetrics);
     ASSERT_TRUE(metrics.WriteString(kShellIconSize, "32"));
     system_ = win::GetSystemDir();
@@ -258,7 +258,7 @@ class IconManagerScenario : public testing::Test {
     return false;
   }
   static std::string Raw(RegistryRoot root, const std::string& path, const std::string& name) {
-    return icontest::Describe(icontest::ReadRaw(root, path, name));
+    return icons::test::Describe(icons::test::ReadRaw(root, path, name));
   }
   static std::string ShellIconsValue(int entry) {
     return Raw(RegistryRoot::LocalMachine, icons::kShellIconsKey, std::to_string(entry));
@@ -393,8 +393,8 @@ TEST_F(IconManagerScenario, ChangeIconUpdatesTheDetailsAndTreeAndApplyWritesAndB
   for (const icons::test::ExpectedValue& expected :
        icons::test::ScenarioAfterApply(system_, version)) {
     // Programs and Help came back to their defaults through the dialog.
-    EXPECT_EQ(Raw(expected.root, expected.path, expected.name), icontest::Describe(expected.value))
-        << icontest::RootName(expected.root) << expected.path << " [" << expected.name << "]";
+    EXPECT_EQ(Raw(expected.root, expected.path, expected.name), icons::test::Describe(expected.value))
+        << icons::test::RootName(expected.root) << expected.path << " [" << expected.name << "]";
   }
   EXPECT_EQ(sizesSeen, (std::vector<std::string>{"text \"31\"", "text \"32\""}));
 }

@@ -4,7 +4,7 @@
 #include "tests/wine/WinePaths.h"
 #include "win/RegistryKey.h"
 
-namespace icontest {
+namespace icons::test {
 
 using icons::RegistryRoot;
 using icons::StoredText;
@@ -137,4 +137,4 @@ int ExpectedWindowsVersion() {
   return machine == "winxp" ? 5 : machine == "win2k" ? 4 : 2;
 }
 
-}  // namespace icontest
+}  // namespace icons::test

@@ -8,7 +8,7 @@
 
 #include "icons/RegistryStore.h"
 
-namespace icontest {
+namespace icons::test {
 
 HKEY RootKey(icons::RegistryRoot root);
 const char* RootName(icons::RegistryRoot root);
@@ -34,4 +34,4 @@ bool SeedScenario(std::string* failure);
 // its WindowsVersion number.
 int ExpectedWindowsVersion();
 
-}  // namespace icontest
+}  // namespace icons::test

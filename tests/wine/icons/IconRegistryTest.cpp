@@ -21,9 +21,9 @@
 namespace {
 
 using icons::RegistryRoot;
-using icontest::Describe;
-using icontest::ReadRaw;
-using icontest::RootName;
+using icons::test::Describe;
+using icons::test::ReadRaw;
+using icons::test::RootName;
 
 int RunningWindowsVersion() {
   const win::OsVersion version = win::ReadOsVersion();
@@ -33,14 +33,14 @@ int RunningWindowsVersion() {
 class IconRegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const int expected = icontest::ExpectedWindowsVersion();
+    const int expected = icons::test::ExpectedWindowsVersion();
     windowsVersion_ = RunningWindowsVersion();
     ASSERT_EQ(windowsVersion_, expected) << "the machine does not act as the version of the run";
     systemDirectory_ = win::SystemDirectory();
     ASSERT_FALSE(systemDirectory_.empty());
     // The play starts from its seeds alone.
     std::string failure;
-    ASSERT_TRUE(icontest::SeedScenario(&failure)) << failure;
+    ASSERT_TRUE(icons::test::SeedScenario(&failure)) << failure;
   }
 
   void ExpectValuesAfterApply() {

@@ -24,8 +24,8 @@
 
 namespace {
 
-using deploytest::Exists;
-using deploytest::RegistryString;
+using deploy::test::Exists;
+using deploy::test::RegistryString;
 
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorlo";
 constexpr DWORD kSetupTimeoutMs = 120000;
@@ -139,7 +139,7 @@ TEST_F(Installer, SilentInstallPutsProgramShortcutsAndEntryInPlace) {
 
   const std::string dir = InstallDir();
   for (const char* name : {"Quorlo.exe", "Help.chm"}) {
-    EXPECT_EQ(sbtest::ReadBytes(dir + name), sbtest::ReadBytes(BuiltFile(name))) << name;
+    EXPECT_EQ(startbutton::test::ReadBytes(dir + name), startbutton::test::ReadBytes(BuiltFile(name))) << name;
   }
   EXPECT_TRUE(Exists(dir + "Uninstall.exe"));
 
@@ -167,7 +167,7 @@ TEST_F(Installer, SilentInstallPutsProgramShortcutsAndEntryInPlace) {
 
 // The installed program, used as a user would: a new word for the Start
 // button, written with OK and "restart later". Returns what went wrong.
-std::string ChangeStartButtonThroughProgram(apptest::QuorloProcess& program) {
+std::string ChangeStartButtonThroughProgram(app::test::QuorloProcess& program) {
   const HWND main = robot::WaitForWindowOfProcess(program.Id(), "TfMain");
   if (main == nullptr) return "no main window";
   robot::Click(robot::FindChildByText(main, "Start Button Manager"));
@@ -199,13 +199,13 @@ TEST_F(Installer, SilentUninstallUndoesTheSettingsAndRemovesTheProgramButNotTheC
   const std::string group = StartMenuGroup();
   // What the managers keep under the program's own key.
   const std::string iconBackups = std::string(win::ProgramRegistryKey) + "\\Default Icons";
-  deploytest::SetRegistryString(HKEY_CURRENT_USER, iconBackups, "0", "shell32.dll,3");
+  deploy::test::SetRegistryString(HKEY_CURRENT_USER, iconBackups, "0", "shell32.dll,3");
 
-  apptest::QuorloProcess program(dir + "Quorlo.exe", "");
+  app::test::QuorloProcess program(dir + "Quorlo.exe", "");
   ASSERT_TRUE(program.Started());
   ASSERT_EQ(ChangeStartButtonThroughProgram(program), "");
-  ASSERT_EQ(deploytest::ShellSetting(), ShellCopy(1)) << "the change did not take effect";
-  if (deploytest::IsXP()) {
+  ASSERT_EQ(deploy::test::ShellSetting(), ShellCopy(1)) << "the change did not take effect";
+  if (deploy::test::IsXP()) {
     for (const auto& key : deploy::kXPStartMenuKeys) {
       ASSERT_EQ(RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
                 deploy::ShellStringReference("Xplorer1.exe", key.infoTipId));
@@ -215,15 +215,15 @@ TEST_F(Installer, SilentUninstallUndoesTheSettingsAndRemovesTheProgramButNotTheC
   // While the program runs its files cannot go: the uninstaller refuses.
   ASSERT_TRUE(Uninstall()) << "the uninstaller did not end";
   EXPECT_TRUE(Exists(dir + "Quorlo.exe"));
-  EXPECT_EQ(deploytest::ShellSetting(), ShellCopy(1)) << "a refused uninstall changed settings";
+  EXPECT_EQ(deploy::test::ShellSetting(), ShellCopy(1)) << "a refused uninstall changed settings";
   EXPECT_FALSE(RegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString").empty());
 
   PostMessageA(robot::WaitForWindowOfProcess(program.Id(), "TfMain"), WM_CLOSE, 0, 0);
   ASSERT_EQ(program.WaitForExit(), 0u);
   ASSERT_TRUE(Uninstall()) << "the uninstaller did not end";
 
-  EXPECT_EQ(deploytest::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
-  if (deploytest::IsXP()) {
+  EXPECT_EQ(deploy::test::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
+  if (deploy::test::IsXP()) {
     for (const auto& key : deploy::kXPStartMenuKeys) {
       EXPECT_EQ(RegistryString(HKEY_CLASSES_ROOT, key.path, ""), key.defaultName);
       EXPECT_EQ(RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
@@ -244,7 +244,7 @@ TEST_F(Installer, SilentUninstallUndoesTheSettingsAndRemovesTheProgramButNotTheC
 
   // The copy is the user's: Windows may still run from it until the restart.
   ASSERT_TRUE(Exists(ShellCopy(1)));
-  EXPECT_EQ(sbtest::LoadShellString(ShellCopy(1), 578), "Go");
+  EXPECT_EQ(startbutton::test::LoadShellString(ShellCopy(1), 578), "Go");
 }
 
 }  // namespace

@@ -26,7 +26,7 @@
 namespace {
 
 using namespace logon::test;
-using deploytest::Exists;
+using deploy::test::Exists;
 
 class LogonLibrary : public testing::Test {
  protected:
@@ -54,7 +54,7 @@ class LogonLibrary : public testing::Test {
 
 TEST_F(LogonLibrary, ReadsThePicturesOfTheStoredEdition) {
   for (const EditionCase& c : kEditionCases) {
-    if (deploytest::Version() != c.version) continue;
+    if (deploy::test::Version() != c.version) continue;
     StoreEdition(c.edition);
     const logon::LogonModule module = Read();
     ASSERT_TRUE(module.found) << module.message;
@@ -90,11 +90,11 @@ TEST_F(LogonLibrary, PicturesShowThroughGdi) {
 TEST_F(LogonLibrary, GinaDllNamesTheLibraryInForceByFileName) {
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(3).c_str(), FALSE));
   // Only the file name counts; the copy is taken from the system directory.
-  SetGinaDll("D:\\elsewhere\\gina3.DLL");
+  deploy::SetGinaDll("D:\\elsewhere\\gina3.DLL");
   EXPECT_EQ(logon::CurrentGinaPath(), SystemFile("gina3.DLL"));
   EXPECT_TRUE(Read().found);
   // A setting naming a file that is not there: Windows' own library.
-  SetGinaDll(Gina(7));
+  deploy::SetGinaDll(Gina(7));
   EXPECT_EQ(logon::CurrentGinaPath(), Msgina());
 }
 
@@ -103,7 +103,8 @@ TEST_F(LogonLibrary, WritesRegistersAndReappliesTheShell) {
   const logon::LogonEdit edit = ChangeAll(7);
   // The shell setting in a form the program does not write: OK writes it
   // again as the full path of the shell in force.
-  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+  deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell",
+                                  "Explorer.exe");
 
   const logon::LogonWrite write = logon::WriteLogonPictures(module, edit);
   ASSERT_TRUE(write.outcome.ok) << write.outcome.message;
@@ -166,7 +167,8 @@ TEST_F(LogonLibrary, SecondCustomisationStartsFromTheFirstCopy) {
 }
 
 TEST_F(LogonLibrary, NoChangeTouchesNothing) {
-  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+  deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell",
+                                  "Explorer.exe");
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(1).c_str(), FALSE));
   const logon::LogonWrite write = logon::WriteLogonPictures(Read(), logon::LogonEdit{});
   EXPECT_TRUE(write.outcome.ok);
@@ -210,7 +212,7 @@ TEST_F(LogonLibrary, LibraryWithoutAPictureStillReadsAndRefusesToReplaceIt) {
   // Reset stores) is numbered 100: the table's bitmap is missing.
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(4).c_str(), FALSE));
   ASSERT_TRUE(RenumberBitmap(Gina(4), 101, 100));
-  SetGinaDll(Gina(4));
+  deploy::SetGinaDll(Gina(4));
   const logon::LogonModule module = Read();
   ASSERT_TRUE(module.found);
   EXPECT_EQ(module.path, Gina(4));
@@ -240,8 +242,8 @@ TEST_F(LogonLibrary, LibraryWithoutAPictureStillReadsAndRefusesToReplaceIt) {
 }
 
 TEST_F(LogonLibrary, UnreadableLibraryInForceIsNamedAndNothingIsWritten) {
-  ASSERT_TRUE(deploytest::WriteFileText(Gina(5), "MZ but nothing after it"));
-  SetGinaDll(Gina(5));
+  ASSERT_TRUE(deploy::test::WriteFileText(Gina(5), "MZ but nothing after it"));
+  deploy::SetGinaDll(Gina(5));
   const logon::LogonModule module = Read();
   ASSERT_TRUE(module.found);
   EXPECT_EQ(module.path, Gina(5));
@@ -261,7 +263,7 @@ TEST_F(LogonLibrary, UnreadableLibraryInForceIsNamedAndNothingIsWritten) {
 TEST_F(LogonLibrary, NoFreeNameClosesTheWindowAndWritesNothing) {
   // Gina1 is in force; every other name is held open by another program.
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(1).c_str(), FALSE));
-  SetGinaDll(Gina(1));
+  deploy::SetGinaDll(Gina(1));
   std::vector<HANDLE> held;
   for (int n = 2; n <= 9; ++n) {
     held.push_back(
@@ -282,7 +284,7 @@ TEST_F(LogonLibrary, NoFreeNameClosesTheWindowAndWritesNothing) {
 
 TEST_F(LogonLibrary, FailedWriteLeavesGinaDllAsItWas) {
   ASSERT_TRUE(CopyFileA(Msgina().c_str(), Gina(2).c_str(), FALSE));
-  SetGinaDll(Gina(2));
+  deploy::SetGinaDll(Gina(2));
   const std::string shell = ShellValue();
   const logon::LogonModule module = Read();
   const std::string temporary = Gina(1) + core::kTemporarySuffix;

@@ -14,7 +14,7 @@
 
 namespace logon::test {
 
-using deploytest::Exists;
+using deploy::test::Exists;
 
 std::string SystemFile(const std::string& name) {
   return win::GetSystemDir() + name;
@@ -31,13 +31,13 @@ std::string MsginaAside() {
 }
 
 std::string GinaDllSetting() {
-  return deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+  return deploy::test::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
 }
 bool GinaDllSet() {
-  return deploytest::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
+  return deploy::test::RegistryValueExists(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "GinaDLL");
 }
 std::string ShellValue() {
-  return deploytest::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell");
+  return deploy::test::RegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell");
 }
 
 void StoreEdition(int edition) {
@@ -46,7 +46,7 @@ void StoreEdition(int edition) {
                             KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   const DWORD value = static_cast<DWORD>(edition);
-  const char* name = deploytest::IsXP() ? "XP Edition" : "2k Edition";
+  const char* name = deploy::test::IsXP() ? "XP Edition" : "2k Edition";
   RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
   RegCloseKey(key);
 }
@@ -182,7 +182,7 @@ void ExpectChecksumVerifies(const std::string& file) {
 
 void ResetLogonState() {
   if (Exists(MsginaAside())) MoveFileA(MsginaAside().c_str(), Msgina().c_str());
-  SetGinaDll("");
+  deploy::SetGinaDll("");
   for (int n = 1; n <= 9; ++n) {
     const std::string path = Gina(n);
     for (const std::string& p : {path, path + core::kTemporarySuffix}) {
@@ -191,8 +191,8 @@ void ResetLogonState() {
       RemoveDirectoryA(p.c_str());
     }
   }
-  SetShell(win::GetWindowsDir() + "Explorer.exe");
-  StoreEdition(deploytest::IsXP() ? 2 : 3);
+  deploy::SetShell(win::GetWindowsDir() + "Explorer.exe");
+  StoreEdition(deploy::test::IsXP() ? 2 : 3);
 }
 
 }  // namespace logon::test

@@ -29,7 +29,7 @@
 namespace {
 
 using namespace logon::test;
-using deploytest::Exists;
+using deploy::test::Exists;
 
 constexpr char kCaption[] = "Logon Dialogs Manager";
 constexpr int kBoxWidth = 413;
@@ -209,7 +209,7 @@ TEST_F(LogonWindow, OpensWithThePicturesOfTheEdition) {
   for (const EditionCase& c : kEditionCases) {
     // Both XP editions, and Windows 2000 Professional and Server: the
     // window's part is the same for every row, the logic test reads them all.
-    if (deploytest::Version() != c.version || c.edition > 4) continue;
+    if (deploy::test::Version() != c.version || c.edition > 4) continue;
     StoreEdition(c.edition);
     const Pixels normal = DecodeWithWindows(FixtureBitmapFile(c.normal));
     const Pixels progress = DecodeWithWindows(FixtureBitmapFile(c.progress));
@@ -238,7 +238,7 @@ TEST_F(LogonWindow, OpensWithThePicturesOfTheEdition) {
 TEST_F(LogonWindow, ChangeOnEachTabAndOkWriteTheFirstCopy) {
   // The shell setting in a form the program does not write: OK writes it
   // again as the full path of the shell in force.
-  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+  deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
   const std::string files[] = {WriteTestFile("normal.bmp", Bitmap24(120, 40, 1)),
                                WriteTestFile("progress.bmp", Bitmap8(77, 13, 5)),
                                WriteTestFile("bar.bmp", Bitmap24(40, 3, 9))};
@@ -323,7 +323,7 @@ TEST_F(LogonWindow, SecondCustomisationStartsFromTheFirstCopy) {
 }
 
 TEST_F(LogonWindow, OkWithoutChangeTouchesNothing) {
-  deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
+  deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, deploy::kWinlogonKey, "Shell", "Explorer.exe");
   // A stale copy a write would have reused.
   SetUpCopy(1);
   const Bytes before = ReadBytes(Gina(1));
@@ -343,7 +343,7 @@ TEST_F(LogonWindow, OkWithoutChangeTouchesNothing) {
 
 TEST_F(LogonWindow, RestoreAnsweredNoChangesNothingAndYesRemovesOnlyGinaDll) {
   SetUpCopy(1);
-  SetGinaDll(Gina(1));
+  deploy::SetGinaDll(Gina(1));
   const std::string shell = ShellValue();
   std::string no, yes, settingAfterNo;
   bool openAfterNo = false, closedAfterYes = false;
@@ -410,7 +410,7 @@ TEST_F(LogonWindow, LibraryWithoutAPictureOpensAndRefusesToReplaceIt) {
   // The progress picture of the Professional editions (101) is numbered 100.
   SetUpCopy(4);
   ASSERT_TRUE(RenumberBitmap(Gina(4), 101, 100));
-  SetGinaDll(Gina(4));
+  deploy::SetGinaDll(Gina(4));
   const Pixels normal = DecodeWithWindows(FixtureBitmapFile(107));
   const Pixels nothing;
   const std::string file = WriteTestFile("progress.bmp", Bitmap24(50, 20, 3));
@@ -442,7 +442,7 @@ TEST_F(LogonWindow, LibraryWithoutAPictureOpensAndRefusesToReplaceIt) {
 
 TEST_F(LogonWindow, FailedWriteLeavesGinaDllAsItWas) {
   SetUpCopy(2);
-  SetGinaDll(Gina(2));
+  deploy::SetGinaDll(Gina(2));
   const std::string shell = ShellValue();
   // What stands in the way of the copy's temporary file.
   struct Obstacle {

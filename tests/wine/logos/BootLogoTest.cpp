@@ -20,10 +20,8 @@
 #include "tests/wine/logos/LogosTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace logos::test {
 namespace {
-
-using logostest::Bytes;
-using logostest::ReadBytes;
 
 constexpr char kVitalKernel[] =
     "Error: The vital system file 'ntoskrnl.exe' was not found!\r\nThis means you are not "
@@ -37,7 +35,7 @@ constexpr char kUnsupported[] =
     "Quorlo does not support this version of Window's startup logo.\r\nPlease contact the "
     "author to get a new version of Quorlo compatible\r\nwith your computer.";
 
-using logostest::Get32;
+using logos::test::Get32;
 
 struct PeChecksum {
   DWORD stored = 0;
@@ -68,16 +66,16 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class BootLogo : public testing::TestWithParam<int> {
  protected:
-  static void SetUpTestSuite() { bootIni_ = deploytest::ReadFileText("C:\\boot.ini"); }
+  static void SetUpTestSuite() { bootIni_ = deploy::test::ReadFileText("C:\\boot.ini"); }
 
   void SetUp() override {
-    ASSERT_FALSE(deploytest::Is9x()) << deploytest::Version();
+    ASSERT_FALSE(deploy::test::Is9x()) << deploy::test::Version();
     ASSERT_FALSE(bootIni_.empty()) << "the machine's boot.ini";
     machine_ = logos::ThisBootLogoMachine(GetParam());
     ASSERT_TRUE(machine_.windowsVersion == win::kWindows2000 ||
                 machine_.windowsVersion == win::kWindowsXP);
     SetFileAttributesA("C:\\boot.ini", FILE_ATTRIBUTE_NORMAL);
-    ASSERT_TRUE(deploytest::WriteFileText("C:\\boot.ini", bootIni_));
+    ASSERT_TRUE(deploy::test::WriteFileText("C:\\boot.ini", bootIni_));
     for (const char* name : {"Kernl1.exe", "Kernl2.exe", "~Kernl1.exe", "~Kernl2.exe"}) {
       const std::string path = machine_.systemDirectory + name;
       SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -85,8 +83,8 @@ class BootLogo : public testing::TestWithParam<int> {
       DeleteFileA(path.c_str());
     }
     logoFile_ = win::GetTempDir() + "_tempbmp.bmp";
-    logo_ = logostest::PalettedBitmap(640, 480, 4, GetParam());
-    ASSERT_TRUE(logostest::WriteBytes(logoFile_, logo_));
+    logo_ = logos::test::PalettedBitmap(640, 480, 4, GetParam());
+    ASSERT_TRUE(logos::test::WriteBytes(logoFile_, logo_));
     const logos::BootEntriesRead read = logos::ReadBootEntries(machine_);
     ASSERT_TRUE(read.outcome.ok) << read.outcome.message;
     entries_ = read.ini.Entries();
@@ -101,8 +99,8 @@ class BootLogo : public testing::TestWithParam<int> {
 
   // boot.ini is as the machine had it, and no copy is left.
   void ExpectNothingWritten() {
-    EXPECT_EQ(deploytest::ReadFileText("C:\\boot.ini"), bootIni_);
-    EXPECT_FALSE(deploytest::Exists(Kernel("~Kernl1.exe")));
+    EXPECT_EQ(deploy::test::ReadFileText("C:\\boot.ini"), bootIni_);
+    EXPECT_FALSE(deploy::test::Exists(Kernel("~Kernl1.exe")));
   }
 
   static std::string bootIni_;
@@ -117,12 +115,12 @@ std::string BootLogo::bootIni_;
 TEST_P(BootLogo, CopyCarriesTheNewLogoAndTheEntryStartsIt) {
   for (int entry : {1, 2}) {
     SCOPED_TRACE("entry " + std::to_string(entry));
-    ASSERT_TRUE(deploytest::WriteFileText("C:\\boot.ini", bootIni_));
+    ASSERT_TRUE(deploy::test::WriteFileText("C:\\boot.ini", bootIni_));
     const std::string name = logos::KernelCopyName(entry);
     const std::string copy = Kernel(name.c_str());
     const core::Outcome written = logos::WriteBootLogo(machine_, Change(entry));
     ASSERT_TRUE(written.ok) << written.message;
-    EXPECT_FALSE(deploytest::Exists(machine_.systemDirectory + "~" + name));
+    EXPECT_FALSE(deploy::test::Exists(machine_.systemDirectory + "~" + name));
 
     const int logoId = logos::BootLogoBitmapId(machine_.windowsVersion, GetParam());
     EXPECT_EQ(resedit::ReadResourceData(copy, 2, logoId),
@@ -146,7 +144,7 @@ TEST_P(BootLogo, CopyCarriesTheNewLogoAndTheEntryStartsIt) {
     EXPECT_EQ(sums.stored, sums.computed) << "IMAGEHLP";
     EXPECT_EQ(sums.stored, resedit::ComputePortableImageChecksum(copy));
 
-    const std::string now = deploytest::ReadFileText("C:\\boot.ini");
+    const std::string now = deploy::test::ReadFileText("C:\\boot.ini");
     const std::vector<std::string> before = Lines(bootIni_);
     const std::vector<std::string> after = Lines(now);
     ASSERT_EQ(after.size(), before.size());
@@ -159,8 +157,8 @@ TEST_P(BootLogo, CopyCarriesTheNewLogoAndTheEntryStartsIt) {
         EXPECT_EQ(after[i], before[i]) << "line " << i;
     }
     EXPECT_NE(after[changed].find("/kernel=" + name + "\r\n"), std::string::npos);
-    EXPECT_EQ(deploytest::ReadFileText("C:\\backup.ini"), bootIni_);
-    EXPECT_FALSE(deploytest::Exists("C:\\temp.ini"));
+    EXPECT_EQ(deploy::test::ReadFileText("C:\\backup.ini"), bootIni_);
+    EXPECT_FALSE(deploy::test::Exists("C:\\temp.ini"));
 
     // The entry now starts the copy, and shows the new logo exactly: the
     // 1 x 1 overlay holds the logo's own pixel.
@@ -176,7 +174,7 @@ TEST_P(BootLogo, CopyCarriesTheNewLogoAndTheEntryStartsIt) {
 
     const core::Outcome restored = logos::RestoreBootLogo(machine_, entry);
     ASSERT_TRUE(restored.ok) << restored.message;
-    const std::vector<std::string> back = Lines(deploytest::ReadFileText("C:\\boot.ini"));
+    const std::vector<std::string> back = Lines(deploy::test::ReadFileText("C:\\boot.ini"));
     ASSERT_EQ(back.size(), before.size());
     for (size_t i = 0; i < before.size(); ++i) {
       if (i == changed)
@@ -186,7 +184,7 @@ TEST_P(BootLogo, CopyCarriesTheNewLogoAndTheEntryStartsIt) {
         EXPECT_EQ(back[i], before[i]) << "line " << i;
     }
     EXPECT_EQ(back[changed].find("/kernel="), std::string::npos);
-    EXPECT_TRUE(deploytest::Exists(copy)) << "the copy stays on disk";
+    EXPECT_TRUE(deploy::test::Exists(copy)) << "the copy stays on disk";
   }
 }
 
@@ -194,7 +192,7 @@ TEST_P(BootLogo, RestoreOfAnEntryWithoutSwitchWritesNothing) {
   DeleteFileA("C:\\backup.ini");
   const core::Outcome restored = logos::RestoreBootLogo(machine_, 1);
   ASSERT_TRUE(restored.ok) << restored.message;
-  EXPECT_EQ(deploytest::ReadFileText("C:\\boot.ini"), bootIni_);
+  EXPECT_EQ(deploy::test::ReadFileText("C:\\boot.ini"), bootIni_);
 }
 
 TEST_P(BootLogo, ShownLogoOfWindowsOwnKernel) {
@@ -244,8 +242,8 @@ TEST_P(BootLogo, KernelWithoutBootPaletteIsRefused) {
   const logos::KernelPaletteSearch found = logos::FindKernelBootPalette(machine_);
   ASSERT_TRUE(found.outcome.ok);
   kernel[found.offset + 5] ^= 0x01;
-  machine_.systemDirectory = logostest::FreshFolder("logos-system");
-  ASSERT_TRUE(logostest::WriteBytes(Kernel("ntoskrnl.exe"), kernel));
+  machine_.systemDirectory = logos::test::FreshFolder("logos-system");
+  ASSERT_TRUE(logos::test::WriteBytes(Kernel("ntoskrnl.exe"), kernel));
 
   const logos::KernelPaletteSearch search = logos::FindKernelBootPalette(machine_);
   EXPECT_FALSE(search.outcome.ok);
@@ -256,28 +254,28 @@ TEST_P(BootLogo, KernelWithoutBootPaletteIsRefused) {
   const core::Outcome written = logos::WriteBootLogo(machine_, Change(1));
   EXPECT_FALSE(written.ok);
   EXPECT_EQ(written.message, kUnsupported);
-  EXPECT_FALSE(deploytest::Exists(Kernel("Kernl1.exe")));
-  EXPECT_FALSE(deploytest::Exists(Kernel("~Kernl1.exe")));
-  EXPECT_EQ(deploytest::ReadFileText("C:\\boot.ini"), bootIni_);
+  EXPECT_FALSE(deploy::test::Exists(Kernel("Kernl1.exe")));
+  EXPECT_FALSE(deploy::test::Exists(Kernel("~Kernl1.exe")));
+  EXPECT_EQ(deploy::test::ReadFileText("C:\\boot.ini"), bootIni_);
 }
 
 TEST_P(BootLogo, MissingSystemFilesAreNamed) {
   EXPECT_TRUE(logos::MissingSystemFileMessages(machine_).empty());
 
   logos::BootLogoMachine noKernel = machine_;
-  noKernel.systemDirectory = logostest::FreshFolder("logos-empty-system");
+  noKernel.systemDirectory = logos::test::FreshFolder("logos-empty-system");
   EXPECT_EQ(logos::MissingSystemFileMessages(noKernel), std::vector<std::string>{kVitalKernel});
   const core::Outcome written = logos::WriteBootLogo(noKernel, Change(1));
   EXPECT_EQ(written.message, kVitalKernel);
   ExpectNothingWritten();
 
   logos::BootLogoMachine noBootIni = machine_;
-  noBootIni.bootIni = logostest::FreshFolder("logos-no-boot") + "boot.ini";
+  noBootIni.bootIni = logos::test::FreshFolder("logos-no-boot") + "boot.ini";
   EXPECT_EQ(logos::MissingSystemFileMessages(noBootIni), std::vector<std::string>{kVitalBootIni});
   EXPECT_EQ(logos::ReadBootEntries(noBootIni).outcome.message, kVitalBootIni);
   EXPECT_EQ(logos::WriteBootLogo(noBootIni, Change(1)).message, kVitalBootIni);
   EXPECT_EQ(logos::RestoreBootLogo(noBootIni, 1).message, kVitalBootIni);
-  EXPECT_FALSE(deploytest::Exists(Kernel("Kernl1.exe")));
+  EXPECT_FALSE(deploy::test::Exists(Kernel("Kernl1.exe")));
 
   noKernel.bootIni = noBootIni.bootIni;
   EXPECT_EQ(logos::MissingSystemFileMessages(noKernel),
@@ -303,13 +301,14 @@ TEST_P(BootLogo, CopyThatCannotBeWrittenLeavesBootIniAsItWas) {
     std::function<void()> unblock;
   };
   const Case cases[] = {
-      {"a folder in place of the copy", [&] { ASSERT_TRUE(logostest::BlockWithFolder(copy)); },
+      {"a folder in place of the copy", [&] { ASSERT_TRUE(logos::test::BlockWithFolder(copy)); },
        [&] { RemoveDirectoryA(copy.c_str()); }},
-      {"a folder in place of the work name", [&] { ASSERT_TRUE(logostest::BlockWithFolder(work)); },
+      {"a folder in place of the work name",
+       [&] { ASSERT_TRUE(logos::test::BlockWithFolder(work)); },
        [&] { RemoveDirectoryA(work.c_str()); }},
       {"a read-only earlier copy",
        [&] {
-         ASSERT_TRUE(logostest::WriteBytes(copy, Bytes{'o', 'l', 'd'}));
+         ASSERT_TRUE(logos::test::WriteBytes(copy, Bytes{'o', 'l', 'd'}));
          SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_READONLY);
        },
        [&] {
@@ -324,22 +323,22 @@ TEST_P(BootLogo, CopyThatCannotBeWrittenLeavesBootIniAsItWas) {
     const core::Outcome written = logos::WriteBootLogo(machine_, Change(1));
     EXPECT_FALSE(written.ok);
     EXPECT_FALSE(written.message.empty());
-    EXPECT_EQ(deploytest::ReadFileText("C:\\boot.ini"), bootIni_);
+    EXPECT_EQ(deploy::test::ReadFileText("C:\\boot.ini"), bootIni_);
     if (std::string(c.what) != "a folder in place of the work name") {
-      EXPECT_FALSE(deploytest::Exists(work));
+      EXPECT_FALSE(deploy::test::Exists(work));
     }
     c.unblock();
   }
 }
 
 TEST_P(BootLogo, BootIniThatCannotBeRewrittenStaysAsItWas) {
-  ASSERT_TRUE(logostest::BlockWithFolder("C:\\temp.ini"));
+  ASSERT_TRUE(logos::test::BlockWithFolder("C:\\temp.ini"));
   const core::Outcome written = logos::WriteBootLogo(machine_, Change(1));
   RemoveDirectoryA("C:\\temp.ini");
   EXPECT_FALSE(written.ok);
   EXPECT_NE(written.message.find("C:\\boot.ini was not changed"), std::string::npos)
       << written.message;
-  EXPECT_EQ(deploytest::ReadFileText("C:\\boot.ini"), bootIni_);
+  EXPECT_EQ(deploy::test::ReadFileText("C:\\boot.ini"), bootIni_);
 }
 
 TEST_P(BootLogo, BootIniChangedMeanwhileIsNotRewritten) {
@@ -348,7 +347,7 @@ TEST_P(BootLogo, BootIniChangedMeanwhileIsNotRewritten) {
   const core::Outcome written = logos::WriteBootLogo(machine_, change);
   EXPECT_FALSE(written.ok);
   ExpectNothingWritten();
-  EXPECT_FALSE(deploytest::Exists(Kernel("Kernl1.exe")));
+  EXPECT_FALSE(deploy::test::Exists(Kernel("Kernl1.exe")));
 }
 
 // XP Home and Professional; 2000 Professional and a server edition.
@@ -358,3 +357,4 @@ INSTANTIATE_TEST_SUITE_P(Editions, BootLogo,
                                                : std::vector<int>{3, 4}));
 
 }  // namespace
+}  // namespace logos::test

@@ -36,10 +36,10 @@
 
 namespace {
 
-using logostest::AnswerMessageBox;
-using logostest::Bytes;
-using logostest::Get32;
-using logostest::ReadBytes;
+using logos::test::AnswerMessageBox;
+using logos::test::Bytes;
+using logos::test::Get32;
+using logos::test::ReadBytes;
 
 constexpr char kBootIni[] = "C:\\boot.ini";
 constexpr char kVitalKernel[] =
@@ -125,14 +125,14 @@ int BandOffsetShown(const robot::Capture& capture, const Picture& logo) {
 
 class BootLogoWindowTest : public testing::TestWithParam<int> {
  protected:
-  static void SetUpTestSuite() { bootIni_ = deploytest::ReadFileText(kBootIni); }
+  static void SetUpTestSuite() { bootIni_ = deploy::test::ReadFileText(kBootIni); }
 
   void SetUp() override {
-    ASSERT_FALSE(deploytest::Is9x()) << deploytest::Version();
+    ASSERT_FALSE(deploy::test::Is9x()) << deploy::test::Version();
     ASSERT_FALSE(bootIni_.empty()) << "the machine's boot.ini";
     machine_ = logos::ThisBootLogoMachine(GetParam());
     SetFileAttributesA(kBootIni, FILE_ATTRIBUTE_NORMAL);
-    ASSERT_TRUE(deploytest::WriteFileText(kBootIni, bootIni_));
+    ASSERT_TRUE(deploy::test::WriteFileText(kBootIni, bootIni_));
     for (const char* name : {"Kernl1.exe", "Kernl2.exe", "~Kernl1.exe"}) {
       const std::string path = machine_.systemDirectory + name;
       RemoveDirectoryA(path.c_str());
@@ -192,9 +192,9 @@ class BootLogoWindowTest : public testing::TestWithParam<int> {
   }
 
   std::string WriteLogo(int seed) {
-    logo_ = logostest::PalettedBitmap(640, 480, 4, seed);
+    logo_ = logos::test::PalettedBitmap(640, 480, 4, seed);
     const std::string path = win::GetTempDir() + "boot-logo.bmp";
-    EXPECT_TRUE(logostest::WriteBytes(path, logo_));
+    EXPECT_TRUE(logos::test::WriteBytes(path, logo_));
     return path;
   }
 
@@ -252,7 +252,7 @@ TEST_P(BootLogoWindowTest, MainWindowOpensItAndTheChooserListsTheEntries) {
   EXPECT_EQ(listed.at(0), "\"Microsoft Windows XP Professional\" (Kernel=ntoskrnl.exe)");
   EXPECT_EQ(refusal, "Select Operating System|Please select an Operating System");
   EXPECT_EQ(osAfter, entries_[1].description);
-  EXPECT_EQ(deploytest::ReadFileText(kBootIni), bootIni_) << "Cancel wrote boot.ini";
+  EXPECT_EQ(deploy::test::ReadFileText(kBootIni), bootIni_) << "Cancel wrote boot.ini";
   DestroyWindow(main.Handle());
   MSG msg;
   while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -307,13 +307,13 @@ TEST_P(BootLogoWindowTest, ChangeThenOkWritesTheCopyTheEntryStartsAndRestoreUndo
   EXPECT_NE(stored, 0u);
   EXPECT_EQ(stored, computed) << "IMAGEHLP";
   const std::string cli = winetest::BuildDirectory() + "cli\\quorlo-cli.exe";
-  const std::string said = sbtest::RunAndCapture("\"" + cli + "\" checksum \"" + copy + "\"");
+  const std::string said = startbutton::test::RunAndCapture("\"" + cli + "\" checksum \"" + copy + "\"");
   char expected[64];
   std::snprintf(expected, sizeof expected, "stored 0x%08lX computed 0x%08lX", stored, stored);
   EXPECT_NE(said.find(expected), std::string::npos) << "quorlo-cli said: " << said;
 
   const std::vector<std::string> before = Lines(bootIni_);
-  const std::vector<std::string> after = Lines(deploytest::ReadFileText(kBootIni));
+  const std::vector<std::string> after = Lines(deploy::test::ReadFileText(kBootIni));
   ASSERT_EQ(after.size(), before.size());
   for (size_t i = 0; i < before.size(); ++i) {
     if (i == entries_[0].lineIndex)
@@ -334,7 +334,7 @@ TEST_P(BootLogoWindowTest, ChangeThenOkWritesTheCopyTheEntryStartsAndRestoreUndo
   EXPECT_EQ(restoreQuestion,
             "Logos Manager|This will restore the startup logo for the current Operating "
             "System.\r\nContinue?");
-  const std::vector<std::string> restored = Lines(deploytest::ReadFileText(kBootIni));
+  const std::vector<std::string> restored = Lines(deploy::test::ReadFileText(kBootIni));
   ASSERT_EQ(restored.size(), before.size());
   for (size_t i = 0; i < before.size(); ++i) {
     if (i == entries_[0].lineIndex)
@@ -343,7 +343,7 @@ TEST_P(BootLogoWindowTest, ChangeThenOkWritesTheCopyTheEntryStartsAndRestoreUndo
     else
       EXPECT_EQ(restored[i], before[i]) << "line " << i;
   }
-  EXPECT_TRUE(deploytest::Exists(copy)) << "the copy stays on disk";
+  EXPECT_TRUE(deploy::test::Exists(copy)) << "the copy stays on disk";
 }
 
 TEST_P(BootLogoWindowTest, MachineItCannotServeIsToldAndOkAndRestoreAreRefused) {
@@ -365,9 +365,9 @@ TEST_P(BootLogoWindowTest, MachineItCannotServeIsToldAndOkAndRestoreAreRefused) 
          const logos::KernelPaletteSearch found = logos::FindKernelBootPalette(machine_);
          ASSERT_TRUE(found.outcome.ok);
          spoiled[found.offset + 5] ^= 0x01;
-         ASSERT_TRUE(logostest::WriteBytes(kernel, spoiled));
+         ASSERT_TRUE(logos::test::WriteBytes(kernel, spoiled));
        },
-       [&] { ASSERT_TRUE(logostest::WriteBytes(kernel, kernelBytes)); },
+       [&] { ASSERT_TRUE(logos::test::WriteBytes(kernel, kernelBytes)); },
        {kUnsupported}},
       {"no ntoskrnl.exe",
        false,
@@ -377,12 +377,12 @@ TEST_P(BootLogoWindowTest, MachineItCannotServeIsToldAndOkAndRestoreAreRefused) 
       {"no boot.ini",
        false,
        [&] { DeleteFileA(kBootIni); },
-       [&] { ASSERT_TRUE(deploytest::WriteFileText(kBootIni, bootIni_)); },
+       [&] { ASSERT_TRUE(deploy::test::WriteFileText(kBootIni, bootIni_)); },
        {kVitalBootIni}},
       {"a boot.ini without entry",
        false,
-       [&] { ASSERT_TRUE(deploytest::WriteFileText(kBootIni, "[boot loader]\r\ntimeout=30\r\n")); },
-       [&] { ASSERT_TRUE(deploytest::WriteFileText(kBootIni, bootIni_)); },
+       [&] { ASSERT_TRUE(deploy::test::WriteFileText(kBootIni, "[boot loader]\r\ntimeout=30\r\n")); },
+       [&] { ASSERT_TRUE(deploy::test::WriteFileText(kBootIni, bootIni_)); },
        {kNoEntry}},
   };
   for (const Case& c : cases) {
@@ -412,14 +412,14 @@ TEST_P(BootLogoWindowTest, MachineItCannotServeIsToldAndOkAndRestoreAreRefused) 
     EXPECT_FALSE(ok);
     EXPECT_FALSE(restore);
     EXPECT_TRUE(cancel);
-    EXPECT_EQ(deploytest::ReadFileText(kBootIni), bootIni_);
-    EXPECT_FALSE(deploytest::Exists(Kernel("Kernl1.exe")));
+    EXPECT_EQ(deploy::test::ReadFileText(kBootIni), bootIni_);
+    EXPECT_FALSE(deploy::test::Exists(Kernel("Kernl1.exe")));
   }
 }
 
 TEST_P(BootLogoWindowTest, CopyThatCannotBeWrittenLeavesBootIniAndTheWindowOpen) {
   const std::string copy = Kernel("Kernl1.exe");
-  ASSERT_TRUE(logostest::BlockWithFolder(copy));
+  ASSERT_TRUE(logos::test::BlockWithFolder(copy));
   const std::string picture = WriteLogo(GetParam() + 3);
   MakeWindow();
   std::string failure;
@@ -437,8 +437,8 @@ TEST_P(BootLogoWindowTest, CopyThatCannotBeWrittenLeavesBootIniAndTheWindowOpen)
   EXPECT_EQ(failure.rfind("Logos Manager|", 0), 0u) << failure;
   EXPECT_NE(failure.find(copy), std::string::npos) << failure;
   EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(deploytest::ReadFileText(kBootIni), bootIni_);
-  EXPECT_FALSE(deploytest::Exists(Kernel("~Kernl1.exe")));
+  EXPECT_EQ(deploy::test::ReadFileText(kBootIni), bootIni_);
+  EXPECT_FALSE(deploy::test::Exists(Kernel("~Kernl1.exe")));
 }
 
 TEST_P(BootLogoWindowTest, PreviewPaintsTheFramesOfTheBootScreen) {

@@ -14,10 +14,8 @@
 #include "win/ProgramIdentity.h"
 #include "win/SystemFacts.h"
 
+namespace logos::test {
 namespace {
-
-using logostest::Bytes;
-using logostest::ReadBytes;
 
 class Logo9x : public testing::Test {
  protected:
@@ -28,12 +26,12 @@ class Logo9x : public testing::Test {
   }
 
   void SetUp() override {
-    ASSERT_TRUE(deploytest::Is9x()) << deploytest::Version();
+    ASSERT_TRUE(deploy::test::Is9x()) << deploy::test::Version();
     // The backups go to a folder of the test's own, not beside the test program.
-    folders_.programFolder = logostest::FreshFolder("logos9x-program");
+    folders_.programFolder = logos::test::FreshFolder("logos9x-program");
     for (int n = 1; n <= logos::kLogoFileCount; ++n) {
       ASSERT_FALSE(originals_[n - 1].empty()) << "fixture logo " << n;
-      ASSERT_TRUE(logostest::WriteBytes(Path(n), originals_[n - 1]));
+      ASSERT_TRUE(logos::test::WriteBytes(Path(n), originals_[n - 1]));
     }
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, win::ProgramRegistryKey + 1, 0, KEY_SET_VALUE, &key) ==
@@ -41,12 +39,12 @@ class Logo9x : public testing::Test {
       RegDeleteValueA(key, logos::kLogosBackedUpValue);
       RegCloseKey(key);
     }
-    shellBefore_ = deploytest::ShellSetting();
+    shellBefore_ = deploy::test::ShellSetting();
   }
 
   void TearDown() override {
     for (int n = 1; n <= logos::kLogoFileCount; ++n)
-      logostest::WriteBytes(Path(n), originals_[n - 1]);
+      logos::test::WriteBytes(Path(n), originals_[n - 1]);
   }
 
   static std::string Path(int n) { return logos::Logo9xFilePath(n, folders_); }
@@ -71,7 +69,7 @@ std::array<Bytes, logos::kLogoFileCount> Logo9x::originals_;
 
 TEST_F(Logo9x, MillenniumHasNoShutDownInProgressLogo) {
   const std::vector<int> shown = logos::ShownLogoFiles(win::WindowsVersion());
-  if (deploytest::Version() == "winme")
+  if (deploy::test::Version() == "winme")
     EXPECT_EQ(shown, (std::vector<int>{1, 2}));
   else
     EXPECT_EQ(shown, (std::vector<int>{1, 2, 3}));
@@ -81,8 +79,8 @@ TEST_F(Logo9x, BackupsAreMadeOnceAndNeverOverwritten) {
   ASSERT_TRUE(logos::MakeLogoBackups(folders_));
   for (int n = 1; n <= logos::kLogoFileCount; ++n)
     EXPECT_EQ(ReadBytes(Backup(n)), originals_[n - 1]) << "backup " << n;
-  EXPECT_EQ(deploytest::RegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey,
-                                       logos::kLogosBackedUpValue),
+  EXPECT_EQ(deploy::test::RegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey,
+                                         logos::kLogosBackedUpValue),
             "true");
 
   logos::Logo9xChanges changes;
@@ -93,8 +91,8 @@ TEST_F(Logo9x, BackupsAreMadeOnceAndNeverOverwritten) {
   // The second opening, and one after the value was lost: the backups stay
   // the logos Windows had before the first change.
   EXPECT_TRUE(logos::MakeLogoBackups(folders_));
-  deploytest::SetRegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey,
-                                logos::kLogosBackedUpValue, "FALSE");
+  deploy::test::SetRegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey,
+                                  logos::kLogosBackedUpValue, "FALSE");
   EXPECT_TRUE(logos::MakeLogoBackups(folders_));
   for (int n = 1; n <= logos::kLogoFileCount; ++n) {
     EXPECT_EQ(ReadBytes(Backup(n)), originals_[n - 1]) << "backup " << n;
@@ -107,10 +105,10 @@ TEST_F(Logo9x, NewLogoCarriesTheAnimatedColoursAtByte50) {
     const std::string made = win::GetTempDir() + "_tempbmp.bmp";
     Bytes pipelineOutput = originals_[0];
     pipelineOutput[50] = 99;
-    ASSERT_TRUE(logostest::WriteBytes(made, pipelineOutput));
+    ASSERT_TRUE(logos::test::WriteBytes(made, pipelineOutput));
     const logos::NewLogo9x logo = logos::TakeNewLogo9xFile(made, count);
     ASSERT_TRUE(logo.outcome.ok) << logo.outcome.message;
-    EXPECT_FALSE(deploytest::Exists(made)) << "the pipeline's file is used up";
+    EXPECT_FALSE(deploy::test::Exists(made)) << "the pipeline's file is used up";
     ASSERT_EQ(logo.bytes.size(), pipelineOutput.size());
     EXPECT_EQ(logo.bytes[50], count);
 
@@ -131,7 +129,7 @@ TEST_F(Logo9x, NewLogoCarriesTheAnimatedColoursAtByte50) {
 TEST_F(Logo9x, RestoreWithBackupPutsItBack) {
   ASSERT_TRUE(logos::MakeLogoBackups(folders_));
   for (int n = 1; n <= logos::kLogoFileCount; ++n)
-    ASSERT_TRUE(logostest::WriteBytes(Path(n), NewLogo(n, 1)));
+    ASSERT_TRUE(logos::test::WriteBytes(Path(n), NewLogo(n, 1)));
   logos::Logo9xChanges changes;
   for (int n = 1; n <= logos::kLogoFileCount; ++n)
     EXPECT_EQ(changes.Restore(n, folders_), logos::RestoreShows::kBackup) << n;
@@ -139,7 +137,7 @@ TEST_F(Logo9x, RestoreWithBackupPutsItBack) {
   ASSERT_TRUE(applied.ok) << applied.message;
   for (int n = 1; n <= logos::kLogoFileCount; ++n)
     EXPECT_EQ(ReadBytes(Path(n)), originals_[n - 1]) << "logo " << n;
-  EXPECT_EQ(deploytest::ShellSetting(), win::GetWindowsDir() + "Explorer.exe")
+  EXPECT_EQ(deploy::test::ShellSetting(), win::GetWindowsDir() + "Explorer.exe")
       << "OK after a restore writes the shell setting again";
 }
 
@@ -151,7 +149,7 @@ TEST_F(Logo9x, RestoreWithoutBackup) {
   EXPECT_EQ(changes.Restore(1, folders_), logos::RestoreShows::kWindowsDefault);
   const core::Outcome applied = changes.Apply(folders_);
   ASSERT_TRUE(applied.ok) << applied.message;
-  EXPECT_FALSE(deploytest::Exists(Path(1))) << "Windows shows its built-in start-up logo";
+  EXPECT_FALSE(deploy::test::Exists(Path(1))) << "Windows shows its built-in start-up logo";
   EXPECT_EQ(ReadBytes(Path(2)), originals_[1]);
   EXPECT_EQ(ReadBytes(Path(3)), originals_[2]);
 }
@@ -163,15 +161,15 @@ TEST_F(Logo9x, WindowsDefaultAfterAChangeDeletesTheStartupLogo) {
   changes.WindowsDefault();
   const core::Outcome applied = changes.Apply(folders_);
   ASSERT_TRUE(applied.ok) << applied.message;
-  EXPECT_FALSE(deploytest::Exists(Path(1)));
-  EXPECT_TRUE(deploytest::Exists(Backup(1))) << "the backup stays";
+  EXPECT_FALSE(deploy::test::Exists(Path(1)));
+  EXPECT_TRUE(deploy::test::Exists(Backup(1))) << "the backup stays";
 }
 
 TEST_F(Logo9x, OkWithoutChangesTouchesNothing) {
   const logos::Logo9xChanges changes;
   ASSERT_TRUE(changes.Apply(folders_).ok);
   for (int n = 1; n <= logos::kLogoFileCount; ++n) EXPECT_EQ(ReadBytes(Path(n)), originals_[n - 1]);
-  EXPECT_EQ(deploytest::ShellSetting(), shellBefore_);
+  EXPECT_EQ(deploy::test::ShellSetting(), shellBefore_);
 }
 
 TEST_F(Logo9x, LogoThatCannotBeWrittenStaysAndIsNamed) {
@@ -187,7 +185,7 @@ TEST_F(Logo9x, LogoThatCannotBeWrittenStaysAndIsNamed) {
   EXPECT_NE(applied.message.find(shutDown), std::string::npos) << applied.message;
   EXPECT_EQ(applied.message.find("\"Startup\""), std::string::npos) << applied.message;
   EXPECT_EQ(ReadBytes(shutDown), originals_[1]) << "the old logo stays";
-  EXPECT_FALSE(deploytest::Exists(shutDown + ".quorlo-tmp"));
+  EXPECT_FALSE(deploy::test::Exists(shutDown + ".quorlo-tmp"));
   EXPECT_EQ(ReadBytes(Path(1)), NewLogo(1, 2)) << "the other logo is written";
 
   // Windows default on a start-up logo that cannot be deleted.
@@ -198,7 +196,8 @@ TEST_F(Logo9x, LogoThatCannotBeWrittenStaysAndIsNamed) {
   SetFileAttributesA(Path(1).c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_FALSE(deleted.ok);
   EXPECT_NE(deleted.message.find("\"Startup\""), std::string::npos) << deleted.message;
-  EXPECT_TRUE(deploytest::Exists(Path(1)));
+  EXPECT_TRUE(deploy::test::Exists(Path(1)));
 }
 
 }  // namespace
+}  // namespace logos::test

@@ -32,23 +32,23 @@
 
 namespace {
 
-using logostest::AnswerMessageBox;
-using logostest::Bytes;
-using logostest::ReadBytes;
+using logos::test::AnswerMessageBox;
+using logos::test::Bytes;
+using logos::test::ReadBytes;
 
 constexpr char kCaption[] = "Logos Manager";
 
 bool IsMillennium() {
-  return deploytest::Version() == "winme";
+  return deploy::test::Version() == "winme";
 }
 
 void SetLogosBackedUp(const char* value) {
-  deploytest::SetRegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey + 1,
+  deploy::test::SetRegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey + 1,
                                 logos::kLogosBackedUpValue, value);
 }
 
 std::string LogosBackedUp() {
-  return deploytest::RegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey + 1,
+  return deploy::test::RegistryString(HKEY_CURRENT_USER, win::ProgramRegistryKey + 1,
                                     logos::kLogosBackedUpValue);
 }
 
@@ -87,7 +87,7 @@ std::string WriteJpeg(const std::string& path, int width, int height) {
     jpeg_write_scanlines(&info, rows, 1);
   }
   jpeg_finish_compress(&info);
-  const bool written = logostest::WriteBytes(path, Bytes(buffer, buffer + size));
+  const bool written = logos::test::WriteBytes(path, Bytes(buffer, buffer + size));
   jpeg_destroy_compress(&info);
   std::free(buffer);
   return written ? path : "";
@@ -104,13 +104,13 @@ class Logo9xWindowTest : public testing::Test {
   }
 
   void SetUp() override {
-    ASSERT_TRUE(deploytest::Is9x()) << deploytest::Version();
+    ASSERT_TRUE(deploy::test::Is9x()) << deploy::test::Version();
     folders_ = machine_;
     // The backups go to a folder of the test's own, not beside the test program.
-    folders_.programFolder = logostest::FreshFolder("logos9x-window");
+    folders_.programFolder = logos::test::FreshFolder("logos9x-window");
     for (int n = 1; n <= logos::kLogoFileCount; ++n) {
       ASSERT_FALSE(originals_[n - 1].empty()) << "fixture logo " << n;
-      ASSERT_TRUE(logostest::WriteBytes(Path(n), originals_[n - 1]));
+      ASSERT_TRUE(logos::test::WriteBytes(Path(n), originals_[n - 1]));
     }
     SetLogosBackedUp("false");
     // A bare name: a write of the shell setting makes it a full path.
@@ -121,7 +121,7 @@ class Logo9xWindowTest : public testing::Test {
     if (window_) window_->Destroy();
     window_.reset();
     for (int n = 1; n <= logos::kLogoFileCount; ++n)
-      logostest::WriteBytes(Path(n), originals_[n - 1]);
+      logos::test::WriteBytes(Path(n), originals_[n - 1]);
   }
 
   std::string Path(int n) const { return logos::Logo9xFilePath(n, folders_); }
@@ -200,7 +200,7 @@ class Logo9xWindowTest : public testing::Test {
 
   std::string WritePicture(const char* name, const Bytes& bytes) const {
     const std::string path = win::GetTempDir() + name;
-    EXPECT_TRUE(logostest::WriteBytes(path, bytes));
+    EXPECT_TRUE(logos::test::WriteBytes(path, bytes));
     return path;
   }
 
@@ -262,7 +262,7 @@ TEST_F(Logo9xWindowTest, BackupsAreMadeOnceAndNeverOverwritten) {
     EXPECT_EQ(ReadBytes(Backup(n)), originals_[n - 1]) << "backup " << n;
   EXPECT_EQ(LogosBackedUp(), "true");
 
-  const Bytes picture = logostest::PalettedBitmap(320, 400, 8, 5);
+  const Bytes picture = logos::test::PalettedBitmap(320, 400, 8, 5);
   const std::string path = WritePicture("logo9x-new.bmp", picture);
   Open([&] {
     ChangeLogo(2, path, 0);
@@ -291,7 +291,7 @@ TEST_F(Logo9xWindowTest, FittingBitmapIsTakenAsItIsWithTheAnimatedColours) {
     SCOPED_TRACE("logo " + std::to_string(c.logo) + ", " + std::to_string(c.colours) + " colours");
     SetUp();
     MakeWindow();
-    Bytes picture = logostest::PalettedBitmap(320, 400, 8, c.logo);
+    Bytes picture = logos::test::PalettedBitmap(320, 400, 8, c.logo);
     // Whatever the picture says, the box's count is what is stored.
     picture[logos::kAnimatedColoursOffset] = 77;
     const std::string path = WritePicture("logo9x-fits.bmp", picture);
@@ -309,10 +309,10 @@ TEST_F(Logo9xWindowTest, FittingBitmapIsTakenAsItIsWithTheAnimatedColours) {
       EXPECT_EQ(ReadBytes(Path(n)), originals_[n - 1]) << "logo " << n;
     }
     // Written again as the full path of the shell in use.
-    EXPECT_EQ(lstrcmpiA(deploytest::ShellSetting().c_str(),
+    EXPECT_EQ(lstrcmpiA(deploy::test::ShellSetting().c_str(),
                         (win::GetWindowsDir() + "Explorer.exe").c_str()),
               0)
-        << deploytest::ShellSetting();
+        << deploy::test::ShellSetting();
   }
 }
 
@@ -332,11 +332,11 @@ TEST_F(Logo9xWindowTest, CameraSizedJpegBecomesA256ColourLogo) {
       << question;
   const Bytes logo = ReadBytes(Path(1));
   ASSERT_GE(logo.size(), 54u);
-  EXPECT_EQ(logostest::Get32(logo, 18), 320u);
-  EXPECT_EQ(logostest::Get32(logo, 22), 400u);
+  EXPECT_EQ(logos::test::Get32(logo, 18), 320u);
+  EXPECT_EQ(logos::test::Get32(logo, 22), 400u);
   EXPECT_EQ(logo[28], 8);
   EXPECT_EQ(logo[logos::kAnimatedColoursOffset], 17);
-  EXPECT_EQ(logo.size(), logostest::Get32(logo, 10) + 320u * 400u);
+  EXPECT_EQ(logo.size(), logos::test::Get32(logo, 10) + 320u * 400u);
 }
 
 TEST_F(Logo9xWindowTest, RestoreAndWindowsDefault) {
@@ -358,14 +358,14 @@ TEST_F(Logo9xWindowTest, RestoreAndWindowsDefault) {
       {"start-up logo without backup", 1, false, false, "bRestore1", "", false, true},
       {"Win default after a change", 1, true, true, "WinDef", "", false, true},
   };
-  const Bytes changed = logostest::PalettedBitmap(320, 400, 8, 9);
+  const Bytes changed = logos::test::PalettedBitmap(320, 400, 8, 9);
   const std::string picture = WritePicture("logo9x-other.bmp", changed);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     SetUp();
     MakeWindow();
     // The logo on disk is no longer the one backed up.
-    ASSERT_TRUE(logostest::WriteBytes(Path(c.logo), changed));
+    ASSERT_TRUE(logos::test::WriteBytes(Path(c.logo), changed));
     if (!c.backup) DeleteFileA(Backup(c.logo).c_str());
     std::string message = "not run";
     bool previewAfter = !c.previewAfter;
@@ -384,7 +384,7 @@ TEST_F(Logo9xWindowTest, RestoreAndWindowsDefault) {
     EXPECT_EQ(message, c.message);
     EXPECT_EQ(previewAfter, c.previewAfter);
     if (c.deleted) {
-      EXPECT_FALSE(deploytest::Exists(Path(c.logo)));
+      EXPECT_FALSE(deploy::test::Exists(Path(c.logo)));
     } else {
       EXPECT_EQ(ReadBytes(Path(c.logo)), c.backup ? originals_[c.logo - 1] : changed);
     }
@@ -394,7 +394,7 @@ TEST_F(Logo9xWindowTest, RestoreAndWindowsDefault) {
 TEST_F(Logo9xWindowTest, OkWithoutChangeTouchesNothing) {
   MakeWindow();
   Open([&] { Press("bOK"); });
-  EXPECT_EQ(deploytest::ShellSetting(), "explorer.exe");
+  EXPECT_EQ(deploy::test::ShellSetting(), "explorer.exe");
   for (int n = 1; n <= logos::kLogoFileCount; ++n)
     EXPECT_EQ(ReadBytes(Path(n)), originals_[n - 1]) << "logo " << n;
 }

@@ -6,7 +6,7 @@
 #include "tests/robot/Robot.h"
 #include "win/SystemFacts.h"
 
-namespace logostest {
+namespace logos::test {
 
 Bytes ReadBytes(const std::string& path) {
   Bytes bytes;
@@ -97,4 +97,4 @@ std::string AnswerMessageBox(int button, unsigned long timeoutMs) {
   return box.caption + "|" + box.text;
 }
 
-}  // namespace logostest
+}  // namespace logos::test

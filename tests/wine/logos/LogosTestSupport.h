@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace logostest {
+namespace logos::test {
 
 using Bytes = std::vector<uint8_t>;
 
@@ -33,4 +33,4 @@ uint32_t Get32(const Bytes& bytes, size_t at);
 // its caption and text as "caption|text", or "<no message box>".
 std::string AnswerMessageBox(int button, unsigned long timeoutMs = 10000);
 
-}  // namespace logostest
+}  // namespace logos::test

@@ -12,6 +12,7 @@
 #include "win/RegistryKey.h"
 #include "win/SystemFacts.h"
 
+namespace startbutton::test {
 namespace {
 
 constexpr char kCurrentVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
@@ -23,8 +24,8 @@ void ClearMenu() {
 TEST(ContextMenu, ListingLeavesOutFindInAnyLetterCase) {
   ClearMenu();
   for (const char* name : {"Alpha", "Find", "Beta"}) {
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, std::string(kDirectoryShellKey) + "\\" + name,
-                                  "", name);
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT,
+                                    std::string(kDirectoryShellKey) + "\\" + name, "", name);
   }
   std::vector<std::string> names = ListMenuItems();
   std::sort(names.begin(), names.end());
@@ -36,8 +37,8 @@ TEST(ContextMenu, EntryIsAKeyNamedAndValuedByItsTextWithACommandSubkey) {
   ClearMenu();
   ASSERT_TRUE(WriteMenuItem("My Notes", "C:\\windows\\notepad.exe \"C:\\a.txt\"").ok);
   const std::string key = std::string(kDirectoryShellKey) + "\\My Notes";
-  EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key, ""), "My Notes");
-  EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key + "\\command", ""),
+  EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key, ""), "My Notes");
+  EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key + "\\command", ""),
             "C:\\windows\\notepad.exe \"C:\\a.txt\"");
   EXPECT_EQ(ReadMenuCommand("My Notes"), "C:\\windows\\notepad.exe \"C:\\a.txt\"");
   EXPECT_EQ(ReadMenuCommand("Nobody"), "not specified");
@@ -67,8 +68,8 @@ TEST_P(Replace, WritesTheNewKeyAndRemovesTheOldOneOnlyWhenItIsAnother) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, c.listedAfter);
   EXPECT_EQ(ReadMenuCommand(c.name), "C:\\new.exe");
-  EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT,
-                                       std::string(kDirectoryShellKey) + "\\" + c.name, ""),
+  EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT,
+                                         std::string(kDirectoryShellKey) + "\\" + c.name, ""),
             c.name);
   EXPECT_EQ(ReadMenuCommand("Keep"), "C:\\keep.exe");
   ClearMenu();
@@ -118,11 +119,11 @@ class Association : public testing::TestWithParam<AssociationCase> {
  protected:
   void SetUp() override {
     savedProgramFiles_ =
-        deploytest::RegistryString(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir");
+        deploy::test::RegistryString(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir");
   }
   void TearDown() override {
-    deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir",
-                                  savedProgramFiles_);
+    deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir",
+                                    savedProgramFiles_);
   }
   std::string savedProgramFiles_;
 };
@@ -132,16 +133,16 @@ TEST_P(Association, ProgramIsTheCleanedOpenCommand) {
   win::DeleteKeyTree(HKEY_CLASSES_ROOT, c.extension);
   std::string commandKey = c.extension;
   if (c.type != nullptr) {
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, c.extension, "", c.type);
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, c.extension, "", c.type);
     commandKey = c.type;
   }
   if (c.command != nullptr) {
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, commandKey + "\\shell\\open\\command", "",
-                                  c.command);
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, commandKey + "\\shell\\open\\command", "",
+                                    c.command);
   }
   if (c.programFiles) {
-    deploytest::SetRegistryString(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir",
-                                  "C:\\Program Files");
+    deploy::test::SetRegistryString(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir",
+                                    "C:\\Program Files");
   } else {
     HKEY key = nullptr;
     RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersion, 0, KEY_SET_VALUE, &key);
@@ -178,3 +179,4 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+}  // namespace startbutton::test

@@ -19,12 +19,13 @@
 #include "win/RegistryKey.h"
 #include "win/SystemFacts.h"
 
+namespace startbutton::test {
 namespace {
 
 constexpr char kCaption[] = "Start Button right-click Menu";
 
 std::string EntryCommand(const std::string& name) {
-  return deploytest::RegistryString(
+  return deploy::test::RegistryString(
       HKEY_CLASSES_ROOT, std::string(kDirectoryShellKey) + "\\" + name + "\\command", "");
 }
 
@@ -41,13 +42,13 @@ class ContextWindow : public testing::Test {
     main_ = new app::MainWindow;
     ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
     ShowWindow(main_->Handle(), SW_SHOW);
-    sbtest::WriteBytes("C:\\sbnote.txt", {'h', 'i'});
-    sbtest::WriteBytes("C:\\sbdata.qzx", {'q'});
+    startbutton::test::WriteBytes("C:\\sbnote.txt", {'h', 'i'});
+    startbutton::test::WriteBytes("C:\\sbdata.qzx", {'q'});
     // Text files open with a program whose command quotes both itself and "%1".
     win::DeleteKeyTree(HKEY_CLASSES_ROOT, ".txt");
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, ".txt", "", "sbtxtfile");
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, "sbtxtfile\\shell\\open\\command", "",
-                                  "\"%SystemRoot%\\notepad.exe\" \"%1\"");
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, ".txt", "", "sbtxtfile");
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, "sbtxtfile\\shell\\open\\command", "",
+                                    "\"%SystemRoot%\\notepad.exe\" \"%1\"");
     win::DeleteKeyTree(HKEY_CLASSES_ROOT, ".qzx");
   }
 
@@ -118,7 +119,7 @@ app::MainWindow* ContextWindow::main_ = nullptr;
 
 TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
   const std::string notepad = win::GetWindowsDir() + "notepad.exe";
-  ASSERT_TRUE(deploytest::Exists(notepad));
+  ASSERT_TRUE(deploy::test::Exists(notepad));
   std::string unassociated, declined;
   std::vector<std::string> listed;
   bool quiet = false;
@@ -140,8 +141,8 @@ TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
     listed = Listed(context);
   });
   EXPECT_TRUE(quiet) << "a program needs no question";
-  EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT,
-                                       std::string(kDirectoryShellKey) + "\\Editor", ""),
+  EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT,
+                                         std::string(kDirectoryShellKey) + "\\Editor", ""),
             "Editor");
   EXPECT_EQ(EntryCommand("Editor"), notepad);
   EXPECT_EQ(EntryCommand("Note"), win::GetWindowsDir() + "notepad.exe \"C:\\sbnote.txt\"");
@@ -158,8 +159,8 @@ TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
 }
 
 TEST_F(ContextWindow, FindIsNeitherListedNorWritten) {
-  deploytest::SetRegistryString(HKEY_CLASSES_ROOT, std::string(kDirectoryShellKey) + "\\Find", "",
-                                "Find");
+  deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, std::string(kDirectoryShellKey) + "\\Find", "",
+                                  "Find");
   std::vector<std::string> boxes, listed;
   WithWindow([&](startbutton::RightClickMenuWindow& context) {
     listed = Listed(context);
@@ -245,3 +246,4 @@ TEST_F(ContextWindow, UnchangedUpdateOfAQuotedCommandFailsTheFileCheckAndBrowses
 }
 
 }  // namespace
+}  // namespace startbutton::test

@@ -22,13 +22,14 @@
 #include "ui/StandardControls.h"
 #include "win/SystemFacts.h"
 
+namespace startbutton::test {
 namespace {
 
-using apptest::AnswerNextMessageBox;
-using apptest::Choose;
-using apptest::ControlOf;
-using apptest::ControlText;
-using apptest::Hidden;
+using app::test::AnswerNextMessageBox;
+using app::test::Choose;
+using app::test::ControlOf;
+using app::test::ControlText;
+using app::test::Hidden;
 
 constexpr char kCaption[] = "Start Button Manager";
 
@@ -40,7 +41,7 @@ std::string Copy(int n) {
   return win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe";
 }
 
-class ManagerWindow : public apptest::ManagerScenario {
+class ManagerWindow : public app::test::ManagerScenario {
  protected:
   // Robot side: clicks the main window's button and waits for the manager.
   static startbutton::StartButtonWindow* OpenManager() {
@@ -73,31 +74,31 @@ TEST_F(ManagerWindow, OkWithRestartWritesTheCopyAndAsksToRestart) {
   EXPECT_EQ(startBefore, "Start");
   EXPECT_FALSE(applyAfterLoad) << "the window's own filling enabled Apply";
   EXPECT_TRUE(applyAfterTyping);
-  EXPECT_EQ(groupShown, deploytest::IsXP());
+  EXPECT_EQ(groupShown, deploy::test::IsXP());
   EXPECT_EQ(box, std::string(kCaption) +
                      "|Changes will take effect after you restart your computer.\r\n\r\nRestart "
                      "now?");
   EXPECT_TRUE(closed);
   EXPECT_EQ(reboots, 0);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Go");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Press to begin");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 595),
-            deploytest::IsXP() ? "Go" : sbtest::LoadShellString(Explorer(), 595));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 578), "Go");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 533), "Press to begin");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 595),
+            deploy::test::IsXP() ? "Go" : startbutton::test::LoadShellString(Explorer(), 595));
   for (uint32_t block : {34u, 37u, 38u}) {
     const auto before = resedit::ReadStringBlock(Explorer(), block);
     const auto after = resedit::ReadStringBlock(Copy(1), block);
     ASSERT_TRUE(before && after);
     for (uint32_t i = 0; i < 16; ++i) {
       const uint32_t id = (block - 1) * 16 + i;
-      if (id == 533 || id == 578 || (id == 595 && deploytest::IsXP())) continue;
+      if (id == 533 || id == 578 || (id == 595 && deploy::test::IsXP())) continue;
       EXPECT_EQ((*before)[i], (*after)[i]) << "string " << id;
     }
   }
 }
 
 TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
-  deploytest::StandInShell shell;
+  deploy::test::StandInShell shell;
   ASSERT_TRUE(shell.Running());
   bool applyDisabled = false, stillOpen = false;
   robot::RunBeside([&] {
@@ -114,8 +115,8 @@ TEST_F(ManagerWindow, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
   EXPECT_TRUE(applyDisabled);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(startedShell, Copy(1));
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Now");
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 578), "Now");
 }
 
 TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
@@ -131,7 +132,7 @@ TEST_F(ManagerWindow, OkWithApplyInstantlyStartsTheNewShellAndCloses) {
   EXPECT_TRUE(closed);
   EXPECT_EQ(startedShell, Copy(1));
   EXPECT_EQ(reboots, 0);
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Instantly");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 533), "Instantly");
 }
 
 TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
@@ -147,8 +148,8 @@ TEST_F(ManagerWindow, CancelInTheChoiceWritesNothingAndKeepsApply) {
     Hidden(*mgr);
   });
   EXPECT_TRUE(applyEnabled);
-  EXPECT_FALSE(deploytest::Exists(Copy(1)));
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_FALSE(deploy::test::Exists(Copy(1)));
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
 }
 
 TEST_F(ManagerWindow, SecondChangeCarriesTheFirst) {
@@ -164,13 +165,13 @@ TEST_F(ManagerWindow, SecondChangeCarriesTheFirst) {
       Hidden(*mgr);
     });
   }
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(2));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(2), 578), "First");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(2), 533), "Second");
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(2));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(2), 578), "First");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(2), 533), "Second");
 }
 
 TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
-  ActivateShell(Explorer());
+  deploy::ActivateShell(Explorer());
   std::string shownStart, box;
   // A changed shell first.
   robot::RunBeside([&] {
@@ -182,7 +183,7 @@ TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
     AnswerNextMessageBox(IDNO);
     Hidden(*mgr);
   });
-  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  ASSERT_EQ(deploy::test::ShellSetting(), Copy(1));
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
@@ -196,7 +197,7 @@ TEST_F(ManagerWindow, PhysicalRestorePointsTheShellBackToExplorer) {
   EXPECT_EQ(box, std::string(kCaption) +
                      "|The restoration will take effect after restarting your computer.\r\n\r\n"
                      "Restart now?");
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
   EXPECT_EQ(reboots, 0);
 }
 
@@ -210,7 +211,7 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
     AnswerNextMessageBox(IDNO);
     Hidden(*mgr);
   });
-  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  ASSERT_EQ(deploy::test::ShellSetting(), Copy(1));
   std::string before, after, box;
   bool applyEnabled = false;
   robot::RunBeside([&] {
@@ -230,16 +231,16 @@ TEST_F(ManagerWindow, DynamicRestoreShowsTheDefaultsAndCancelLeavesTheShell) {
   EXPECT_EQ(box,
             std::string(kCaption) + "|The Start Button is now restored to the Windows default.");
   EXPECT_TRUE(applyEnabled);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_FALSE(deploytest::Exists(Copy(2)));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_FALSE(deploy::test::Exists(Copy(2)));
 }
 
 TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
-  if (!deploytest::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
+  if (!deploy::test::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
   const std::string picture = win::GetTempDir() + "start.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(picture, sbtest::BitmapFile(25, 19, 7)));
+  ASSERT_TRUE(startbutton::test::WriteBytes(picture, startbutton::test::BitmapFile(25, 19, 7)));
   const std::string notPicture = win::GetTempDir() + "not.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(notPicture, {'B', 'M', 0, 0}));
+  ASSERT_TRUE(startbutton::test::WriteBytes(notPicture, {'B', 'M', 0, 0}));
   std::string refusedDialog = "not run", refused, acceptedDialog = "not run", accepted;
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
@@ -263,7 +264,8 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
                 "|The XP Start Button icon will be changed when you\r\nclick OK or Apply.");
   // The dialog hands over the picture as a bitmap file; the resource is
   // that file without its 14-byte file header.
-  const std::vector<uint8_t> picked = sbtest::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
+  const std::vector<uint8_t> picked =
+      startbutton::test::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
   ASSERT_GT(picked.size(), 14u);
   EXPECT_EQ(resedit::ReadResourceData(Copy(1), 2, 143),
             std::vector<uint8_t>(picked.begin() + 14, picked.end()));
@@ -272,7 +274,7 @@ TEST_F(ManagerWindow, XPPictureIsChosenInThePictureDialogAndWritten) {
 // The four windows as the screen shows them, saved for a look beside the
 // descriptions of their controls.
 TEST_F(ManagerWindow, ScreenshotsOfTheWindowsAndChoiceDialogs) {
-  apptest::ScreenshotSaver shots;
+  app::test::ScreenshotSaver shots;
   robot::RunBeside([&] {
     startbutton::StartButtonWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
@@ -296,7 +298,8 @@ TEST_F(ManagerWindow, ScreenshotsOfTheWindowsAndChoiceDialogs) {
     Hidden(*mgr);
   });
   EXPECT_TRUE(shots.Failed().empty()) << "not saved: " << shots.Failed().front();
-  EXPECT_FALSE(deploytest::Exists(Copy(1))) << "looking wrote a shell copy";
+  EXPECT_FALSE(deploy::test::Exists(Copy(1))) << "looking wrote a shell copy";
 }
 
 }  // namespace
+}  // namespace startbutton::test

@@ -15,6 +15,7 @@
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace startbutton::test {
 namespace {
 
 std::string Explorer() {
@@ -27,7 +28,7 @@ std::string Copy(int n) {
 
 StartButtonEdit LoadEdit(const std::string& file) {
   StartButtonEdit edit;
-  edit.xp = deploytest::IsXP();
+  edit.xp = deploy::test::IsXP();
   edit.tooltipTable = ReadStringTable(file, kTooltipTableSpec).value_or(StringTable{});
   edit.startTable = ReadStringTable(file, kStartTableSpec).value_or(StringTable{});
   if (edit.xp) edit.xpStartTable = ReadStringTable(file, kXPStartTableSpec).value_or(StringTable{});
@@ -55,12 +56,12 @@ void ExpectOthersUnchanged(const std::string& source, const std::string& copy, u
 
 class StartButtonResources : public testing::Test {
  protected:
-  void SetUp() override { sbtest::ResetShell(); }
-  void TearDown() override { sbtest::ResetShell(); }
+  void SetUp() override { startbutton::test::ResetShell(); }
+  void TearDown() override { startbutton::test::ResetShell(); }
 };
 
 TEST_F(StartButtonResources, TablesOfTheCurrentShellHoldItsTexts) {
-  const StartButtonEdit edit = LoadEdit(CurrentShellPath);
+  const StartButtonEdit edit = LoadEdit(deploy::CurrentShellPath);
   ASSERT_TRUE(edit.tooltipTable.loaded);
   ASSERT_TRUE(edit.startTable.loaded);
   EXPECT_EQ(edit.tooltipTable.shownPosition, 533 - 528 + 1);
@@ -76,36 +77,37 @@ TEST_F(StartButtonResources, TablesOfTheCurrentShellHoldItsTexts) {
     }
     const std::u16string shown = ShownText(row.table);
     EXPECT_EQ(std::string(shown.begin(), shown.end()),
-              sbtest::LoadShellString(CurrentShellPath, row.id))
+              startbutton::test::LoadShellString(deploy::CurrentShellPath, row.id))
         << "id " << row.id;
   }
 }
 
 TEST_F(StartButtonResources, NewCopyHoldsTheNewTextsAndBecomesTheShell) {
-  StartButtonEdit edit = LoadEdit(CurrentShellPath);
+  StartButtonEdit edit = LoadEdit(deploy::CurrentShellPath);
   SetStart(edit, u"Go");
   ASSERT_TRUE(SetShownText(edit.tooltipTable, u"Press to begin"));
   ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit).outcome.ok);
 
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Go");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 533), "Press to begin");
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 595),
-            deploytest::IsXP() ? "Go" : sbtest::LoadShellString(Explorer(), 595));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 578), "Go");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 533), "Press to begin");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 595),
+            deploy::test::IsXP() ? "Go" : startbutton::test::LoadShellString(Explorer(), 595));
   ExpectOthersUnchanged(Explorer(), Copy(1), 34, 533);
   ExpectOthersUnchanged(Explorer(), Copy(1), 37, 578);
-  ExpectOthersUnchanged(Explorer(), Copy(1), 38, deploytest::IsXP() ? 595 : 0xFFFFFFFF);
+  ExpectOthersUnchanged(Explorer(), Copy(1), 38, deploy::test::IsXP() ? 595 : 0xFFFFFFFF);
 
   const std::string cli = winetest::BuildDirectory() + "cli\\quorlo-cli.exe";
-  std::string listed = sbtest::RunAndCapture("\"" + cli + "\" strings \"" + Copy(1) + "\" 37");
+  std::string listed =
+      startbutton::test::RunAndCapture("\"" + cli + "\" strings \"" + Copy(1) + "\" 37");
   // The Windows C runtime writes "\r\n" line ends.
   listed.erase(std::remove(listed.begin(), listed.end(), '\r'), listed.end());
   EXPECT_NE(listed.find("578\tGo\n"), std::string::npos) << "quorlo-cli said:\n" << listed;
 
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(CurrentShellPath, Copy(1));
-  if (deploytest::IsXP()) {
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(deploy::CurrentShellPath, Copy(1));
+  if (deploy::test::IsXP()) {
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+      EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
                 deploy::ShellStringReference("Xplorer1.exe", key.localizedStringId))
           << key.path;
     }
@@ -113,7 +115,7 @@ TEST_F(StartButtonResources, NewCopyHoldsTheNewTextsAndBecomesTheShell) {
 }
 
 TEST_F(StartButtonResources, EmptyWordIsWrittenAsLengthZero) {
-  StartButtonEdit edit = LoadEdit(CurrentShellPath);
+  StartButtonEdit edit = LoadEdit(deploy::CurrentShellPath);
   SetStart(edit, u"");
   ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit).outcome.ok);
   const auto block = resedit::ReadStringBlock(Copy(1), 37);
@@ -123,38 +125,38 @@ TEST_F(StartButtonResources, EmptyWordIsWrittenAsLengthZero) {
 }
 
 TEST_F(StartButtonResources, SecondChangeStartsFromTheFirstCopy) {
-  StartButtonEdit first = LoadEdit(CurrentShellPath);
+  StartButtonEdit first = LoadEdit(deploy::CurrentShellPath);
   SetStart(first, u"Go");
   ASSERT_TRUE(WriteStartButtonResources(Copy(1), first).outcome.ok);
 
-  const std::string second = MakeUniqueShellName(CurrentShellPath).path;
+  const std::string second = deploy::MakeUniqueShellName(deploy::CurrentShellPath).path;
   ASSERT_EQ(second, Copy(2));
-  StartButtonEdit edit = LoadEdit(CurrentShellPath);
+  StartButtonEdit edit = LoadEdit(deploy::CurrentShellPath);
   ASSERT_TRUE(SetShownText(edit.tooltipTable, u"Second tip"));
   ASSERT_TRUE(WriteStartButtonResources(second, edit).outcome.ok);
-  EXPECT_EQ(sbtest::LoadShellString(second, 578), "Go");
-  EXPECT_EQ(sbtest::LoadShellString(second, 533), "Second tip");
-  EXPECT_EQ(deploytest::ShellSetting(), second);
+  EXPECT_EQ(startbutton::test::LoadShellString(second, 578), "Go");
+  EXPECT_EQ(startbutton::test::LoadShellString(second, 533), "Second tip");
+  EXPECT_EQ(deploy::test::ShellSetting(), second);
 }
 
 TEST_F(StartButtonResources, FailedWriteActivatesNothingAndSaysSo) {
   // The shell setting names a file that is no program.
   const std::string broken = win::GetWindowsDir() + "Xplorer5.exe";
-  ASSERT_TRUE(sbtest::WriteBytes(broken, {'n', 'o', 't', ' ', 'P', 'E'}));
+  ASSERT_TRUE(startbutton::test::WriteBytes(broken, {'n', 'o', 't', ' ', 'P', 'E'}));
   StartButtonEdit edit = LoadEdit(Explorer());
   SetStart(edit, u"Go");
-  CurrentShellPath = broken;
+  deploy::CurrentShellPath = broken;
   const StartButtonWrite written = WriteStartButtonResources(Copy(1), edit);
   EXPECT_FALSE(written.outcome.ok);
   EXPECT_NE(written.outcome.message.find(Copy(1)), std::string::npos) << written.outcome.message;
-  EXPECT_FALSE(deploytest::Exists(Copy(1)));
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_FALSE(deploy::test::Exists(Copy(1)));
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
 }
 
 class XPPicture : public StartButtonResources {
  protected:
   void SetUp() override {
-    if (!deploytest::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
+    if (!deploy::test::IsXP()) GTEST_SKIP() << "the picture belongs to Windows XP";
     StartButtonResources::SetUp();
   }
   std::vector<uint8_t> Bitmap143(const std::string& file) {
@@ -165,9 +167,9 @@ class XPPicture : public StartButtonResources {
 
 TEST_F(XPPicture, ChosenPictureReplacesBitmap143WithoutItsFileHeader) {
   const std::string picture = win::GetTempDir() + "button.bmp";
-  const std::vector<uint8_t> file = sbtest::BitmapFile(25, 19, 99);
-  ASSERT_TRUE(sbtest::WriteBytes(picture, file));
-  StartButtonEdit edit = LoadEdit(CurrentShellPath);
+  const std::vector<uint8_t> file = startbutton::test::BitmapFile(25, 19, 99);
+  ASSERT_TRUE(startbutton::test::WriteBytes(picture, file));
+  StartButtonEdit edit = LoadEdit(deploy::CurrentShellPath);
   edit.icon = XPIconChange{true, false, picture};
   ASSERT_TRUE(WriteStartButtonResources(Copy(1), edit).outcome.ok);
   EXPECT_EQ(Bitmap143(Copy(1)), std::vector<uint8_t>(file.begin() + 14, file.end()));
@@ -177,8 +179,8 @@ TEST_F(XPPicture, ChosenPictureReplacesBitmap143WithoutItsFileHeader) {
   FreeLibrary(module);
 
   // Restoring takes Windows' own picture back into the next copy.
-  const std::string second = MakeUniqueShellName(CurrentShellPath).path;
-  StartButtonEdit restore = LoadEdit(CurrentShellPath);
+  const std::string second = deploy::MakeUniqueShellName(deploy::CurrentShellPath).path;
+  StartButtonEdit restore = LoadEdit(deploy::CurrentShellPath);
   restore.icon = XPIconChange{true, true, picture};
   ASSERT_TRUE(WriteStartButtonResources(second, restore).outcome.ok);
   EXPECT_EQ(Bitmap143(second), Bitmap143(Explorer()));
@@ -197,9 +199,9 @@ TEST_P(BadPicture, IsReportedAndTheStringsAreWrittenAllTheSame) {
   const std::string picture = win::GetTempDir() + "gone.bmp";
   DeleteFileA(picture.c_str());
   if (!GetParam().bytes.empty()) {
-    ASSERT_TRUE(sbtest::WriteBytes(picture, GetParam().bytes));
+    ASSERT_TRUE(startbutton::test::WriteBytes(picture, GetParam().bytes));
   }
-  StartButtonEdit edit = LoadEdit(CurrentShellPath);
+  StartButtonEdit edit = LoadEdit(deploy::CurrentShellPath);
   SetStart(edit, u"Go");
   edit.icon = XPIconChange{true, false, picture};
   const StartButtonWrite written = WriteStartButtonResources(Copy(1), edit);
@@ -208,9 +210,9 @@ TEST_P(BadPicture, IsReportedAndTheStringsAreWrittenAllTheSame) {
   std::snprintf(expected, sizeof expected, GetParam().message, picture.c_str());
   ASSERT_TRUE(written.pictureProblem.has_value());
   EXPECT_EQ(*written.pictureProblem, expected);
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 578), "Go");
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 578), "Go");
   EXPECT_EQ(Bitmap143(Copy(1)), Bitmap143(Explorer()));
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -227,3 +229,4 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+}  // namespace startbutton::test

@@ -7,14 +7,14 @@
 #include "deploy/ShellLocation.h"
 #include "win/SystemFacts.h"
 
-namespace sbtest {
+namespace startbutton::test {
 
 void ResetShell() {
   for (int n = 1; n <= 9; ++n) {
     DeleteFileA((win::GetWindowsDir() + "Xplorer" + std::to_string(n) + ".exe").c_str());
   }
-  ActivateShell(win::GetWindowsDir() + "Explorer.exe");
-  LocateCurrentShell();
+  deploy::ActivateShell(win::GetWindowsDir() + "Explorer.exe");
+  deploy::LocateCurrentShell();
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
@@ -91,4 +91,4 @@ std::string RunAndCapture(const std::string& commandLine) {
   return output;
 }
 
-}  // namespace sbtest
+}  // namespace startbutton::test

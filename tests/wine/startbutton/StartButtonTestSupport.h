@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace sbtest {
+namespace startbutton::test {
 
 // Windows' own Explorer.exe as the shell again, and no numbered copies.
 void ResetShell();
@@ -26,4 +26,4 @@ std::string LoadShellString(const std::string& file, unsigned id);
 // Runs a command line and returns what it wrote to its standard output.
 std::string RunAndCapture(const std::string& commandLine);
 
-}  // namespace sbtest
+}  // namespace startbutton::test

@@ -11,7 +11,7 @@
 #include "tests/robot/Robot.h"
 #include "ui/Control.h"
 
-namespace smtest {
+namespace startmenu::test {
 
 startmenu::StartMenuWindow* OpenClassicManager(app::MainWindow& main) {
   robot::Click(main.Get<ui::Control>("bSMmgr").Hwnd());
@@ -68,4 +68,4 @@ RECT TreeItemRect(HWND tree, const std::string& path) {
   return rect;
 }
 
-}  // namespace smtest
+}  // namespace startmenu::test

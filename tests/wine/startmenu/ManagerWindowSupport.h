@@ -13,7 +13,7 @@ namespace startmenu {
 class StartMenuWindow;
 }
 
-namespace smtest {
+namespace startmenu::test {
 
 // Robot side: clicks "Start Menu Manager" on the main window; if the chooser
 // `TChooseSMmgr` appears, clicks its "Classic Start Menu" button (bClassic);
@@ -24,4 +24,4 @@ startmenu::StartMenuWindow* OpenClassicManager(app::MainWindow& main);
 // empty when the tree has no item of that path (labels from the top).
 RECT TreeItemRect(HWND tree, const std::string& path);
 
-}  // namespace smtest
+}  // namespace startmenu::test

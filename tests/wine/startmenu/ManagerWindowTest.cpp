@@ -65,7 +65,7 @@ std::string Copy(int n) {
 // The banner the window is told of: XP Professional and the first edition
 // of 2000 are stored before the main window asks.
 uint32_t Banner() {
-  return deploytest::IsXP() ? 167u : 157u;
+  return deploy::test::IsXP() ? 167u : 157u;
 }
 
 std::vector<uint8_t> BannerOf(const std::string& file) {
@@ -75,7 +75,7 @@ std::vector<uint8_t> BannerOf(const std::string& file) {
 
 bool RunsOn(std::initializer_list<const char*> versions) {
   for (const char* version : versions) {
-    if (deploytest::Version() == version) return true;
+    if (deploy::test::Version() == version) return true;
   }
   return false;
 }
@@ -115,7 +115,7 @@ class StartMenuManager : public testing::Test {
   }
 
   void SetUp() override {
-    sbtest::ResetShell();
+    startbutton::test::ResetShell();
     startedShell.clear();
     reboots = 0;
     deploy::SetShellStarter(RecordShellStart);
@@ -124,10 +124,10 @@ class StartMenuManager : public testing::Test {
   void TearDown() override {
     deploy::SetShellStarter(nullptr);
     deploy::SetRebootFunction(nullptr);
-    sbtest::ResetShell();
+    startbutton::test::ResetShell();
   }
 
-  static StartMenuWindow* Open() { return smtest::OpenClassicManager(*main_); }
+  static StartMenuWindow* Open() { return startmenu::test::OpenClassicManager(*main_); }
   static HWND Control(ui::Form& form, const char* name) {
     return form.Get<ui::Control>(name).Hwnd();
   }
@@ -233,14 +233,14 @@ TEST_F(StartMenuManager, OkWithRestartWritesTheRenamedItemAndPointsTheShellAtIt)
                      "now?");
   EXPECT_TRUE(closed);
   EXPECT_EQ(reboots, 0);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  Lines expected = smtest::MenuAsWindowsReadsIt(Explorer());
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  Lines expected = startmenu::test::MenuAsWindowsReadsIt(Explorer());
   std::replace(expected.begin(), expected.end(), std::string("&Run... #401"),
                std::string("Launch #401"));
-  EXPECT_EQ(smtest::MenuAsWindowsReadsIt(Copy(1)), expected);
-  if (deploytest::IsXP()) {
+  EXPECT_EQ(startmenu::test::MenuAsWindowsReadsIt(Copy(1)), expected);
+  if (deploy::test::IsXP()) {
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+      EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
                 deploy::ShellStringReference("Xplorer1.exe", key.localizedStringId))
           << key.path;
     }
@@ -249,7 +249,7 @@ TEST_F(StartMenuManager, OkWithRestartWritesTheRenamedItemAndPointsTheShellAtIt)
 
 TEST_F(StartMenuManager, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
   if (!RunsOn({"win98", "win2k"})) GTEST_SKIP() << "once per family";
-  deploytest::StandInShell shell;
+  deploy::test::StandInShell shell;
   ASSERT_TRUE(shell.Running());
   bool applied = false, stillOpen = false;
   robot::RunBeside([&] {
@@ -265,8 +265,8 @@ TEST_F(StartMenuManager, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
   EXPECT_TRUE(applied);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(startedShell, Copy(1));
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_TRUE(Has(smtest::TopLevelTexts(Copy(1)), "Now"));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_TRUE(Has(startmenu::test::TopLevelTexts(Copy(1)), "Now"));
 }
 
 TEST_F(StartMenuManager, InPlaceEditingRenamesItemsButNeverTheRoot) {
@@ -306,7 +306,7 @@ TEST_F(StartMenuManager, InPlaceEditingRenamesItemsButNeverTheRoot) {
   EXPECT_EQ(itemLabel, "Assistance");
   EXPECT_EQ(shownAfterEdit, "Assistance");
   EXPECT_TRUE(applyAfterItem);
-  const Lines menu = smtest::MenuAsWindowsReadsIt(Copy(1));
+  const Lines menu = startmenu::test::MenuAsWindowsReadsIt(Copy(1));
   EXPECT_TRUE(Has(menu, "Assistance #503"));
   EXPECT_FALSE(Has(menu, "&Help and Support #503"));
 }
@@ -343,11 +343,11 @@ TEST_F(StartMenuManager, SeparatorOnAnItemWithChildrenIsAskedFirst) {
                           "|The item 'Sear&ch' has children.\r\nMaking this item a separator "
                           "will delete all its children.\r\n\r\nContinue?");
   EXPECT_EQ(shownAfterYes, "");
-  const Lines top = smtest::TopLevelTexts(Copy(1));
+  const Lines top = startmenu::test::TopLevelTexts(Copy(1));
   EXPECT_EQ(top, (Lines{"&Programs", "F&avorites", "&Documents", "&Settings", "----",
                         "&Help and Support", "&Run...", "----", "&Log Off %s...", "Disconn&ect...",
                         "Undock Comput&er", "Sh&ut Down..."}));
-  const Lines menu = smtest::MenuAsWindowsReadsIt(Copy(1));
+  const Lines menu = startmenu::test::MenuAsWindowsReadsIt(Copy(1));
   EXPECT_FALSE(Has(menu, "  For &Files or Folders... #41061"));
   EXPECT_EQ(SubMenu(menu, "&Settings >").size(), 5u);
 }
@@ -379,7 +379,7 @@ TEST_F(StartMenuManager, RemoveRefusesTheRootAndOnlyChildrenAndTakesTheRest) {
                            "|Cannot remove item. '(Empty)' is the only child of 'F&avorites'and "
                            "cannot be removed.");
   EXPECT_FALSE(applyAfterRefusals);
-  const Lines menu = smtest::MenuAsWindowsReadsIt(Copy(1));
+  const Lines menu = startmenu::test::MenuAsWindowsReadsIt(Copy(1));
   EXPECT_FALSE(Has(menu, "Undock Comput&er #410"));
   EXPECT_TRUE(Has(menu, "  (Empty) #65535"));
   // The item now at the end of the sub-menu is its last one, as Windows reads it.
@@ -407,12 +407,12 @@ TEST_F(StartMenuManager, AddedItemIsEditedInPlaceAndWrittenAboveTheSelection) {
   });
   EXPECT_EQ(labelBeforeTyping, "New Item");
   EXPECT_EQ(shown, "Added");
-  const Lines top = smtest::TopLevelTexts(Copy(1));
+  const Lines top = startmenu::test::TopLevelTexts(Copy(1));
   const auto added = std::find(top.begin(), top.end(), "Added");
   ASSERT_NE(added, top.end());
   ASSERT_NE(added + 1, top.end());
   EXPECT_EQ(*(added + 1), "&Run...");
-  EXPECT_TRUE(Has(smtest::MenuAsWindowsReadsIt(Copy(1)), "Added #65535"));
+  EXPECT_TRUE(Has(startmenu::test::MenuAsWindowsReadsIt(Copy(1)), "Added #65535"));
 }
 
 TEST_F(StartMenuManager, DraggingWithThePointerReordersOnlyWithinASubMenu) {
@@ -424,13 +424,13 @@ TEST_F(StartMenuManager, DraggingWithThePointerReordersOnlyWithinASubMenu) {
     if (mgr == nullptr) return;
     HWND tree = Tree(*mgr);
     // Across sub-menus: Control Panel (in Settings) onto Favorites.
-    const RECT panel = smtest::TreeItemRect(tree, "Start Menu/&Settings/&Control Panel");
-    const RECT favourites = smtest::TreeItemRect(tree, "Start Menu/F&avorites");
+    const RECT panel = startmenu::test::TreeItemRect(tree, "Start Menu/&Settings/&Control Panel");
+    const RECT favourites = startmenu::test::TreeItemRect(tree, "Start Menu/F&avorites");
     robot::PointerDrag(tree, Centre(panel), Centre(favourites));
     refused = Answer(IDOK);
     applyAfterRefusal = Enabled(*mgr, "bApply");
     // Within Settings: Printers onto Control Panel puts it above.
-    const RECT printers = smtest::TreeItemRect(tree, "Start Menu/&Settings/&Printers and Faxes");
+    const RECT printers = startmenu::test::TreeItemRect(tree, "Start Menu/&Settings/&Printers and Faxes");
     dragged = robot::PointerDrag(tree, Centre(printers), Centre(panel));
     applyAfterMove = robot::WaitUntil([&] { return Enabled(*mgr, "bApply"); }, 3000);
     ApplyNow(*mgr);
@@ -443,18 +443,18 @@ TEST_F(StartMenuManager, DraggingWithThePointerReordersOnlyWithinASubMenu) {
   EXPECT_FALSE(applyAfterRefusal);
   EXPECT_TRUE(dragged);
   EXPECT_TRUE(applyAfterMove);
-  const Lines menu = smtest::MenuAsWindowsReadsIt(Copy(1));
+  const Lines menu = startmenu::test::MenuAsWindowsReadsIt(Copy(1));
   EXPECT_EQ(SubMenu(menu, "&Settings >"),
             (Lines{"&Printers and Faxes #510", "&Control Panel #505",
                    "&Network and Dial-up Connections #511", "---- (separator)",
                    "&Taskbar and Start Menu... #413"}));
-  EXPECT_EQ(smtest::TopLevelTexts(Copy(1)), smtest::TopLevelTexts(Explorer()));
+  EXPECT_EQ(startmenu::test::TopLevelTexts(Copy(1)), startmenu::test::TopLevelTexts(Explorer()));
 }
 
 TEST_F(StartMenuManager, VerticalLogoIsChangedPreviewedAndRestored) {
   if (!RunsOn({"winxp", "win98"})) GTEST_SKIP() << "a 24-bit and a 4-bit banner";
   const std::string picture = win::GetTempDir() + "banner.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(picture, sbtest::BitmapFile(21, 300, 9)));
+  ASSERT_TRUE(startbutton::test::WriteBytes(picture, startbutton::test::BitmapFile(21, 300, 9)));
   std::string dialog = "not run", changed, restored;
   SIZE previewOfNew{}, previewOfCurrent{};
   std::vector<uint8_t> picked;
@@ -464,7 +464,7 @@ TEST_F(StartMenuManager, VerticalLogoIsChangedPreviewedAndRestored) {
     robot::Click(Control(*mgr, "bVLChange"));
     dialog = robot::ChooseFileInDialog("Open Picture File", picture);
     changed = Answer(IDOK);
-    picked = sbtest::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
+    picked = startbutton::test::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
     auto preview = [&](const char* button) {
       robot::Click(Control(*mgr, button));
       SIZE size{};
@@ -505,7 +505,7 @@ TEST_F(StartMenuManager, VerticalLogoIsChangedPreviewedAndRestored) {
 TEST_F(StartMenuManager, MissingLogoFileIsToldAndTheMenuIsWrittenAllTheSame) {
   if (!RunsOn({"winxp"})) GTEST_SKIP() << "the same on every version";
   const std::string picture = win::GetTempDir() + "banner.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(picture, sbtest::BitmapFile(21, 120, 3)));
+  ASSERT_TRUE(startbutton::test::WriteBytes(picture, startbutton::test::BitmapFile(21, 120, 3)));
   const std::string chosen = win::GetTempDir() + "tmpbmp.bmp";
   std::string missing, restart;
   robot::RunBeside([&] {
@@ -526,8 +526,8 @@ TEST_F(StartMenuManager, MissingLogoFileIsToldAndTheMenuIsWrittenAllTheSame) {
   EXPECT_EQ(missing, std::string(kCaption) + "|File '" + chosen +
                          "'does not exist!\r\nCannot replace Start Menu vertical logo.");
   EXPECT_NE(restart.find("Restart now?"), std::string::npos) << restart;
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_TRUE(Has(smtest::TopLevelTexts(Copy(1)), "Go"));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_TRUE(Has(startmenu::test::TopLevelTexts(Copy(1)), "Go"));
   EXPECT_EQ(BannerOf(Copy(1)), BannerOf(Explorer()));
   DeleteFileA(picture.c_str());
 }
@@ -542,7 +542,7 @@ TEST_F(StartMenuManager, PhysicalRestorePointsTheShellBackToExplorer) {
     robot::SelectAllAndType(Control(*mgr, "tText"), "Changed");
     OkWithRestartNo(*mgr);
   });
-  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  ASSERT_EQ(deploy::test::ShellSetting(), Copy(1));
   robot::RunBeside([&] {
     StartMenuWindow* mgr = Open();
     if (mgr == nullptr) return;
@@ -557,11 +557,11 @@ TEST_F(StartMenuManager, PhysicalRestorePointsTheShellBackToExplorer) {
   EXPECT_EQ(box, std::string(kCaption) +
                      "|The restoration will take effect after restarting your computer.\r\n\r\n"
                      "Restart now?");
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
   EXPECT_EQ(reboots, 0);
-  if (deploytest::IsXP()) {
+  if (deploy::test::IsXP()) {
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+      EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
                 deploy::ShellStringReference("Explorer.exe", key.localizedStringId))
           << key.path;
     }
@@ -577,7 +577,7 @@ TEST_F(StartMenuManager, DynamicRestoreShowsWindowsMenuAndWritesItWithApply) {
     robot::SelectAllAndType(Control(*mgr, "tText"), "Mine");
     OkWithRestartNo(*mgr);
   });
-  ASSERT_EQ(deploytest::ShellSetting(), Copy(1));
+  ASSERT_EQ(deploy::test::ShellSetting(), Copy(1));
   std::string box, selected;
   bool foundMine = true, applyEnabled = false;
   robot::RunBeside([&] {
@@ -596,8 +596,8 @@ TEST_F(StartMenuManager, DynamicRestoreShowsWindowsMenuAndWritesItWithApply) {
   EXPECT_EQ(selected, "Start Menu");
   EXPECT_FALSE(foundMine);
   EXPECT_TRUE(applyEnabled);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(2));
-  EXPECT_EQ(smtest::MenuAsWindowsReadsIt(Copy(2)), smtest::MenuAsWindowsReadsIt(Explorer()));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(2));
+  EXPECT_EQ(startmenu::test::MenuAsWindowsReadsIt(Copy(2)), startmenu::test::MenuAsWindowsReadsIt(Explorer()));
 }
 
 TEST_F(StartMenuManager, FailedWriteSwitchesNothingAndSaysWhatFailed) {
@@ -605,7 +605,7 @@ TEST_F(StartMenuManager, FailedWriteSwitchesNothingAndSaysWhatFailed) {
   // The shell in use is a copy that vanishes while the window is open.
   const std::string shell = win::GetWindowsDir() + "Xplorer5.exe";
   ASSERT_TRUE(CopyFileA(Explorer().c_str(), shell.c_str(), FALSE));
-  ASSERT_TRUE(ActivateShell(shell));
+  ASSERT_TRUE(deploy::ActivateShell(shell));
   std::string box;
   bool stillOpen = false, applyEnabled = false;
   robot::RunBeside([&] {
@@ -627,8 +627,8 @@ TEST_F(StartMenuManager, FailedWriteSwitchesNothingAndSaysWhatFailed) {
   EXPECT_TRUE(stillOpen);
   EXPECT_TRUE(applyEnabled) << "the edits were given up";
   EXPECT_TRUE(startedShell.empty()) << "a shell was started: " << startedShell;
-  EXPECT_EQ(deploytest::ShellSetting(), shell);
-  EXPECT_FALSE(deploytest::Exists(Copy(1)));
+  EXPECT_EQ(deploy::test::ShellSetting(), shell);
+  EXPECT_FALSE(deploy::test::Exists(Copy(1)));
 }
 
 // The window and its dialogs as the screen shows them, saved for a look
@@ -668,7 +668,7 @@ TEST_F(StartMenuManager, ScreenshotsOfTheWindowAndItsDialogs) {
   });
   EXPECT_TRUE(failed.empty()) << failed.size() << " pictures not saved, first "
                               << (failed.empty() ? "" : failed[0]);
-  EXPECT_FALSE(deploytest::Exists(Copy(1))) << "looking wrote a shell copy";
+  EXPECT_FALSE(deploy::test::Exists(Copy(1))) << "looking wrote a shell copy";
 }
 
 }  // namespace

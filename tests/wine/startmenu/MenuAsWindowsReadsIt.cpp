@@ -6,7 +6,7 @@
 
 #include "win/AnsiText.h"
 
-namespace smtest {
+namespace startmenu::test {
 
 namespace {
 
@@ -86,4 +86,4 @@ std::vector<std::string> TopLevelTexts(const std::string& shellFile) {
   return texts;
 }
 
-}  // namespace smtest
+}  // namespace startmenu::test

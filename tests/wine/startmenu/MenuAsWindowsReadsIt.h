@@ -8,7 +8,7 @@
 
 #include "startmenu/StartMenuModel.h"
 
-namespace smtest {
+namespace startmenu::test {
 
 // One line per item of the Start menu (below the top-level item), in menu
 // order, indented two blanks per level: "text #id", "---- (separator)"
@@ -20,4 +20,4 @@ std::vector<std::string> MenuOfTheModel(const startmenu::StartMenuModel& model);
 // The texts of the Start menu's own items, as Windows reads them.
 std::vector<std::string> TopLevelTexts(const std::string& shellFile);
 
-}  // namespace smtest
+}  // namespace startmenu::test

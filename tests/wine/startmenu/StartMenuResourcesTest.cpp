@@ -17,6 +17,7 @@
 #include "tests/wine/startmenu/MenuAsWindowsReadsIt.h"
 #include "win/SystemFacts.h"
 
+namespace startmenu::test {
 namespace {
 
 using startmenu::NodeId;
@@ -30,7 +31,7 @@ std::string Copy(int n) {
 // The banner bitmap of this machine's version (XP Professional, the other
 // versions' first edition), as the window would be told it.
 uint32_t Banner() {
-  return deploytest::IsXP() ? 167u : 157u;
+  return deploy::test::IsXP() ? 167u : 157u;
 }
 
 std::vector<uint8_t> BannerOf(const std::string& file) {
@@ -50,11 +51,11 @@ NodeId TopItem(const StartMenuModel& model, const std::u16string& text) {
 class StartMenuResources : public testing::Test {
  protected:
   void SetUp() override {
-    sbtest::ResetShell();
-    const core::Outcome read = startmenu::ReadStartMenu(CurrentShellPath, model_);
+    startbutton::test::ResetShell();
+    const core::Outcome read = startmenu::ReadStartMenu(deploy::CurrentShellPath, model_);
     ASSERT_TRUE(read.ok) << read.message;
   }
-  void TearDown() override { sbtest::ResetShell(); }
+  void TearDown() override { startbutton::test::ResetShell(); }
 
   startmenu::StartMenuWrite Write(const std::string& target,
                                   const startmenu::VerticalLogoChange& logo = {}) {
@@ -62,12 +63,12 @@ class StartMenuResources : public testing::Test {
   }
 
   void ExpectXPKeysName(const std::string& fileName) {
-    if (!deploytest::IsXP()) return;
+    if (!deploy::test::IsXP()) return;
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+      EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
                 deploy::ShellStringReference(fileName, key.localizedStringId))
           << key.path;
-      EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
+      EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
                 deploy::ShellStringReference(fileName, key.infoTipId))
           << key.path;
     }
@@ -77,15 +78,16 @@ class StartMenuResources : public testing::Test {
 };
 
 TEST_F(StartMenuResources, ModelHoldsTheMenuWindowsReadsFromTheShell) {
-  EXPECT_EQ(smtest::MenuOfTheModel(model_), smtest::MenuAsWindowsReadsIt(CurrentShellPath));
+  EXPECT_EQ(startmenu::test::MenuOfTheModel(model_),
+            startmenu::test::MenuAsWindowsReadsIt(deploy::CurrentShellPath));
 }
 
 TEST_F(StartMenuResources, UnchangedMenuIsWrittenAsWindowsReadItBefore) {
   const startmenu::StartMenuWrite written = Write(Copy(1));
   ASSERT_TRUE(written.outcome.ok) << written.outcome.message;
   EXPECT_FALSE(written.logoProblem.has_value());
-  Lines before = smtest::MenuAsWindowsReadsIt(win::GetWindowsDir() + "Explorer.exe");
-  const Lines after = smtest::MenuAsWindowsReadsIt(Copy(1));
+  Lines before = startmenu::test::MenuAsWindowsReadsIt(win::GetWindowsDir() + "Explorer.exe");
+  const Lines after = startmenu::test::MenuAsWindowsReadsIt(Copy(1));
   EXPECT_EQ(after, before);
   EXPECT_EQ(BannerOf(Copy(1)), BannerOf(win::GetWindowsDir() + "Explorer.exe"));
 }
@@ -110,11 +112,11 @@ TEST_F(StartMenuResources, EditsMadeThroughTheModelAreWhatWindowsReads) {
   ASSERT_TRUE(written.outcome.ok) << written.outcome.message;
 
   EXPECT_EQ(
-      smtest::TopLevelTexts(Copy(1)),
+      startmenu::test::TopLevelTexts(Copy(1)),
       (Lines{"Sh&ut Down...", "&Programs", "F&avorites", "Added", "&Documents", "&Settings", "----",
              "&Launch...", "----", "&Log Off %s...", "Disconn&ect...", "Undock Comput&er"}));
-  const Lines menu = smtest::MenuAsWindowsReadsIt(Copy(1));
-  EXPECT_EQ(menu, smtest::MenuOfTheModel(model_));
+  const Lines menu = startmenu::test::MenuAsWindowsReadsIt(Copy(1));
+  EXPECT_EQ(menu, startmenu::test::MenuOfTheModel(model_));
   // The new item has no command; the separator's sub-menu is gone.
   EXPECT_NE(std::find(menu.begin(), menu.end(), "Added #65535"), menu.end());
   EXPECT_EQ(std::find(menu.begin(), menu.end(), "  For &Files or Folders... #41061"), menu.end());
@@ -125,34 +127,35 @@ TEST_F(StartMenuResources, EditsMadeThroughTheModelAreWhatWindowsReads) {
 }
 
 TEST_F(StartMenuResources, CopyBecomesTheShellAndTheXPTextsNameIt) {
-  const deploy::UniqueName first = MakeUniqueShellName(CurrentShellPath);
+  const deploy::UniqueName first = deploy::MakeUniqueShellName(deploy::CurrentShellPath);
   ASSERT_TRUE(first.found) << first.message;
   ASSERT_EQ(first.path, Copy(1));
   ASSERT_TRUE(Write(first.path).outcome.ok);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(CurrentShellPath, Copy(1));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(deploy::CurrentShellPath, Copy(1));
   ExpectXPKeysName("Xplorer1.exe");
 
   // The next copy starts from this one.
   ASSERT_TRUE(model_.RenameItem(TopItem(model_, u"&Run..."), u"Second").Done());
-  ASSERT_EQ(MakeUniqueShellName(CurrentShellPath).path, Copy(2));
+  ASSERT_EQ(deploy::MakeUniqueShellName(deploy::CurrentShellPath).path, Copy(2));
   ASSERT_TRUE(Write(Copy(2)).outcome.ok);
   StartMenuModel reread;
-  ASSERT_TRUE(startmenu::ReadStartMenu(CurrentShellPath, reread).ok);
-  EXPECT_EQ(CurrentShellPath, Copy(2));
-  EXPECT_EQ(smtest::MenuOfTheModel(reread), smtest::MenuAsWindowsReadsIt(Copy(2)));
+  ASSERT_TRUE(startmenu::ReadStartMenu(deploy::CurrentShellPath, reread).ok);
+  EXPECT_EQ(deploy::CurrentShellPath, Copy(2));
+  EXPECT_EQ(startmenu::test::MenuOfTheModel(reread),
+            startmenu::test::MenuAsWindowsReadsIt(Copy(2)));
   ExpectXPKeysName("Xplorer2.exe");
 
   // The physical restore gives Windows its own shell and texts back.
   ASSERT_TRUE(startmenu::RestoreWindowsShell().ok);
-  EXPECT_EQ(deploytest::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
+  EXPECT_EQ(deploy::test::ShellSetting(), win::GetWindowsDir() + "Explorer.exe");
   ExpectXPKeysName("Explorer.exe");
 }
 
 TEST_F(StartMenuResources, ChosenLogoIsTheCopysBannerWithoutItsFileHeader) {
   const std::string picture = win::GetTempDir() + "banner.bmp";
-  const std::vector<uint8_t> file = sbtest::BitmapFile(21, 160, 77);
-  ASSERT_TRUE(sbtest::WriteBytes(picture, file));
+  const std::vector<uint8_t> file = startbutton::test::BitmapFile(21, 160, 77);
+  ASSERT_TRUE(startbutton::test::WriteBytes(picture, file));
   ASSERT_TRUE(startmenu::CheckVerticalLogoFile(picture).ok);
   const startmenu::StartMenuWrite written = Write(Copy(1), {true, false, picture});
   ASSERT_TRUE(written.outcome.ok) << written.outcome.message;
@@ -169,7 +172,8 @@ TEST_F(StartMenuResources, ChosenLogoIsTheCopysBannerWithoutItsFileHeader) {
   EXPECT_EQ(shape.bmHeight, 160);
   DeleteObject(bitmap);
   FreeLibrary(module);
-  EXPECT_EQ(smtest::MenuAsWindowsReadsIt(Copy(1)), smtest::MenuOfTheModel(model_));
+  EXPECT_EQ(startmenu::test::MenuAsWindowsReadsIt(Copy(1)),
+            startmenu::test::MenuOfTheModel(model_));
 
   // Restoring takes Windows' own banner into the next copy.
   ASSERT_TRUE(Write(Copy(2), {true, true, picture}).outcome.ok);
@@ -186,30 +190,30 @@ TEST_F(StartMenuResources, MissingLogoIsToldAndTheMenuIsWrittenAllTheSame) {
   ASSERT_TRUE(written.logoProblem.has_value());
   EXPECT_EQ(*written.logoProblem,
             "File '" + picture + "'does not exist!\r\nCannot replace Start Menu vertical logo.");
-  const Lines top = smtest::TopLevelTexts(Copy(1));
+  const Lines top = startmenu::test::TopLevelTexts(Copy(1));
   EXPECT_NE(std::find(top.begin(), top.end(), "Go"), top.end());
   EXPECT_EQ(BannerOf(Copy(1)), BannerOf(win::GetWindowsDir() + "Explorer.exe"));
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
 }
 
 TEST_F(StartMenuResources, FailedWriteSwitchesNothingAndSaysWhatFailed) {
-  if (deploytest::IsXP()) {
+  if (deploy::test::IsXP()) {
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString", "before");
+      deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString", "before");
     }
   }
-  const std::string settingBefore = deploytest::ShellSetting();
+  const std::string settingBefore = deploy::test::ShellSetting();
   // A directory stands where the copy is to go.
   ASSERT_TRUE(CreateDirectoryA(Copy(1).c_str(), nullptr));
   const startmenu::StartMenuWrite written = Write(Copy(1));
   RemoveDirectoryA(Copy(1).c_str());
   EXPECT_FALSE(written.outcome.ok);
   EXPECT_NE(written.outcome.message.find(Copy(1)), std::string::npos) << written.outcome.message;
-  EXPECT_EQ(deploytest::ShellSetting(), settingBefore);
-  EXPECT_EQ(CurrentShellPath, win::GetWindowsDir() + "Explorer.exe");
-  if (deploytest::IsXP()) {
+  EXPECT_EQ(deploy::test::ShellSetting(), settingBefore);
+  EXPECT_EQ(deploy::CurrentShellPath, win::GetWindowsDir() + "Explorer.exe");
+  if (deploy::test::IsXP()) {
     for (const auto& key : deploy::kXPStartMenuKeys) {
-      EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+      EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
                 "before")
           << key.path;
     }
@@ -218,7 +222,7 @@ TEST_F(StartMenuResources, FailedWriteSwitchesNothingAndSaysWhatFailed) {
 
 TEST(VerticalLogoFile, ThatIsNoStorableBitmapIsRefusedAtChange) {
   const std::string picture = win::GetTempDir() + "notabitmap.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(picture, {'G', 'I', 'F', '8', '9', 'a', 0, 0}));
+  ASSERT_TRUE(startbutton::test::WriteBytes(picture, {'G', 'I', 'F', '8', '9', 'a', 0, 0}));
   const core::Outcome checked = startmenu::CheckVerticalLogoFile(picture);
   EXPECT_FALSE(checked.ok);
   EXPECT_EQ(checked.message, "Could not load new Start Menu vertical logo!");
@@ -239,7 +243,7 @@ TEST(VerticalLogoDisplay, IsTheShellsBannerTurnedAsWindowsDrawsIt) {
   GetObjectA(banner, sizeof shape, &shape);
   // The display copy as Windows reads a bitmap file.
   const std::string file = win::GetTempDir() + "shown.bmp";
-  ASSERT_TRUE(sbtest::WriteBytes(file, *shown));
+  ASSERT_TRUE(startbutton::test::WriteBytes(file, *shown));
   HBITMAP turned = HBITMAP(LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   ASSERT_NE(turned, nullptr);
   BITMAP turnedShape{};
@@ -270,3 +274,4 @@ TEST(VerticalLogoDisplay, IsTheShellsBannerTurnedAsWindowsDrawsIt) {
 }
 
 }  // namespace
+}  // namespace startmenu::test

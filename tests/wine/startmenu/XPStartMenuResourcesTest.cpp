@@ -15,23 +15,24 @@
 #include "tests/wine/startmenu/XPStartMenuTestSupport.h"
 #include "win/SystemFacts.h"
 
+namespace startmenu::test {
 namespace {
 
 using deploy::kXPStartMenuKeys;
-using xpsmtest::Copy;
-using xpsmtest::ExpectKeysName;
-using xpsmtest::Explorer;
+using startmenu::test::xp::Copy;
+using startmenu::test::xp::ExpectKeysName;
+using startmenu::test::xp::Explorer;
 
 class XPStartMenuResources : public testing::Test {
  protected:
   void SetUp() override {
-    sbtest::ResetShell();
-    xpsmtest::MarkFifthAndSixthKeys();
-    startmenu::XPStartMenuTextsRead read = startmenu::LoadXPStartMenuStrings(CurrentShellPath);
+    startbutton::test::ResetShell();
+    startmenu::test::xp::MarkFifthAndSixthKeys();
+    startmenu::XPStartMenuTextsRead read = startmenu::LoadXPStartMenuStrings(deploy::CurrentShellPath);
     ASSERT_TRUE(read.Ok()) << read.refusal;
     texts_ = std::move(read.texts);
   }
-  void TearDown() override { sbtest::ResetShell(); }
+  void TearDown() override { startbutton::test::ResetShell(); }
 
   startmenu::XPStartMenuTexts texts_;
 };
@@ -40,7 +41,8 @@ TEST_F(XPStartMenuResources, EveryLeafHoldsTheTextWindowsLoads) {
   for (const startmenu::XPStartMenuNode& node : startmenu::kXPStartMenuTree) {
     if (node.IsCategory()) continue;
     const std::u16string text = texts_.Text(node.id);
-    EXPECT_EQ(std::string(text.begin(), text.end()), sbtest::LoadShellString(Explorer(), node.id))
+    EXPECT_EQ(std::string(text.begin(), text.end()),
+              startbutton::test::LoadShellString(Explorer(), node.id))
         << node.label;
   }
 }
@@ -50,56 +52,57 @@ TEST_F(XPStartMenuResources, EditingRunChangesId7023AndTheFourthKeysName) {
   const core::Outcome written = startmenu::WriteXPStartMenuResources(Copy(1), texts_);
   ASSERT_TRUE(written.ok) << written.message;
 
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 7023), "&Launch...");
-  xpsmtest::ExpectBlocksAsExplorersBut(Copy(1), 7023);
-  EXPECT_EQ(xpsmtest::KeyDefault(0), sbtest::LoadShellString(Explorer(), 7020));
-  EXPECT_EQ(xpsmtest::KeyDefault(1), sbtest::LoadShellString(Explorer(), 7021));
-  EXPECT_EQ(xpsmtest::KeyDefault(2), sbtest::LoadShellString(Explorer(), 7022));
-  EXPECT_EQ(xpsmtest::KeyDefault(3), "&Launch...");
-  xpsmtest::ExpectFifthAndSixthKeysUntouched();
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 7023), "&Launch...");
+  startmenu::test::xp::ExpectBlocksAsExplorersBut(Copy(1), 7023);
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(0), startbutton::test::LoadShellString(Explorer(), 7020));
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(1), startbutton::test::LoadShellString(Explorer(), 7021));
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(2), startbutton::test::LoadShellString(Explorer(), 7022));
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(3), "&Launch...");
+  startmenu::test::xp::ExpectFifthAndSixthKeysUntouched();
   ExpectKeysName("Xplorer1.exe");
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(CurrentShellPath, Copy(1));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(deploy::CurrentShellPath, Copy(1));
 }
 
 TEST_F(XPStartMenuResources, PhysicalRestoreNamesExplorerAgain) {
   ASSERT_TRUE(texts_.SetLeafText(7023, u"&Launch..."));
   ASSERT_TRUE(startmenu::WriteXPStartMenuResources(Copy(1), texts_).ok);
-  ASSERT_EQ(xpsmtest::KeyDefault(3), "&Launch...");
+  ASSERT_EQ(startmenu::test::xp::KeyDefault(3), "&Launch...");
 
   const core::Outcome restored = startmenu::RestoreXPStartMenuShell();
   ASSERT_TRUE(restored.ok) << restored.message;
   ExpectKeysName("Explorer.exe");
-  EXPECT_EQ(xpsmtest::KeyDefault(3), sbtest::LoadShellString(Explorer(), 7023));
-  xpsmtest::ExpectFifthAndSixthKeysUntouched();
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(3), startbutton::test::LoadShellString(Explorer(), 7023));
+  startmenu::test::xp::ExpectFifthAndSixthKeysUntouched();
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
 }
 
 TEST_F(XPStartMenuResources, FailedWriteSwitchesNothing) {
   ASSERT_TRUE(texts_.SetLeafText(7023, u"&Launch..."));
   for (const auto& key : kXPStartMenuKeys) {
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip", "before");
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip", "before");
   }
-  const std::string nameBefore = xpsmtest::KeyDefault(3);
+  const std::string nameBefore = startmenu::test::xp::KeyDefault(3);
   ASSERT_TRUE(CreateDirectoryA(Copy(1).c_str(), nullptr));
   const core::Outcome written = startmenu::WriteXPStartMenuResources(Copy(1), texts_);
   RemoveDirectoryA(Copy(1).c_str());
   EXPECT_FALSE(written.ok);
   EXPECT_NE(written.message.find(Copy(1)), std::string::npos) << written.message;
   for (const auto& key : kXPStartMenuKeys) {
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"), "before");
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"), "before");
   }
-  EXPECT_EQ(xpsmtest::KeyDefault(3), nameBefore);
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(3), nameBefore);
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
 }
 
 TEST_F(XPStartMenuResources, TextsNeverReadWriteNothing) {
-  const std::string nameBefore = xpsmtest::KeyDefault(0);
+  const std::string nameBefore = startmenu::test::xp::KeyDefault(0);
   const core::Outcome written =
       startmenu::WriteXPStartMenuResources(Copy(1), startmenu::XPStartMenuTexts{});
   EXPECT_FALSE(written.ok);
-  EXPECT_FALSE(deploytest::Exists(Copy(1)));
-  EXPECT_EQ(xpsmtest::KeyDefault(0), nameBefore);
+  EXPECT_FALSE(deploy::test::Exists(Copy(1)));
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(0), nameBefore);
 }
 
 }  // namespace
+}  // namespace startmenu::test

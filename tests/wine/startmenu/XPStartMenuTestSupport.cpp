@@ -10,7 +10,7 @@
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "win/SystemFacts.h"
 
-namespace xpsmtest {
+namespace startmenu::test::xp {
 
 namespace {
 
@@ -27,15 +27,15 @@ std::string Copy(int n) {
 }
 
 std::string KeyDefault(size_t key) {
-  return deploytest::RegistryString(HKEY_CLASSES_ROOT, deploy::kXPStartMenuKeys[key].path, "");
+  return deploy::test::RegistryString(HKEY_CLASSES_ROOT, deploy::kXPStartMenuKeys[key].path, "");
 }
 
 void ExpectKeysName(const std::string& fileName) {
   for (const auto& key : deploy::kXPStartMenuKeys) {
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "InfoTip"),
               deploy::ShellStringReference(fileName, key.infoTipId))
         << key.path;
-    EXPECT_EQ(deploytest::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
+    EXPECT_EQ(deploy::test::RegistryString(HKEY_CLASSES_ROOT, key.path, "LocalizedString"),
               deploy::ShellStringReference(fileName, key.localizedStringId))
         << key.path;
   }
@@ -43,7 +43,7 @@ void ExpectKeysName(const std::string& fileName) {
 
 void MarkFifthAndSixthKeys() {
   for (size_t key = 4; key < 6; ++key)
-    deploytest::SetRegistryString(HKEY_CLASSES_ROOT, deploy::kXPStartMenuKeys[key].path, "", kMark);
+    deploy::test::SetRegistryString(HKEY_CLASSES_ROOT, deploy::kXPStartMenuKeys[key].path, "", kMark);
 }
 
 void ExpectFifthAndSixthKeysUntouched() {
@@ -63,4 +63,4 @@ void ExpectBlocksAsExplorersBut(const std::string& file, uint32_t changedId) {
   }
 }
 
-}  // namespace xpsmtest
+}  // namespace startmenu::test::xp

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace xpsmtest {
+namespace startmenu::test::xp {
 
 std::string Explorer();
 // "Xplorer" + n + ".exe" in the Windows directory.
@@ -26,4 +26,4 @@ void ExpectFifthAndSixthKeysUntouched();
 // byte, but the one of changedId.
 void ExpectBlocksAsExplorersBut(const std::string& file, uint32_t changedId);
 
-}  // namespace xpsmtest
+}  // namespace startmenu::test::xp

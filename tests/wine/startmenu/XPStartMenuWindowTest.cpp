@@ -30,14 +30,14 @@
 
 namespace {
 
-using apptest::AnswerNextMessageBox;
-using apptest::Choose;
-using apptest::ControlOf;
-using apptest::ControlText;
-using apptest::Hidden;
+using app::test::AnswerNextMessageBox;
+using app::test::Choose;
+using app::test::ControlOf;
+using app::test::ControlText;
+using app::test::Hidden;
 using startmenu::XPStartMenuWindow;
-using xpsmtest::Copy;
-using xpsmtest::Explorer;
+using startmenu::test::xp::Copy;
+using startmenu::test::xp::Explorer;
 
 constexpr char kCaption[] = "Start Menu Manager";
 constexpr char kPrompt[] = "Select an item to customise";
@@ -56,11 +56,11 @@ void WriteCopyWithRunAs(const std::string& run) {
   ASSERT_TRUE(written.ok) << written.message;
 }
 
-class XPStartMenuManager : public apptest::ManagerScenario {
+class XPStartMenuManager : public app::test::ManagerScenario {
  protected:
   void SetUp() override {
     ManagerScenario::SetUp();
-    xpsmtest::MarkFifthAndSixthKeys();
+    startmenu::test::xp::MarkFifthAndSixthKeys();
   }
 
   // Robot side: the main window's button, then the chooser's button.
@@ -156,7 +156,7 @@ TEST_F(XPStartMenuManager, ChooserOpensTheChosenManagerOnly) {
       EXPECT_EQ(opened, std::vector<std::string>{c.opened});
     }
   }
-  EXPECT_FALSE(deploytest::Exists(Copy(1))) << "choosing wrote a shell copy";
+  EXPECT_FALSE(deploy::test::Exists(Copy(1))) << "choosing wrote a shell copy";
 }
 
 TEST_F(XPStartMenuManager, TreeShowsEveryLeafsTextAndCategoriesCannotBeTyped) {
@@ -209,7 +209,7 @@ TEST_F(XPStartMenuManager, TreeShowsEveryLeafsTextAndCategoriesCannotBeTyped) {
   EXPECT_TRUE(firstReadOnly);
   std::vector<std::string> expected;
   for (const startmenu::XPStartMenuNode& node : startmenu::kXPStartMenuTree) {
-    if (!node.IsCategory()) expected.push_back(sbtest::LoadShellString(Explorer(), node.id));
+    if (!node.IsCategory()) expected.push_back(startbutton::test::LoadShellString(Explorer(), node.id));
   }
   EXPECT_EQ(shown, expected);
   EXPECT_TRUE(readOnlyLeaves.empty()) << readOnlyLeaves.front() << " cannot be edited";
@@ -243,18 +243,18 @@ TEST_F(XPStartMenuManager, OkWithRestartWritesRunIntoTheCopyAndTheKeys) {
                      "now?");
   EXPECT_TRUE(closed);
   EXPECT_EQ(reboots, 0);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 7023), "&Launch...");
-  xpsmtest::ExpectBlocksAsExplorersBut(Copy(1), 7023);
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 7023), "&Launch...");
+  startmenu::test::xp::ExpectBlocksAsExplorersBut(Copy(1), 7023);
   for (size_t key = 0; key < 3; ++key)
-    EXPECT_EQ(xpsmtest::KeyDefault(key), sbtest::LoadShellString(Explorer(), 7020 + key));
-  EXPECT_EQ(xpsmtest::KeyDefault(3), "&Launch...");
-  xpsmtest::ExpectFifthAndSixthKeysUntouched();
-  xpsmtest::ExpectKeysName("Xplorer1.exe");
+    EXPECT_EQ(startmenu::test::xp::KeyDefault(key), startbutton::test::LoadShellString(Explorer(), 7020 + key));
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(3), "&Launch...");
+  startmenu::test::xp::ExpectFifthAndSixthKeysUntouched();
+  startmenu::test::xp::ExpectKeysName("Xplorer1.exe");
 }
 
 TEST_F(XPStartMenuManager, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
-  deploytest::StandInShell shell;
+  deploy::test::StandInShell shell;
   ASSERT_TRUE(shell.Running());
   bool applyDisabled = false, stillOpen = false;
   robot::RunBeside([&] {
@@ -271,10 +271,10 @@ TEST_F(XPStartMenuManager, ApplyRestartsTheShellAndKeepsTheWindowOpen) {
   EXPECT_TRUE(applyDisabled);
   EXPECT_TRUE(stillOpen);
   EXPECT_EQ(startedShell, Copy(1));
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_EQ(sbtest::LoadShellString(Copy(1), 7003), "Runs a program.");
-  xpsmtest::ExpectBlocksAsExplorersBut(Copy(1), 7003);
-  xpsmtest::ExpectKeysName("Xplorer1.exe");
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 7003), "Runs a program.");
+  startmenu::test::xp::ExpectBlocksAsExplorersBut(Copy(1), 7003);
+  startmenu::test::xp::ExpectKeysName("Xplorer1.exe");
 }
 
 TEST_F(XPStartMenuManager, PhysicalRestoreNamesExplorerAgain) {
@@ -294,10 +294,10 @@ TEST_F(XPStartMenuManager, PhysicalRestoreNamesExplorerAgain) {
   EXPECT_EQ(box, std::string(kCaption) +
                      "|The restoration will take effect after restarting your computer.\r\n\r\n"
                      "Restart now?");
-  EXPECT_EQ(deploytest::ShellSetting(), Explorer());
-  xpsmtest::ExpectKeysName("Explorer.exe");
-  EXPECT_EQ(xpsmtest::KeyDefault(3), sbtest::LoadShellString(Explorer(), 7023));
-  xpsmtest::ExpectFifthAndSixthKeysUntouched();
+  EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
+  startmenu::test::xp::ExpectKeysName("Explorer.exe");
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(3), startbutton::test::LoadShellString(Explorer(), 7023));
+  startmenu::test::xp::ExpectFifthAndSixthKeysUntouched();
   EXPECT_EQ(reboots, 0);
 }
 
@@ -322,10 +322,10 @@ TEST_F(XPStartMenuManager, DynamicRestoreShowsWindowsTextsAndWritesNothing) {
   EXPECT_EQ(box, std::string(kCaption) + "|The Start Menu is now restored to the Windows default.");
   EXPECT_EQ(selected, "Start Menu items");
   EXPECT_EQ(shownAfter, kPrompt);
-  EXPECT_EQ(runAfter, sbtest::LoadShellString(Explorer(), 7023));
+  EXPECT_EQ(runAfter, startbutton::test::LoadShellString(Explorer(), 7023));
   EXPECT_TRUE(applyEnabled);
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  EXPECT_FALSE(deploytest::Exists(Copy(2)));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  EXPECT_FALSE(deploy::test::Exists(Copy(2)));
 }
 
 TEST_F(XPStartMenuManager, FailedWriteSwitchesNothingAndSaysWhy) {
@@ -338,7 +338,7 @@ TEST_F(XPStartMenuManager, FailedWriteSwitchesNothingAndSaysWhy) {
     Select(*mgr, {"Notification messages", "Hiding message"});
     robot::SelectAllAndType(ControlOf(*mgr, "textEdit"), "Hidden.");
     // The shell in force is damaged after the window read it.
-    sbtest::WriteBytes(Copy(1), {'M', 'Z', 0, 0});
+    startbutton::test::WriteBytes(Copy(1), {'M', 'Z', 0, 0});
     robot::Click(ControlOf(*mgr, "bApply"));
     box = AnswerNextMessageBox(IDOK);
     stillOpen = IsWindowVisible(mgr->Hwnd()) != FALSE;
@@ -349,16 +349,16 @@ TEST_F(XPStartMenuManager, FailedWriteSwitchesNothingAndSaysWhy) {
   EXPECT_NE(box.find(Copy(2)), std::string::npos) << box;
   EXPECT_TRUE(stillOpen);
   EXPECT_TRUE(applyEnabled);
-  EXPECT_FALSE(deploytest::Exists(Copy(2)));
-  EXPECT_EQ(deploytest::ShellSetting(), Copy(1));
-  xpsmtest::ExpectKeysName("Xplorer1.exe");
+  EXPECT_FALSE(deploy::test::Exists(Copy(2)));
+  EXPECT_EQ(deploy::test::ShellSetting(), Copy(1));
+  startmenu::test::xp::ExpectKeysName("Xplorer1.exe");
   EXPECT_EQ(startedShell, "");
 }
 
 // The manager and the chooser as the screen shows them, saved for a look
 // beside the descriptions of their controls.
 TEST_F(XPStartMenuManager, ScreenshotsOfTheManagerAndTheChooser) {
-  apptest::ScreenshotSaver shots;
+  app::test::ScreenshotSaver shots;
   robot::RunBeside([&] {
     robot::Click(main_->Get<ui::Control>("bSMmgr").Hwnd());
     if (HWND chooser = robot::WaitForWindow("TChooseSMmgr", "Windows XP Edition")) {

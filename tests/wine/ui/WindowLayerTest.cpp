@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "controls/GradientPushButton.h"
 #include "tests/robot/Robot.h"
 #include "ui/Containers.h"
 #include "ui/Form.h"
+#include "ui/GradientPushButton.h"
 #include "ui/Label.h"
 #include "ui/StandardControls.h"
 
@@ -37,7 +37,7 @@ class NestedForm : public Form {
   ListBox* lItems = nullptr;
   TreeView* tvItems = nullptr;
   Label* lNote = nullptr;
-  controls::GradientPushButton* bGo = nullptr;
+  ui::GradientPushButton* bGo = nullptr;
 
  protected:
   FormSpec Spec() const override {

@@ -1,9 +1,9 @@
-#include "controls/GradientPushButton.h"
+#include "ui/GradientPushButton.h"
 
 #include "controls/GradientPaint.h"
 #include "win/ScopedGdi.h"
 
-namespace controls {
+namespace ui {
 
 namespace {
 
@@ -44,12 +44,12 @@ bool GradientPushButton::Create(HWND parent, const std::string& caption, int x, 
   return Window::Create(args);
 }
 
-void GradientPushButton::SetBeginColor(TColor color) {
+void GradientPushButton::SetBeginColor(controls::TColor color) {
   beginColor_ = color;
   Invalidate();
 }
 
-void GradientPushButton::SetEndColor(TColor color) {
+void GradientPushButton::SetEndColor(controls::TColor color) {
   endColor_ = color;
   Invalidate();
 }
@@ -103,10 +103,12 @@ bool GradientPushButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   // The robot and the user both move the pointer; a leave that arrived while
   // the button was not tracking must not leave it lit.
   hovered_ = MouseInside() || PointerInside();
-  const COLORREF begin = ResolveColor(beginColor_);
-  const COLORREF end = ResolveColor(endColor_);
+  const COLORREF begin = controls::ResolveColor(beginColor_);
+  const COLORREF end = controls::ResolveColor(endColor_);
   auto gradient = [&](const RECT& r) {
-    FillBands(dc, PushButtonBands(begin, end, r.right - r.left, r.bottom - r.top), r.left, r.top);
+    controls::FillBands(dc,
+                        controls::PushButtonBands(begin, end, r.right - r.left, r.bottom - r.top),
+                        r.left, r.top);
   };
 
   FillWith(dc, rect, COLOR_BTNFACE);
@@ -198,4 +200,4 @@ LRESULT GradientPushButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Control::WndProc(msg, wParam, lParam);
 }
 
-}  // namespace controls
+}  // namespace ui

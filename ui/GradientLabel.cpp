@@ -1,4 +1,4 @@
-#include "controls/GradientLabel.h"
+#include "ui/GradientLabel.h"
 
 #include <windowsx.h>
 
@@ -6,11 +6,12 @@
 
 #include "controls/GradientPaint.h"
 
-namespace controls {
+namespace ui {
 
-GradientLabel::GradientLabel() : GradientLabel(std::make_unique<TGradient>()) {}
+GradientLabel::GradientLabel() : GradientLabel(std::make_unique<controls::TGradient>()) {}
 
-GradientLabel::GradientLabel(std::unique_ptr<TGradient> gradient) : gradient_(std::move(gradient)) {
+GradientLabel::GradientLabel(std::unique_ptr<controls::TGradient> gradient)
+    : gradient_(std::move(gradient)) {
   gradient_->OnChanged([this] { Invalidate(); });
   subCaption_.OnChanged([this] { Invalidate(); });
 }
@@ -46,7 +47,7 @@ void GradientLabel::PaintOnto(HDC dc, int offsetX, int offsetY) {
 
 void GradientLabel::PaintBoundLines(HDC dc, int width, int height) {
   if (boundLines_ == 0) return;
-  win::ScopedPen pen(CreatePen(PS_SOLID, 1, ResolveColor(boundColor_)));
+  win::ScopedPen pen(CreatePen(PS_SOLID, 1, controls::ResolveColor(boundColor_)));
   win::ScopedSelect select(dc, pen.Get());
   const int s = BoundLineShortening();
   // LineTo leaves out the end point, so these are the exact pixels drawn.
@@ -109,9 +110,10 @@ int GradientLabel::PaintGlyph(HDC dc, int width, int height) {
 }
 
 void GradientLabel::Paint(HDC dc, int width, int height) {
-  FillBands(dc, GradientBands(gradient_->Style(), ResolveColor(gradient_->StartColor()),
-                              ResolveColor(gradient_->EndColor()), gradient_->ColorSteps(), width,
-                              height));
+  controls::FillBands(dc, controls::GradientBands(gradient_->Style(),
+                                                  controls::ResolveColor(gradient_->StartColor()),
+                                                  controls::ResolveColor(gradient_->EndColor()),
+                                                  gradient_->ColorSteps(), width, height));
   PaintBoundLines(dc, width, height);
   const int glyphWidth = PaintGlyph(dc, width, height);
   const int textStart =
@@ -128,10 +130,10 @@ void GradientLabel::Paint(HDC dc, int width, int height) {
     LOGFONTA logFont{};
     GetObjectA(font, sizeof logFont, &logFont);
     logFont.lfHeight = -MulDiv(subCaption_.Size(), GetDeviceCaps(dc, LOGPIXELSY), 72);
-    logFont.lfWeight = (subCaption_.Style() & fsBold) ? FW_BOLD : FW_NORMAL;
-    logFont.lfItalic = (subCaption_.Style() & fsItalic) ? TRUE : FALSE;
-    logFont.lfUnderline = (subCaption_.Style() & fsUnderline) ? TRUE : FALSE;
-    logFont.lfStrikeOut = (subCaption_.Style() & fsStrikeOut) ? TRUE : FALSE;
+    logFont.lfWeight = (subCaption_.Style() & controls::fsBold) ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = (subCaption_.Style() & controls::fsItalic) ? TRUE : FALSE;
+    logFont.lfUnderline = (subCaption_.Style() & controls::fsUnderline) ? TRUE : FALSE;
+    logFont.lfStrikeOut = (subCaption_.Style() & controls::fsStrikeOut) ? TRUE : FALSE;
     subFont.Reset(CreateFontIndirectA(&logFont));
     subWidth = ui::TextWidth(dc, subFont.Get(), subText);
   }
@@ -144,16 +146,16 @@ void GradientLabel::Paint(HDC dc, int width, int height) {
       GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
       return int(size.cx);
     };
-    const CaptionLayout layout = LayOutCaption(
-        caption, alignment_, CaptionRoom{width, textStart, subWidth, margin_, subCaption_.Margin()},
-        measure);
-    ::SetTextColor(dc, ResolveColor(CurrentTextColor()));
+    const controls::CaptionLayout layout = controls::LayOutCaption(
+        caption, alignment_,
+        controls::CaptionRoom{width, textStart, subWidth, margin_, subCaption_.Margin()}, measure);
+    ::SetTextColor(dc, controls::ResolveColor(CurrentTextColor()));
     RECT area{layout.left, 0, width, height};
     DrawTextA(dc, layout.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   }
-  if (!subText.empty() && SubCaptionFits(subWidth, width)) {
+  if (!subText.empty() && controls::SubCaptionFits(subWidth, width)) {
     win::ScopedSelect select(dc, subFont.Get());
-    ::SetTextColor(dc, ResolveColor(subCaption_.Color()));
+    ::SetTextColor(dc, controls::ResolveColor(subCaption_.Color()));
     RECT area{0, 0, width - subCaption_.Margin(), height};
     DrawTextA(dc, subText.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
   }
@@ -184,4 +186,4 @@ LRESULT GradientLabel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return Control::WndProc(msg, wParam, lParam);
 }
 
-}  // namespace controls
+}  // namespace ui

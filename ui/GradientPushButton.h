@@ -6,9 +6,9 @@
 #include "controls/Colours.h"
 #include "ui/Control.h"
 
-namespace controls {
+namespace ui {
 
-class GradientPushButton : public ui::Control {
+class GradientPushButton : public Control {
  public:
   static constexpr int kDefaultWidth = 75;
   static constexpr int kDefaultHeight = 25;
@@ -16,10 +16,10 @@ class GradientPushButton : public ui::Control {
   bool Create(HWND parent, const std::string& caption, int x, int y, int width = kDefaultWidth,
               int height = kDefaultHeight, int id = 0);
 
-  TColor BeginColor() const { return beginColor_; }
-  void SetBeginColor(TColor color);
-  TColor EndColor() const { return endColor_; }
-  void SetEndColor(TColor color);
+  controls::TColor BeginColor() const { return beginColor_; }
+  void SetBeginColor(controls::TColor color);
+  controls::TColor EndColor() const { return endColor_; }
+  void SetEndColor(controls::TColor color);
   bool DrawFocus() const { return drawFocus_; }
   void SetDrawFocus(bool drawFocus);
   // The button Enter presses.
@@ -39,11 +39,11 @@ class GradientPushButton : public ui::Control {
   bool ActiveDefault() const;
   bool PointerInside() const;
 
-  TColor beginColor_ = clWhite;
-  TColor endColor_ = kHeadingBlue;
+  controls::TColor beginColor_ = controls::clWhite;
+  controls::TColor endColor_ = controls::kHeadingBlue;
   bool drawFocus_ = false;
   bool default_ = false;
   bool hovered_ = false;
 };
 
-}  // namespace controls
+}  // namespace ui

@@ -12,7 +12,7 @@
 #include "ui/Control.h"
 #include "win/ScopedGdi.h"
 
-namespace controls {
+namespace ui {
 
 enum TBoundLine { blLeft = 1, blTop = 2, blRight = 4, blBottom = 8 };
 using TBoundLines = int;
@@ -20,7 +20,7 @@ constexpr TBoundLines kAllBoundLines = blLeft | blTop | blRight | blBottom;
 
 enum TGlyphMode { gmNormal, gmOverlayed };
 
-class GradientLabel : public ui::Control {
+class GradientLabel : public Control {
  public:
   static constexpr int kDefaultWidth = 100;
   static constexpr int kDefaultHeight = 25;
@@ -30,15 +30,15 @@ class GradientLabel : public ui::Control {
   bool Create(HWND parent, const std::string& caption, int x, int y, int width = kDefaultWidth,
               int height = kDefaultHeight);
 
-  TGradient& Gradient() { return *gradient_; }
-  TSubCaption& SubCaption() { return subCaption_; }
+  controls::TGradient& Gradient() { return *gradient_; }
+  controls::TSubCaption& SubCaption() { return subCaption_; }
 
-  TTextAlignmt Alignment() const { return alignment_; }
-  void SetAlignment(TTextAlignmt alignment) { Assign(alignment_, alignment); }
+  controls::TTextAlignmt Alignment() const { return alignment_; }
+  void SetAlignment(controls::TTextAlignmt alignment) { Assign(alignment_, alignment); }
   TBoundLines BoundLines() const { return boundLines_; }
   void SetBoundLines(TBoundLines lines) { Assign(boundLines_, lines); }
-  TColor BoundColor() const { return boundColor_; }
-  void SetBoundColor(TColor color) { Assign(boundColor_, color); }
+  controls::TColor BoundColor() const { return boundColor_; }
+  void SetBoundColor(controls::TColor color) { Assign(boundColor_, color); }
   bool FormMove() const { return formMove_; }
   void SetFormMove(bool move);
   int Margin() const { return margin_; }
@@ -52,8 +52,8 @@ class GradientLabel : public ui::Control {
   // The label keeps the bitmap. Its bottom-left pixel is the transparent colour.
   void SetGlyph(HBITMAP glyph);
   bool HasGlyph() const { return static_cast<bool>(glyph_); }
-  TColor TextColor() const { return textColor_; }
-  void SetTextColor(TColor color) { Assign(textColor_, color); }
+  controls::TColor TextColor() const { return textColor_; }
+  void SetTextColor(controls::TColor color) { Assign(textColor_, color); }
   void SetCaption(const std::string& caption);
 
   std::function<void(GradientLabel&)> onGlyphClick;
@@ -64,7 +64,7 @@ class GradientLabel : public ui::Control {
 
  protected:
   // The button variant replaces the gradient with its own.
-  explicit GradientLabel(std::unique_ptr<TGradient> gradient);
+  explicit GradientLabel(std::unique_ptr<controls::TGradient> gradient);
   const char* ClassName() const override { return "TAPHeadLabel"; }
   void OnPaint(HDC dc) override { Paint(dc, Width(), Height()); }
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -72,7 +72,7 @@ class GradientLabel : public ui::Control {
 
   // The button's bound lines stop one pixel short.
   virtual int BoundLineShortening() const { return 0; }
-  virtual TColor CurrentTextColor() const { return textColor_; }
+  virtual controls::TColor CurrentTextColor() const { return textColor_; }
 
   template <typename T>
   void Assign(T& field, T value) {
@@ -89,18 +89,18 @@ class GradientLabel : public ui::Control {
   int GlyphWidthShown(int width, int height) const;
   bool InGlyph(int x) const;
 
-  std::unique_ptr<TGradient> gradient_;
-  TSubCaption subCaption_;
-  TTextAlignmt alignment_ = taLeft;
+  std::unique_ptr<controls::TGradient> gradient_;
+  controls::TSubCaption subCaption_;
+  controls::TTextAlignmt alignment_ = controls::taLeft;
   TBoundLines boundLines_ = 0;
-  TColor boundColor_ = clGray;
+  controls::TColor boundColor_ = controls::clGray;
   bool formMove_ = false;
   int margin_ = 5;
   int spacing_ = 5;
   TGlyphMode glyphMode_ = gmNormal;
   int numGlyphs_ = 1;
   win::ScopedBitmap glyph_;
-  TColor textColor_ = clWindowText;
+  controls::TColor textColor_ = controls::clWindowText;
 };
 
-}  // namespace controls
+}  // namespace ui

@@ -9,12 +9,12 @@
 #include <cstdio>
 #include <string>
 
-#include "controls/GradientButton.h"
-#include "controls/GradientLabel.h"
 #include "controls/GradientMath.h"
-#include "controls/GradientPushButton.h"
 #include "tests/robot/Robot.h"
 #include "ui/Form.h"
+#include "ui/GradientButton.h"
+#include "ui/GradientLabel.h"
+#include "ui/GradientPushButton.h"
 
 namespace {
 
@@ -53,31 +53,31 @@ class TestForm : public ui::Form {
     return spec;
   }
   void FormCreate() override {
-    strip = static_cast<controls::GradientLabel*>(
+    strip = static_cast<ui::GradientLabel*>(
         CreateControl(ui::Kind::kHeading, "strip", 0, 0, 320, 25, "", "", 0));
-    button = static_cast<controls::GradientButton*>(
+    button = static_cast<ui::GradientButton*>(
         CreateControl(ui::Kind::kGradButton, "button", 10, 40, 80, 20, "Hover", "", 0));
-    push = static_cast<controls::GradientPushButton*>(
+    push = static_cast<ui::GradientPushButton*>(
         CreateControl(ui::Kind::kPushButton, "push", 120, 40, 75, 25, "OK", "", 0));
-    narrow = static_cast<controls::GradientLabel*>(CreateControl(
-        ui::Kind::kHeading, "narrow", 10, 90, 70, 25, "A caption much too wide", "", 0));
+    narrow = static_cast<ui::GradientLabel*>(CreateControl(ui::Kind::kHeading, "narrow", 10, 90, 70,
+                                                           25, "A caption much too wide", "", 0));
     // One pixel wider than its margin and caption: the caption fits between
     // its start and the right edge, as the main window's captions do.
-    fits = static_cast<controls::GradientLabel*>(
+    fits = static_cast<ui::GradientLabel*>(
         CreateControl(ui::Kind::kHeading, "fits", 10, 125, 200, 25, kFittingCaption, "", 0));
     fitsWidth = fits->Margin() + CaptionWidth(*fits) + 1;
     MoveWindow(fits->Hwnd(), 10, 125, fitsWidth, 25, TRUE);
     // The same caption with room to spare shows what the whole caption looks like.
-    wide = static_cast<controls::GradientLabel*>(
+    wide = static_cast<ui::GradientLabel*>(
         CreateControl(ui::Kind::kHeading, "wide", 150, 125, 160, 25, kFittingCaption, "", 0));
     // Flat backgrounds, so every dark pixel is text.
-    for (controls::GradientLabel* label : {narrow, fits, wide}) {
+    for (ui::GradientLabel* label : {narrow, fits, wide}) {
       label->Gradient().SetStyle(controls::gsNone);
       label->Gradient().SetStartColor(controls::clWhite);
     }
   }
   // The caption's width in the font the label draws it with.
-  int CaptionWidth(controls::GradientLabel& label) const {
+  int CaptionWidth(ui::GradientLabel& label) const {
     const std::string text = label.Text();
     // A memory DC, as the label paints into one.
     HDC dc = CreateCompatibleDC(nullptr);
@@ -92,12 +92,12 @@ class TestForm : public ui::Form {
   }
   static constexpr char kFittingCaption[] = "Start Button Manager";
   int fitsWidth = 0;
-  controls::GradientLabel* fits = nullptr;
-  controls::GradientLabel* wide = nullptr;
-  controls::GradientLabel* strip = nullptr;
-  controls::GradientButton* button = nullptr;
-  controls::GradientPushButton* push = nullptr;
-  controls::GradientLabel* narrow = nullptr;
+  ui::GradientLabel* fits = nullptr;
+  ui::GradientLabel* wide = nullptr;
+  ui::GradientLabel* strip = nullptr;
+  ui::GradientButton* button = nullptr;
+  ui::GradientPushButton* push = nullptr;
+  ui::GradientLabel* narrow = nullptr;
 };
 
 class GradientControls : public ::testing::Test {
@@ -138,7 +138,7 @@ TEST_F(GradientControls, StripShowsWhiteOnTopAndTheStartColourBelow) {
 }
 
 TEST_F(GradientControls, ButtonTakesItsHoverColoursAndWhiteTextWhileHovered) {
-  controls::GradientButton& button = *form.button;
+  ui::GradientButton& button = *form.button;
   auto rowColour = [&](const robot::Capture& capture, int y) { return capture.At(40, y); };
   auto hasWhite = [](const robot::Capture& capture) {
     for (uint32_t pixel : capture.pixels) {
