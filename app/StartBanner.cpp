@@ -11,9 +11,12 @@ namespace app {
 
 namespace {
 
+// FindFirstFile rather than GetFileAttributesEx, which Windows 95 lacks.
 std::optional<uint64_t> FileSize(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  WIN32_FIND_DATAA data{};
+  const HANDLE found = FindFirstFileA(path.c_str(), &data);
+  if (found == INVALID_HANDLE_VALUE) return std::nullopt;
+  FindClose(found);
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
   return (uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
