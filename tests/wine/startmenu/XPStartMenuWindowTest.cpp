@@ -13,6 +13,7 @@
 #include <atomic>
 #include <vector>
 
+#include "app/Editions.h"
 #include "app/MainWindow.h"
 #include "deploy/ShellCopySteps.h"
 #include "resedit/StringBlock.h"
@@ -26,6 +27,8 @@
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "tests/wine/startmenu/XPStartMenuTestSupport.h"
 #include "ui/StandardControls.h"
+#include "win/ProgramIdentity.h"
+#include "win/RegistryAccessor.h"
 #include "win/SystemFacts.h"
 
 namespace {
@@ -105,6 +108,12 @@ TEST_F(XPStartMenuManager, ChooserOpensTheChosenManagerOnly) {
       {"bXP", 6, "TXPSMmgr", "TSMmgr"},
       {"bClassic", 7, "TSMmgr", "TXPSMmgr"},
   };
+  // The classic manager asks for the edition (its banner bitmap) before it
+  // opens; a stored one keeps the edition chooser away.
+  win::RegOpenAccessor();
+  win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
+  win::RegWriteInteger("XP Edition", app::kXPProfessionalEdition);
+  win::RegCloseAccessor();
   for (const ChooserCase& c : cases) {
     SCOPED_TRACE(c.button);
     std::vector<std::string> texts;
@@ -126,7 +135,7 @@ TEST_F(XPStartMenuManager, ChooserOpensTheChosenManagerOnly) {
       const DWORD deadline = GetTickCount() + 30000;
       while (!requestEnded) {
         const bool late = GetTickCount() > deadline;
-        for (const char* className : {"TChooseSMmgr", "TXPSMmgr", "TSMmgr"}) {
+        for (const char* className : {"TChooseSMmgr", "TXPSMmgr", "TSMmgr", "TXPEdition"}) {
           const HWND window = FindWindowA(className, nullptr);
           if (window == nullptr || !IsWindowVisible(window)) continue;
           if (std::string(className) == "TChooseSMmgr" && !late) continue;
@@ -209,7 +218,8 @@ TEST_F(XPStartMenuManager, TreeShowsEveryLeafsTextAndCategoriesCannotBeTyped) {
   EXPECT_TRUE(firstReadOnly);
   std::vector<std::string> expected;
   for (const startmenu::XPStartMenuNode& node : startmenu::kXPStartMenuTree) {
-    if (!node.IsCategory()) expected.push_back(startbutton::test::LoadShellString(Explorer(), node.id));
+    if (!node.IsCategory())
+      expected.push_back(startbutton::test::LoadShellString(Explorer(), node.id));
   }
   EXPECT_EQ(shown, expected);
   EXPECT_TRUE(readOnlyLeaves.empty()) << readOnlyLeaves.front() << " cannot be edited";
@@ -247,7 +257,8 @@ TEST_F(XPStartMenuManager, OkWithRestartWritesRunIntoTheCopyAndTheKeys) {
   EXPECT_EQ(startbutton::test::LoadShellString(Copy(1), 7023), "&Launch...");
   startmenu::test::xp::ExpectBlocksAsExplorersBut(Copy(1), 7023);
   for (size_t key = 0; key < 3; ++key)
-    EXPECT_EQ(startmenu::test::xp::KeyDefault(key), startbutton::test::LoadShellString(Explorer(), 7020 + key));
+    EXPECT_EQ(startmenu::test::xp::KeyDefault(key),
+              startbutton::test::LoadShellString(Explorer(), 7020 + key));
   EXPECT_EQ(startmenu::test::xp::KeyDefault(3), "&Launch...");
   startmenu::test::xp::ExpectFifthAndSixthKeysUntouched();
   startmenu::test::xp::ExpectKeysName("Xplorer1.exe");
@@ -296,7 +307,8 @@ TEST_F(XPStartMenuManager, PhysicalRestoreNamesExplorerAgain) {
                      "Restart now?");
   EXPECT_EQ(deploy::test::ShellSetting(), Explorer());
   startmenu::test::xp::ExpectKeysName("Explorer.exe");
-  EXPECT_EQ(startmenu::test::xp::KeyDefault(3), startbutton::test::LoadShellString(Explorer(), 7023));
+  EXPECT_EQ(startmenu::test::xp::KeyDefault(3),
+            startbutton::test::LoadShellString(Explorer(), 7023));
   startmenu::test::xp::ExpectFifthAndSixthKeysUntouched();
   EXPECT_EQ(reboots, 0);
 }
