@@ -258,7 +258,7 @@ void MainWindow::MainClick(ui::Control& sender) {
       if (auto* window = Open(about_)) window->ShowModal();
       break;
     default:
-      // The other managers open here once they are part of the program.
+      // The heading (welcome tag) opens nothing.
       break;
   }
 }

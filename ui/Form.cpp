@@ -140,16 +140,22 @@ void Form::SetClientSize(int width, int height) {
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   SetBounds(work.left + (work.right - work.left - width) / 2,
             work.top + (work.bottom - work.top - height) / 2, width, height);
-  if (heading_ != nullptr) heading_->SetBounds(0, 0, width, kHeadingHeight);
+  // Heading and footer keep the heights the window was built with.
+  if (heading_ != nullptr) {
+    const RECT heading = heading_->BoundsInParent();
+    heading_->SetBounds(0, 0, width, heading.bottom - heading.top);
+  }
   for (const FrameButtonPlace& place : kFrameButtonPlaces) {
     if (Control* button = Find(place.name))
       button->SetBounds(width - place.fromRight, 5, place.width, 16);
   }
   if (Control* footer = Find("grd1")) {
-    footer->SetBounds(0, height - kFooterHeight, width, kFooterHeight);
+    const RECT bounds = footer->BoundsInParent();
+    const int footerHeight = bounds.bottom - bounds.top;
+    footer->SetBounds(0, height - footerHeight, width, footerHeight);
     if (hintLine_ != nullptr) {
       const RECT hint = hintLine_->BoundsInParent();
-      hintLine_->SetBounds(5, height - kFooterHeight + 4, hint.right - hint.left,
+      hintLine_->SetBounds(5, height - footerHeight + 4, hint.right - hint.left,
                            hint.bottom - hint.top);
     }
   }

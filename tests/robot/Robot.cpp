@@ -233,6 +233,13 @@ bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
   return WaitUntilGone(box.hwnd);
 }
 
+std::string AnswerNextMessageBox(int buttonId, DWORD timeoutMs) {
+  const MessageBoxInfo box = WaitForMessageBox(GetCurrentProcessId(), timeoutMs);
+  if (!box.found()) return "<no message box>";
+  AnswerMessageBox(box, buttonId);
+  return box.caption + "|" + box.text;
+}
+
 RobotThread::RobotThread(std::function<void()> steps) : steps_(std::move(steps)) {
   thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }

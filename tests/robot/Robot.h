@@ -59,6 +59,10 @@ struct MessageBoxInfo {
 MessageBoxInfo WaitForMessageBox(DWORD processId = 0, DWORD timeoutMs = kDefaultWaitMs);
 // Presses the box's button with that id (IDYES, IDNO, IDOK, IDCANCEL).
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
+// Waits for the next message box of this process and presses the button;
+// returns its caption, "|" and its text, or "<no message box>", so a test
+// can compare what the user was told in one line.
+std::string AnswerNextMessageBox(int buttonId, DWORD timeoutMs = kDefaultWaitMs);
 
 // For code under test that blocks this thread in a modal loop of its own
 // (a dialog, a chooser): the robot's steps run on a thread started here, and

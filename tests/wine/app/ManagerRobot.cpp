@@ -52,13 +52,6 @@ std::string ControlText(const ui::Form& form, const char* name) {
   return robot::WindowText(ControlOf(form, name));
 }
 
-std::string AnswerNextMessageBox(int button) {
-  const robot::MessageBoxInfo box = robot::WaitForMessageBox(GetCurrentProcessId());
-  if (!box.found()) return "<no message box>";
-  robot::AnswerMessageBox(box, button);
-  return box.caption + "|" + box.text;
-}
-
 bool Choose(ui::ChoiceDialog& dialog, const char* option, const char* button) {
   // The dialog itself, not any window of its class: two managers may each keep one.
   if (!robot::WaitUntil([&] { return IsWindowVisible(dialog.Hwnd()) != FALSE; })) return false;
@@ -70,7 +63,7 @@ bool Choose(ui::ChoiceDialog& dialog, const char* option, const char* button) {
 }
 
 bool Hidden(const ui::Form& form) {
-  return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
+  return robot::WaitUntilGone(form.Hwnd());
 }
 
 ScreenshotSaver::ScreenshotSaver() : directory_(winetest::BuildDirectory() + "screenshots") {

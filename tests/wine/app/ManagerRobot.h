@@ -38,10 +38,6 @@ class ManagerScenario : public testing::Test {
 HWND ControlOf(const ui::Form& form, const char* name);
 std::string ControlText(const ui::Form& form, const char* name);
 
-// Answers the next message box of this process with button; its caption,
-// "|" and its text, or "<no message box>".
-std::string AnswerNextMessageBox(int button);
-
 // Waits for dialog to show, checks option and presses button; true once the
 // dialog has closed.
 bool Choose(ui::ChoiceDialog& dialog, const char* option, const char* button);

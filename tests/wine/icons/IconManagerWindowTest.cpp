@@ -20,6 +20,7 @@
 #include "icons/IconManagerWindow_win.h"
 #include "icons/IconProgressWindow_win.h"
 #include "tests/robot/Robot.h"
+#include "tests/wine/WinePaths.h"
 #include "tests/unit/icons/IconScenario.h"
 #include "tests/wine/icons/IconRegistrySupport.h"
 #include "ui/StandardControls.h"
@@ -221,15 +222,6 @@ class IconManagerScenario : public testing::Test {
     SendMessageTimeoutA(mgr.Hwnd(), WM_NULL, 0, 0, SMTO_NORMAL, robot::kDefaultWaitMs, &result);
     return true;
   }
-  static std::string Answer(int button) {
-    const robot::MessageBoxInfo box = robot::WaitForMessageBox();
-    if (!box.found()) return "<no message box>";
-    robot::AnswerMessageBox(box, button);
-    return box.caption + "|" + box.text;
-  }
-  static bool Closed(ui::Form& form) {
-    return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
-  }
   // The pixels of the tree's image for the selected node, as the screen shows them.
   static std::vector<uint32_t> SelectedTreeImage(icons::IconManagerWindow& mgr) {
     const HWND tree = Control(mgr, "IconTree");
@@ -251,9 +243,16 @@ class IconManagerScenario : public testing::Test {
     }
     return pixels;
   }
-  static bool HasReddish(const robot::Capture& capture) {
+  // Whether the capture holds a pixel close to the pure colour with one bit per
+  // channel: 4 = red, 2 = green, 1 = blue.
+  static bool HasPure(const robot::Capture& capture, int channels) {
     for (uint32_t p : capture.pixels) {
-      if (((p >> 16) & 0xFF) > 0xC0 && ((p >> 8) & 0xFF) < 0x40 && (p & 0xFF) < 0x40) return true;
+      bool matches = true;
+      for (int c = 0; c < 3; ++c) {
+        const uint32_t value = (p >> (8 * c)) & 0xFF;
+        matches = matches && ((channels >> c) & 1 ? value > 0xC0 : value < 0x40);
+      }
+      if (matches) return true;
     }
     return false;
   }
@@ -298,7 +297,7 @@ TEST_F(IconManagerScenario, OpeningShowsTheProgressWindowThenTheTreeWithShellIco
     Select(*mgr, {"Drives", "Hard Drive"});
     hardDrive = SelectedTreeImage(*mgr);
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_TRUE(progressSeen) << "the progress window never showed";
   EXPECT_TRUE(progressHidden);
@@ -330,7 +329,7 @@ TEST_F(IconManagerScenario, OnlyNodesWithAParentAreEditable) {
     desktopFolder = Details(*mgr);
     Change(*mgr, PickAnswer());
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(settings, "Settings | " + system_ + "Shell32.dll | Icon Index: 21 | editable");
   EXPECT_EQ(desktopTop, "Select an item to customise | Select an item to customise |  | disabled");
@@ -347,6 +346,11 @@ TEST_F(IconManagerScenario, ChangeIconUpdatesTheDetailsAndTreeAndApplyWritesAndB
   bool applyBefore = true, applyAfterChange = false, applyAfterApply = true;
   std::vector<uint32_t> programsBefore, programsAfter;
   robot::Capture redPreview;
+  const std::string iconLibrary =
+      winetest::WindowsPath(winetest::EnvironmentOr("QUORLO_FIXTURES", ".")) + "\\Icons.dll";
+  std::string afterLibrary;
+  robot::Capture libraryPreviews[2];
+  std::vector<uint32_t> libraryTreeImages[2];
   robot::RunBeside([&] {
     icons::IconManagerWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
@@ -371,13 +375,21 @@ TEST_F(IconManagerScenario, ChangeIconUpdatesTheDetailsAndTreeAndApplyWritesAndB
     Change(*mgr, {true, redIcon, 0});
     afterRed = Details(*mgr);
     redPreview = robot::CaptureWindow(Control(*mgr, "iIcon"));
+    // An icon library: the index picks the group.
+    Change(*mgr, {true, iconLibrary, 1});
+    afterLibrary = Details(*mgr);
+    libraryPreviews[1] = robot::CaptureWindow(Control(*mgr, "iIcon"));
+    libraryTreeImages[1] = SelectedTreeImage(*mgr);
+    Change(*mgr, {true, iconLibrary, 0});
+    libraryPreviews[0] = robot::CaptureWindow(Control(*mgr, "iIcon"));
+    libraryTreeImages[0] = SelectedTreeImage(*mgr);
     Change(*mgr, {true, system_ + "Shell32.dll", 23});
 
     robot::Click(Control(*mgr, "bApply"));
     robot::WaitUntil([&] { return !Enabled(*mgr, "bApply"); });
     applyAfterApply = Enabled(*mgr, "bApply");
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_FALSE(applyBefore);
   EXPECT_EQ(afterFind, "Find/Search | C:\\New\\find.ico | Icon Index: -5 | editable");
@@ -386,7 +398,13 @@ TEST_F(IconManagerScenario, ChangeIconUpdatesTheDetailsAndTreeAndApplyWritesAndB
   EXPECT_EQ(afterShell32, "Programs | " + system_ + "shell32.dll | Icon Index: 3 | editable");
   EXPECT_NE(programsBefore, programsAfter);
   EXPECT_EQ(afterRed, "Help | " + redIcon + " | Icon Index: 0 | editable");
-  EXPECT_TRUE(HasReddish(redPreview)) << "the preview does not show the icon file";
+  EXPECT_TRUE(HasPure(redPreview, 4)) << "the preview does not show the icon file";
+  EXPECT_EQ(afterLibrary, "Help | " + iconLibrary + " | Icon Index: 1 | editable");
+  EXPECT_TRUE(HasPure(libraryPreviews[1], 1) && !HasPure(libraryPreviews[1], 2))
+      << "index 1 of the library is its blue icon";
+  EXPECT_TRUE(HasPure(libraryPreviews[0], 2) && !HasPure(libraryPreviews[0], 1))
+      << "index 0 of the library is its green icon";
+  EXPECT_NE(libraryTreeImages[0], libraryTreeImages[1]);
   EXPECT_FALSE(applyAfterApply);
 
   const int version = win::WindowsVersion();
@@ -419,7 +437,7 @@ TEST_F(IconManagerScenario, CancelInTheDialogAndWinesOwnDialogChangeNothing) {
     afterShell = Details(*mgr);
     applyAfterShell = Enabled(*mgr, "bApply");
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(before, "Open Folder | C:\\Icons\\folder.ico | Icon Index: 0 | editable");
   EXPECT_EQ(calls.size(), 1u);
@@ -438,7 +456,7 @@ TEST_F(IconManagerScenario, AMissingShellIconSizeEndsAsTheLargeIconWidth) {
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "bRebuild"));
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(sizesSeen, (std::vector<std::string>{
                            "text \"" + std::to_string(GetSystemMetrics(SM_CXICON) - 1) + "\"",
@@ -459,12 +477,12 @@ TEST_F(IconManagerScenario, ASizeThatIsNoNumberStopsTheRebuildWithTheMessage) {
     Select(*mgr, {"Files", "Executable"});
     Change(*mgr, {true, system_ + "Shell32.dll", 3});
     robot::Click(Control(*mgr, "bOK"));
-    box = Answer(IDOK);
+    box = robot::AnswerNextMessageBox(IDOK);
     robot::PumpMessages(100);
     applyStays = Enabled(*mgr, "bApply");
     open = IsWindowVisible(mgr->Hwnd()) != FALSE;
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(box, std::string(kCaption) + "|'large' is not a valid integer value");
   EXPECT_TRUE(sizesSeen.empty());
@@ -480,7 +498,7 @@ TEST_F(IconManagerScenario, RestoreShowsTheDefaultsWithoutWriting) {
     icons::IconManagerWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "bRestore"));
-    box = Answer(IDOK);
+    box = robot::AnswerNextMessageBox(IDOK);
     applyAfter = Enabled(*mgr, "bApply");
     Select(*mgr, {"Folders", "Open Folder"});
     openFolder = Details(*mgr);
@@ -489,7 +507,7 @@ TEST_F(IconManagerScenario, RestoreShowsTheDefaultsWithoutWriting) {
     Select(*mgr, {"Desktop", "Recycle Bin (empty)"});
     bin = Details(*mgr);
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(box, std::string(kCaption) + "|All the icons are now restored to the default.");
   EXPECT_TRUE(applyAfter);
@@ -510,13 +528,13 @@ TEST_F(IconManagerScenario, CancelDropsTheEditsAndTheNextOpeningReloads) {
     Change(*mgr, {true, "C:\\Mine.ico", 2});
     edited = Details(*mgr);
     robot::Click(Control(*mgr, "bCancel"));
-    if (!Closed(*mgr)) return;
+    if (!robot::WaitUntilGone(mgr->Hwnd())) return;
     mgr = OpenManager();
     if (mgr == nullptr) return;
     Select(*mgr, {"Others", "Computer"});
     reopened = Details(*mgr);
     robot::Click(Control(*mgr, "bCancel"));
-    Closed(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(edited, "Computer | C:\\Mine.ico | Icon Index: 2 | editable");
   EXPECT_EQ(reopened, "Computer | " + system_ + "Shell32.dll | Icon Index: 15 | editable");

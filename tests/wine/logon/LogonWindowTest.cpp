@@ -152,19 +152,9 @@ class LogonWindow : public testing::Test {
   static robot::Capture Shot(ui::Form& form, const char* name) {
     return robot::CaptureWindow(Control(form, name));
   }
-  // Answers the next message box and returns its caption and text.
-  static std::string Answer(int button) {
-    const robot::MessageBoxInfo box = robot::WaitForMessageBox();
-    if (!box.found()) return "<no message box>";
-    robot::AnswerMessageBox(box, button);
-    return box.caption + "|" + box.text;
-  }
-  static bool Hidden(ui::Form& form) {
-    return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
-  }
   static bool Cancel(ui::Form& form) {
     robot::Click(Control(form, "bCancel"));
-    return Hidden(form);
+    return robot::WaitUntilGone(form.Hwnd());
   }
   // Change... on tab `index` through the picture dialog, until the tab shows
   // the picture; returns the bitmap file the dialog handed over, or an empty
@@ -252,7 +242,7 @@ TEST_F(LogonWindow, ChangeOnEachTabAndOkWriteTheFirstCopy) {
       handedOver[i] = ChangePicture(*mgr, i, files[i], problems[i]);
     }
     robot::Click(Control(*mgr, "bOK"));
-    closed = Hidden(*mgr);
+    closed = robot::WaitUntilGone(mgr->Hwnd());
   });
   for (const std::string& problem : problems) ASSERT_EQ(problem, "");
   ASSERT_TRUE(closed);
@@ -299,12 +289,12 @@ TEST_F(LogonWindow, SecondCustomisationStartsFromTheFirstCopy) {
     if (SelectTab(*mgr, 0)) firstWrong = CentredMismatches(Shot(*mgr, "normal"), shownFirst);
     second = ChangePicture(*mgr, logon::kProgressPicture, progressFile, secondProblem);
     robot::Click(Control(*mgr, "bOK"));
-    if (!Hidden(*mgr)) return;
+    if (!robot::WaitUntilGone(mgr->Hwnd())) return;
     mgr = OpenManager();
     if (mgr == nullptr) return;
     third = ChangePicture(*mgr, logon::kBarPicture, barFile, thirdProblem);
     robot::Click(Control(*mgr, "bOK"));
-    Hidden(*mgr);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(firstWrong, 0) << "the first copy's picture was not shown";
   ASSERT_EQ(secondProblem, "");
@@ -332,7 +322,7 @@ TEST_F(LogonWindow, OkWithoutChangeTouchesNothing) {
     logon::LogonDialogsWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "bOK"));
-    closed = Hidden(*mgr);
+    closed = robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_TRUE(closed);
   EXPECT_FALSE(GinaDllSet());
@@ -351,13 +341,13 @@ TEST_F(LogonWindow, RestoreAnsweredNoChangesNothingAndYesRemovesOnlyGinaDll) {
     logon::LogonDialogsWindow* mgr = OpenManager();
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "bRestore"));
-    no = Answer(IDNO);
+    no = robot::AnswerNextMessageBox(IDNO);
     robot::PumpMessages(200);
     openAfterNo = IsWindowVisible(mgr->Hwnd());
     settingAfterNo = GinaDllSetting();
     robot::Click(Control(*mgr, "bRestore"));
-    yes = Answer(IDYES);
-    closedAfterYes = Hidden(*mgr);
+    yes = robot::AnswerNextMessageBox(IDYES);
+    closedAfterYes = robot::WaitUntilGone(mgr->Hwnd());
   });
   const std::string question = std::string(kCaption) +
                                "|This will restore the Logon Dialogs to the Windows "
@@ -378,7 +368,7 @@ TEST_F(LogonWindow, MissingLibraryGivesTheMessageAndDisablesOkAndRestore) {
   bool okEnabled = true, restoreEnabled = true, cancelled = false;
   robot::RunBeside([&] {
     robot::Click(main_->Get<ui::Control>("bLDmgr").Hwnd());
-    message = Answer(IDOK);
+    message = robot::AnswerNextMessageBox(IDOK);
     logon::LogonDialogsWindow* mgr = main_->LogonDialogs();
     if (mgr == nullptr || !robot::WaitUntil([mgr] { return !mgr->Opening(); })) return;
     okEnabled = IsWindowEnabled(Control(*mgr, "bOK"));
@@ -424,7 +414,7 @@ TEST_F(LogonWindow, LibraryWithoutAPictureOpensAndRefusesToReplaceIt) {
     if (SelectTab(*mgr, 1)) progressWrong = Mismatches(Shot(*mgr, "progress"), nothing, 0, 0);
     ChangePicture(*mgr, logon::kProgressPicture, file, problem);
     robot::Click(Control(*mgr, "bOK"));
-    refusal = Answer(IDOK);
+    refusal = robot::AnswerNextMessageBox(IDOK);
     robot::PumpMessages(200);
     stillOpen = IsWindowVisible(mgr->Hwnd());
     Cancel(*mgr);
@@ -469,7 +459,7 @@ TEST_F(LogonWindow, FailedWriteLeavesGinaDllAsItWas) {
         held = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
       }
       robot::Click(Control(*mgr, "bOK"));
-      failures[i] = Answer(IDOK);
+      failures[i] = robot::AnswerNextMessageBox(IDOK);
       robot::PumpMessages(200);
       stillOpen[i] = IsWindowVisible(mgr->Hwnd());
       settings[i] = GinaDllSetting();

@@ -91,10 +91,7 @@ Bytes PalettedBitmap(int width, int height, int bitsPerPixel, int seed) {
 }
 
 std::string AnswerMessageBox(int button, unsigned long timeoutMs) {
-  const robot::MessageBoxInfo box = robot::WaitForMessageBox(GetCurrentProcessId(), timeoutMs);
-  if (!box.found()) return "<no message box>";
-  robot::AnswerMessageBox(box, button);
-  return box.caption + "|" + box.text;
+  return robot::AnswerNextMessageBox(button, timeoutMs);
 }
 
 }  // namespace logos::test

@@ -79,12 +79,6 @@ class ContextWindow : public testing::Test {
     robot::SelectAllAndType(Control(context, "tName"), name);
     robot::SelectAllAndType(Control(context, "tShortcut"), shortcut);
   }
-  static std::string Answer(int button) {
-    const robot::MessageBoxInfo box = robot::WaitForMessageBox();
-    if (!box.found()) return "<no message box>";
-    robot::AnswerMessageBox(box, button);
-    return box.caption + "|" + box.text;
-  }
   // No box within a short wait.
   static bool NoBox() { return !robot::WaitForMessageBox(0, 700).found(); }
   static std::vector<std::string> Listed(startbutton::RightClickMenuWindow& context) {
@@ -133,11 +127,11 @@ TEST_F(ContextWindow, AddsProgramsAssociatedAndUnassociatedFiles) {
     Refilled(context);
     Fill(context, "Data", "C:\\sbdata.qzx");
     robot::Click(Control(context, "bAdd"));
-    unassociated = Answer(IDYES);
+    unassociated = robot::AnswerNextMessageBox(IDYES);
     Refilled(context);
     Fill(context, "Declined", "C:\\sbdata.qzx");
     robot::Click(Control(context, "bAdd"));
-    declined = Answer(IDNO);
+    declined = robot::AnswerNextMessageBox(IDNO);
     listed = Listed(context);
   });
   EXPECT_TRUE(quiet) << "a program needs no question";
@@ -167,7 +161,7 @@ TEST_F(ContextWindow, FindIsNeitherListedNorWritten) {
     for (const char* name : {"Find", "FIND"}) {
       Fill(context, name, "C:\\sbnote.txt");
       robot::Click(Control(context, "bAdd"));
-      boxes.push_back(Answer(IDOK));
+      boxes.push_back(robot::AnswerNextMessageBox(IDOK));
     }
   });
   EXPECT_TRUE(listed.empty()) << listed.size() << " entries listed";
@@ -187,9 +181,9 @@ TEST_F(ContextWindow, AddAsksBeforeReplacingAndUpdateDoesNot) {
   WithWindow([&](startbutton::RightClickMenuWindow& context) {
     Fill(context, "one", win::GetWindowsDir() + "notepad.exe");
     robot::Click(Control(context, "bAdd"));
-    declined = Answer(IDNO);
+    declined = robot::AnswerNextMessageBox(IDNO);
     robot::Click(Control(context, "bAdd"));
-    accepted = Answer(IDYES);
+    accepted = robot::AnswerNextMessageBox(IDYES);
     Refilled(context);
     // Update "Two" under the name "One": overwritten without a question.
     if (!Select(context, "Two")) return;
@@ -211,9 +205,9 @@ TEST_F(ContextWindow, DeleteAsksFirst) {
   WithWindow([&](startbutton::RightClickMenuWindow& context) {
     if (!Select(context, "Gone")) return;
     robot::Click(Control(context, "bDelete"));
-    first = Answer(IDNO);
+    first = robot::AnswerNextMessageBox(IDNO);
     robot::Click(Control(context, "bDelete"));
-    second = Answer(IDYES);
+    second = robot::AnswerNextMessageBox(IDYES);
     Refilled(context);
   });
   EXPECT_EQ(first, std::string(kCaption) + "|Are you sure?");
@@ -229,7 +223,7 @@ TEST_F(ContextWindow, UnchangedUpdateOfAQuotedCommandFailsTheFileCheckAndBrowses
   WithWindow([&](startbutton::RightClickMenuWindow& context) {
     if (!Select(context, "Quoted")) return;
     robot::Click(Control(context, "bUpdate"));
-    box = Answer(IDOK);
+    box = robot::AnswerNextMessageBox(IDOK);
     HWND dialog = robot::WaitForWindow("#32770", "Select a file to use for the shortcut");
     browsed = dialog != nullptr;
     if (dialog) {

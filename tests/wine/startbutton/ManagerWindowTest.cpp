@@ -25,7 +25,7 @@
 namespace startbutton::test {
 namespace {
 
-using app::test::AnswerNextMessageBox;
+using robot::AnswerNextMessageBox;
 using app::test::Choose;
 using app::test::ControlOf;
 using app::test::ControlText;

@@ -141,13 +141,6 @@ class StartMenuManager : public testing::Test {
   static bool Enabled(StartMenuWindow& mgr, const char* name) {
     return IsWindowEnabled(Control(mgr, name)) != FALSE;
   }
-  // Answers the next message box and returns its text (with its caption first).
-  static std::string Answer(int button) {
-    const robot::MessageBoxInfo box = robot::WaitForMessageBox();
-    if (!box.found()) return "<no message box>";
-    robot::AnswerMessageBox(box, button);
-    return box.caption + "|" + box.text;
-  }
   static bool Choose(ui::ChoiceDialog& dialog, const char* className, const char* option,
                      const char* button) {
     if (!robot::WaitForWindow(className, kCaption)) return false;
@@ -157,15 +150,12 @@ class StartMenuManager : public testing::Test {
     robot::Click(Control(dialog, button));
     return robot::WaitUntilGone(dialog.Hwnd());
   }
-  static bool Hidden(ui::Form& form) {
-    return robot::WaitUntil([&] { return !IsWindowVisible(form.Hwnd()); });
-  }
   // OK, restart chosen, "Restart now?" answered No: the window closes.
   static std::string OkWithRestartNo(StartMenuWindow& mgr) {
     robot::Click(Control(mgr, "bOK"));
     if (!Choose(mgr.ApplyChoice(), "TfDialog1", "oRestart", "bOK")) return "<no TfDialog1>";
-    const std::string box = Answer(IDNO);
-    Hidden(mgr);
+    const std::string box = robot::AnswerNextMessageBox(IDNO);
+    robot::WaitUntilGone(mgr.Hwnd());
     return box;
   }
   static bool ApplyNow(StartMenuWindow& mgr) {
@@ -174,7 +164,7 @@ class StartMenuManager : public testing::Test {
   }
   static void Cancel(StartMenuWindow& mgr) {
     robot::Click(Control(mgr, "bCancel"));
-    Hidden(mgr);
+    robot::WaitUntilGone(mgr.Hwnd());
   }
   // Starts the in-place editor on the selected item and returns its edit box.
   static HWND EditSelectedInPlace(StartMenuWindow& mgr) {
@@ -320,14 +310,14 @@ TEST_F(StartMenuManager, SeparatorOnAnItemWithChildrenIsAskedFirst) {
     if (mgr == nullptr) return;
     Select(*mgr, {"&Settings"});
     robot::Click(Control(*mgr, "cSeparator"));
-    declined = Answer(IDNO);
+    declined = robot::AnswerNextMessageBox(IDNO);
     robot::PumpMessages(100);
     checkedAfterNo = SendMessageA(Control(*mgr, "cSeparator"), BM_GETCHECK, 0, 0) == BST_CHECKED;
     applyAfterNo = Enabled(*mgr, "bApply");
     childrenAfterNo = TreeView_GetChild(Tree(*mgr), TreeView_GetSelection(Tree(*mgr))) != nullptr;
     Select(*mgr, {"Sear&ch"});
     robot::Click(Control(*mgr, "cSeparator"));
-    accepted = Answer(IDYES);
+    accepted = robot::AnswerNextMessageBox(IDYES);
     robot::WaitUntil([&] { return Text(*mgr).empty(); });
     shownAfterYes = Text(*mgr);
     ApplyNow(*mgr);
@@ -361,10 +351,10 @@ TEST_F(StartMenuManager, RemoveRefusesTheRootAndOnlyChildrenAndTakesTheRest) {
     if (mgr == nullptr) return;
     Select(*mgr, {});
     robot::PressKey(Tree(*mgr), VK_DELETE);
-    root = Answer(IDOK);
+    root = robot::AnswerNextMessageBox(IDOK);
     Select(*mgr, {"F&avorites", "(Empty)"});
     robot::Click(Control(*mgr, "bRemove"));
-    onlyChild = Answer(IDOK);
+    onlyChild = robot::AnswerNextMessageBox(IDOK);
     applyAfterRefusals = Enabled(*mgr, "bApply");
     Select(*mgr, {"Undock Comput&er"});
     robot::PressKey(Tree(*mgr), VK_DELETE);
@@ -427,7 +417,7 @@ TEST_F(StartMenuManager, DraggingWithThePointerReordersOnlyWithinASubMenu) {
     const RECT panel = startmenu::test::TreeItemRect(tree, "Start Menu/&Settings/&Control Panel");
     const RECT favourites = startmenu::test::TreeItemRect(tree, "Start Menu/F&avorites");
     robot::PointerDrag(tree, Centre(panel), Centre(favourites));
-    refused = Answer(IDOK);
+    refused = robot::AnswerNextMessageBox(IDOK);
     applyAfterRefusal = Enabled(*mgr, "bApply");
     // Within Settings: Printers onto Control Panel puts it above.
     const RECT printers = startmenu::test::TreeItemRect(tree, "Start Menu/&Settings/&Printers and Faxes");
@@ -463,7 +453,7 @@ TEST_F(StartMenuManager, VerticalLogoIsChangedPreviewedAndRestored) {
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "bVLChange"));
     dialog = robot::ChooseFileInDialog("Open Picture File", picture);
-    changed = Answer(IDOK);
+    changed = robot::AnswerNextMessageBox(IDOK);
     picked = startbutton::test::ReadBytes(win::GetTempDir() + "tmpbmp.bmp");
     auto preview = [&](const char* button) {
       robot::Click(Control(*mgr, button));
@@ -473,13 +463,13 @@ TEST_F(StartMenuManager, VerticalLogoIsChangedPreviewedAndRestored) {
       GetClientRect(mgr->LogoPreview().Hwnd(), &client);
       size = SIZE{client.right, client.bottom};
       robot::Click(Control(mgr->LogoPreview(), "bClose"));
-      Hidden(mgr->LogoPreview());
+      robot::WaitUntilGone(mgr->LogoPreview().Hwnd());
       return size;
     };
     previewOfNew = preview("bVLPreview");
     ApplyNow(*mgr);
     robot::Click(Control(*mgr, "bVLRestore"));
-    restored = Answer(IDOK);
+    restored = robot::AnswerNextMessageBox(IDOK);
     // The flat button over the picture previews too: Xplorer1's banner.
     previewOfCurrent = preview("sp");
     ApplyNow(*mgr);
@@ -513,15 +503,15 @@ TEST_F(StartMenuManager, MissingLogoFileIsToldAndTheMenuIsWrittenAllTheSame) {
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "bVLChange"));
     robot::ChooseFileInDialog("Open Picture File", picture);
-    Answer(IDOK);
+    robot::AnswerNextMessageBox(IDOK);
     DeleteFileA(chosen.c_str());
     Select(*mgr, {"&Run..."});
     robot::SelectAllAndType(Control(*mgr, "tText"), "Go");
     robot::Click(Control(*mgr, "bOK"));
     if (!Choose(mgr->ApplyChoice(), "TfDialog1", "oRestart", "bOK")) return;
-    missing = Answer(IDOK);
-    restart = Answer(IDNO);
-    Hidden(*mgr);
+    missing = robot::AnswerNextMessageBox(IDOK);
+    restart = robot::AnswerNextMessageBox(IDNO);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(missing, std::string(kCaption) + "|File '" + chosen +
                          "'does not exist!\r\nCannot replace Start Menu vertical logo.");
@@ -550,8 +540,8 @@ TEST_F(StartMenuManager, PhysicalRestorePointsTheShellBackToExplorer) {
     shown = Text(*mgr);
     robot::Click(Control(*mgr, "bRestore"));
     if (!Choose(mgr->RestoreChoice(), "TfDialog2", "oPhysical", "bOK")) return;
-    box = Answer(IDNO);
-    Hidden(*mgr);
+    box = robot::AnswerNextMessageBox(IDNO);
+    robot::WaitUntilGone(mgr->Hwnd());
   });
   EXPECT_EQ(shown, "Changed") << "the window did not read the current shell";
   EXPECT_EQ(box, std::string(kCaption) +
@@ -585,7 +575,7 @@ TEST_F(StartMenuManager, DynamicRestoreShowsWindowsMenuAndWritesItWithApply) {
     if (mgr == nullptr) return;
     robot::Click(Control(*mgr, "bRestore"));
     if (!Choose(mgr->RestoreChoice(), "TfDialog2", "oDynamic", "bOK")) return;
-    box = Answer(IDOK);
+    box = robot::AnswerNextMessageBox(IDOK);
     selected = robot::SelectedTreeItemText(Tree(*mgr));
     foundMine = Select(*mgr, {"Mine"});
     applyEnabled = Enabled(*mgr, "bApply");
@@ -615,7 +605,7 @@ TEST_F(StartMenuManager, FailedWriteSwitchesNothingAndSaysWhatFailed) {
     robot::SelectAllAndType(Control(*mgr, "tText"), "Lost");
     DeleteFileA(shell.c_str());
     robot::Click(Control(*mgr, "bApply"));
-    box = Answer(IDOK);
+    box = robot::AnswerNextMessageBox(IDOK);
     stillOpen = IsWindowVisible(mgr->Hwnd()) != FALSE;
     applyEnabled = Enabled(*mgr, "bApply");
     Cancel(*mgr);
@@ -663,7 +653,7 @@ TEST_F(StartMenuManager, ScreenshotsOfTheWindowAndItsDialogs) {
     if (robot::WaitForWindow("TfDialog6", "Start Menu Vertical Logo"))
       save(mgr->LogoPreview().Hwnd(), "startmenu-logo-preview");
     robot::Click(Control(mgr->LogoPreview(), "bClose"));
-    Hidden(mgr->LogoPreview());
+    robot::WaitUntilGone(mgr->LogoPreview().Hwnd());
     Cancel(*mgr);
   });
   EXPECT_TRUE(failed.empty()) << failed.size() << " pictures not saved, first "

@@ -33,7 +33,7 @@
 
 namespace {
 
-using app::test::AnswerNextMessageBox;
+using robot::AnswerNextMessageBox;
 using app::test::Choose;
 using app::test::ControlOf;
 using app::test::ControlText;
