@@ -425,6 +425,11 @@ int Form::ShowModal() {
   if (ownerWasEnabled) EnableWindow(owner, FALSE);
   ShowWindow(Hwnd(), SW_SHOW);
   SetForegroundWindow(Hwnd());
+  // Showing normally activates the window, and the activation loads it. A
+  // window that already was the active one gets no new activation, and one
+  // shown while another program keeps the foreground gets none yet: either
+  // still reads what it shows before the user meets it.
+  LoadPendingOpening();
   bool quit = false;
   int quitCode = 0;
   while (modalResult_ == mrNone && IsCreated()) {
@@ -446,11 +451,23 @@ int Form::ShowModal() {
   // The owner comes back before this window hides, so activation returns to it.
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (IsCreated()) ShowWindow(Hwnd(), SW_HIDE);
-  if (owner != nullptr) SetActiveWindow(owner);
+  // A hidden owner is not given the activation: it would keep it unseen,
+  // and its own next showing would then bring no activation.
+  if (owner != nullptr && IsWindowVisible(owner)) SetActiveWindow(owner);
   // The quit request belongs to the program's own loop.
   if (quit) PostQuitMessage(quitCode);
   FormClose();
   return modalResult_;
+}
+
+void Form::LoadPendingOpening() {
+  // Only an opening loads; coming back from this window's own message boxes
+  // and dialogs keeps what the user has edited.
+  if (!openingPending_) return;
+  openingPending_ = false;
+  loading_ = true;
+  LoadOnOpening();
+  loading_ = false;
 }
 
 void Form::ShowModeless() {
@@ -524,14 +541,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) break;
-      // Only an opening loads; coming back from this window's own message
-      // boxes and dialogs keeps what the user has edited.
-      if (openingPending_) {
-        openingPending_ = false;
-        loading_ = true;
-        LoadOnOpening();
-        loading_ = false;
-      }
+      LoadPendingOpening();
       FormActivate();
       break;
     case WM_CLOSE:

@@ -187,6 +187,8 @@ class Form : public Window, public ControlHost {
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Runs LoadOnOpening once for an Execute that has not loaded yet.
+  void LoadPendingOpening();
   void CreateFrame(const FormSpec& spec);
   void SendHeadingsToBack();
   void ShowHintOf(const std::string& hint);

@@ -121,19 +121,26 @@ Shown MainWindowHover(Windows& windows) {
   return MainWindowShot(windows);
 }
 
+struct Shot;
+void SaveStartMenuLogoPreview(Windows& windows, const Shot& shot);
+
 // One picture of the gallery.
 struct Shot {
   const char* file;   // docs/screenshots/<file>.png
   const char* group;  // the gallery's row heading: the manager it belongs to
   const char* title;  // what the picture shows
   Shown (*open)(Windows&);
+  // Instead of open, for a window its manager fills only when the user asks:
+  // opens the manager, takes the picture and closes both.
+  void (*save)(Windows&, const Shot&) = nullptr;
 };
 
 // The gallery, in the README's order. One row per window:
 //   {"file-name", "Manager", "What it shows", Top<WindowClass>},
 // Top<W> shows a window of class W owned by the main window;
 // Part<&W::Accessor> shows the window W's accessor returns (a choice dialog,
-// a sub-window), owned by W. Rows of one manager stay together.
+// a sub-window), owned by W; a row with a save function of its own names
+// no open function. Rows of one manager stay together.
 const Shot kShots[] = {
     {"main", "Main window", "Main window", MainWindowShot},
     {"main-hover", "Main window", "A manager button under the pointer", MainWindowHover},
@@ -153,8 +160,8 @@ const Shot kShots[] = {
      Part<&startmenu::StartMenuWindow::ApplyChoice>},
     {"start-menu-restore-choice", "Start Menu Manager", "Restore choice",
      Part<&startmenu::StartMenuWindow::RestoreChoice>},
-    {"start-menu-logo-preview", "Start Menu Manager", "Vertical logo preview",
-     Part<&startmenu::StartMenuWindow::LogoPreview>},
+    {"start-menu-logo-preview", "Start Menu Manager", "Vertical logo preview", nullptr,
+     SaveStartMenuLogoPreview},
     {"start-menu-chooser", "Start Menu Manager", "Start Menu chooser (Windows XP)",
      Top<startmenu::StartMenuChooser>},
     {"xp-start-menu", "Start Menu Manager", "XP Start Menu Manager",
@@ -236,6 +243,29 @@ void SaveShownBy(ui::Form& owner, const char* control, ui::Form& shown, const ch
   gGallery.Record(shown.Hwnd(), name, kLogosGroup, title);
   robot::Click(shown.Get<ui::Control>(closer).Hwnd());
   robot::WaitUntil([&] { return !IsWindowVisible(shown.Hwnd()); });
+}
+
+// The preview shows the shell's banner only when "Preview..." asks for it.
+void SaveStartMenuLogoPreview(Windows& windows, const Shot& shot) {
+  startmenu::StartMenuWindow& manager = windows.Get<startmenu::StartMenuWindow>();
+  ui::Form& preview = manager.LogoPreview();
+  robot::RobotThread beside([&] {
+    if (robot::WaitUntil([&] { return IsWindowVisible(manager.Hwnd()) && !manager.Opening(); })) {
+      robot::Click(manager.Get<ui::Control>("bVLPreview").Hwnd());
+      if (robot::WaitUntil([&] { return IsWindowVisible(preview.Hwnd()) != FALSE; })) {
+        gGallery.Record(preview.Hwnd(), shot.file, shot.group, shot.title);
+        robot::Click(preview.Get<ui::Control>("bClose").Hwnd());
+        robot::WaitUntilGone(preview.Hwnd());
+      } else {
+        gGallery.Missing(shot.file);
+      }
+    } else {
+      gGallery.Missing(shot.file);
+    }
+    PostMessageA(manager.Hwnd(), WM_CLOSE, 0, 0);
+  });
+  manager.Execute();
+  beside.Join();
 }
 
 // The Logos Managers with the machine's own logos: the 9x logo files of the
@@ -369,6 +399,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   for (const Shot& shot : kShots) {
+    if (shot.save != nullptr) {
+      shot.save(windows, shot);
+      continue;
+    }
     const Shown shown = shot.open(windows);
     if (shown.form == nullptr) {
       robot::PumpMessages(200);

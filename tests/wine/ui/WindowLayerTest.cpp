@@ -230,4 +230,57 @@ TEST(ControlTable, AWindowWhoseTableDoesNotFitIsNotMade) {
   EXPECT_FALSE(orphan.IsCreated());
 }
 
+
+// A window that counts the loads of its openings.
+class LoadingForm : public Form {
+ public:
+  int loads = 0;
+
+ protected:
+  FormSpec Spec() const override {
+    FormSpec spec;
+    spec.caption = "Loading form";
+    spec.clientWidth = 200;
+    spec.clientHeight = 100;
+    return spec;
+  }
+  void FormCreate() override {}
+  void LoadOnOpening() override { ++loads; }
+};
+
+// Opens the form modally and closes it from beside once it has loaded;
+// returns the loads it had counted by then, or -1 when it never finished opening.
+int LoadsSeenByOneOpening(LoadingForm& form) {
+  int seen = -1;
+  robot::RobotThread closer([&] {
+    if (robot::WaitUntil([&] { return IsWindowVisible(form.Hwnd()) && !form.Opening(); })) {
+      seen = form.loads;
+    }
+    PostMessageA(form.Hwnd(), WM_CLOSE, 0, 0);
+  });
+  form.Execute();
+  closer.Join();
+  return seen;
+}
+
+// Activation is what normally starts the load, but a window that is already
+// the active one when it is shown (a dialog it owned closed while it was
+// hidden and gave the activation back to it) gets no new activation.
+TEST(FormOpening, EveryOpeningLoadsOnceEvenWithoutANewActivation) {
+  LoadingForm manager;
+  LoadingForm dialog;
+  ASSERT_TRUE(manager.CreateForm(nullptr));
+  ASSERT_TRUE(dialog.CreateForm(manager.Hwnd()));
+  EXPECT_EQ(LoadsSeenByOneOpening(manager), 1);
+  // The manager hidden, a dialog it owns comes and goes; the activation
+  // does not go back to the hidden manager, where keys would reach nothing seen.
+  EXPECT_EQ(LoadsSeenByOneOpening(dialog), 1);
+  EXPECT_NE(GetActiveWindow(), manager.Hwnd());
+  EXPECT_EQ(LoadsSeenByOneOpening(manager), 2);
+  // Still the active window, although hidden.
+  SetActiveWindow(manager.Hwnd());
+  EXPECT_EQ(LoadsSeenByOneOpening(manager), 3);
+  EXPECT_EQ(LoadsSeenByOneOpening(manager), 4);
+}
+
 }  // namespace ui::test
