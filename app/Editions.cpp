@@ -5,14 +5,14 @@
 namespace app {
 
 int XPEditionFromChoice(bool homeChecked) {
-  return homeChecked ? kXPHomeEdition : kXPProfessionalEdition;
+  return homeChecked ? win::kXPHomeEdition : win::kXPProfessionalEdition;
 }
 
 int TwoKEditionFromChoice(const bool (&checked)[5]) {
   for (int i = 0; i < 5; ++i) {
-    if (checked[i]) return k2000ProfessionalEdition + i;
+    if (checked[i]) return win::k2000ProfessionalEdition + i;
   }
-  return k2000ProfessionalEdition;
+  return win::k2000ProfessionalEdition;
 }
 
 int BannerBitmapIdFor(int windowsVersion, const BannerQuestions& ask) {
@@ -20,16 +20,16 @@ int BannerBitmapIdFor(int windowsVersion, const BannerQuestions& ask) {
     case win::kWindowsMillennium:
       return 161;
     case win::kWindowsXP:
-      return (ask.xpEdition && ask.xpEdition() == kXPHomeEdition) ? 166 : 167;
+      return (ask.xpEdition && ask.xpEdition() == win::kXPHomeEdition) ? 166 : 167;
     case win::kWindows2000:
-      switch (ask.twoKEdition ? ask.twoKEdition() : k2000ProfessionalEdition) {
-        case k2000ServerEdition:
+      switch (ask.twoKEdition ? ask.twoKEdition() : win::k2000ProfessionalEdition) {
+        case win::k2000ServerEdition:
           return 158;
-        case k2000TerminalEdition:
+        case win::k2000TerminalEdition:
           return 162;
-        case k2000AdvancedServerEdition:
+        case win::k2000AdvancedServerEdition:
           return 163;
-        case k2000DatacenterEdition:
+        case win::k2000DatacenterEdition:
           return 164;
         default:
           return 157;

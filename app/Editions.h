@@ -7,24 +7,9 @@
 #include <functional>
 #include <optional>
 
+#include "win/Editions.h"
+
 namespace app {
-
-// "XP Edition": 1 Home, 2 Professional/Corporate.
-constexpr int kXPHomeEdition = 1;
-constexpr int kXPProfessionalEdition = 2;
-// "2k Edition": 3 Professional to 7 Datacenter Server.
-constexpr int k2000ProfessionalEdition = 3;
-constexpr int k2000ServerEdition = 4;
-constexpr int k2000TerminalEdition = 5;
-constexpr int k2000AdvancedServerEdition = 6;
-constexpr int k2000DatacenterEdition = 7;
-
-constexpr bool IsXPEdition(int value) {
-  return value == kXPHomeEdition || value == kXPProfessionalEdition;
-}
-constexpr bool Is2000Edition(int value) {
-  return value >= k2000ProfessionalEdition && value <= k2000DatacenterEdition;
-}
 
 // The edition for the chooser's radio buttons: the first checked one, in
 // order; none checked is the first edition.

@@ -16,7 +16,7 @@ TTwoKEdition::TTwoKEdition()
 int Get2000Edition() {
   TTwoKEdition chooser;
   return StoredOrAskedEdition(
-      "2k Edition", [](int value) { return Is2000Edition(value); },
+      "2k Edition", [](int value) { return win::Is2000Edition(value); },
       [](EditionChooser& window) {
         window.CreateForm(ui::MainWindow());
         window.ShowModal();

@@ -14,7 +14,7 @@ int GetXPEdition() {
   // The chooser lives only while it asks.
   TXPEdition chooser;
   return StoredOrAskedEdition(
-      "XP Edition", [](int value) { return IsXPEdition(value); },
+      "XP Edition", [](int value) { return win::IsXPEdition(value); },
       [](EditionChooser& window) {
         window.CreateForm(ui::MainWindow());
         window.ShowModal();

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "win/VersionRule.h"
+
 namespace icons {
 
 namespace {
@@ -143,7 +145,8 @@ IconWriteResult ApplyIcons(RegistryStore& registry, const IconCatalogue& catalog
     }
   }
 
-  if (windowsVersion == kWindowsXP) {
+  // Only XP has the Start Menu mirrors.
+  if (windowsVersion == win::kWindowsXP) {
     for (const MirrorKey& mirror : kXPStartMenuMirrors) {
       if (!Write(registry, RegistryRoot::ClassesRoot, std::string(mirror.path) + kDefaultIconSubkey,
                  "", FormatIconLocation(catalogue[mirror.entry]), &result)) {

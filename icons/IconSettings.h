@@ -43,9 +43,6 @@ struct IconWriteResult {
 // The message of a refused registry write, naming the value.
 std::string FailedToSetDataMessage(const std::string& valueName);
 
-// WindowsVersion's number for Windows XP, the only system with the Start Menu mirrors.
-constexpr int kWindowsXP = 5;
-
 // Writes the catalogue: the 45 Shell Icons values, the desktop objects under
 // bases 2, 3 and 1 (entry 51 also to each key's default value), on XP the
 // three XP Start Menu mirrors, then entry 17's mirror under bases 2, 3 and 1.

@@ -2,11 +2,12 @@
 
 #include <cstddef>
 
+#include "win/Editions.h"
+#include "win/VersionRule.h"
+
 namespace logon {
 
 namespace {
-
-constexpr int kXP = 5;
 
 struct Row {
   int edition;
@@ -17,15 +18,15 @@ struct Row {
 // Professional first in each table: it is the fallback for an unknown
 // edition.
 constexpr Row kXPRows[] = {
-    {2, 107, 101},  // Professional/Corporate
-    {1, 129, 128},  // Home
+    {win::kXPProfessionalEdition, 107, 101},
+    {win::kXPHomeEdition, 129, 128},
 };
 constexpr Row k2000Rows[] = {
-    {3, 107, 101},  // Professional
-    {4, 112, 114},  // Server
-    {5, 112, 114},  // Terminal
-    {6, 119, 118},  // Advanced Server
-    {7, 122, 121},  // Datacenter Server
+    {win::k2000ProfessionalEdition, 107, 101},
+    {win::k2000ServerEdition, 112, 114},
+    {win::k2000TerminalEdition, 112, 114},
+    {win::k2000AdvancedServerEdition, 119, 118},
+    {win::k2000DatacenterEdition, 122, 121},
 };
 
 template <size_t N>
@@ -39,7 +40,7 @@ LogonBitmapIds Lookup(const Row (&rows)[N], int edition) {
 }  // namespace
 
 LogonBitmapIds LogonBitmapIdsFor(int windowsVersion, int edition) {
-  return windowsVersion == kXP ? Lookup(kXPRows, edition) : Lookup(k2000Rows, edition);
+  return windowsVersion == win::kWindowsXP ? Lookup(kXPRows, edition) : Lookup(k2000Rows, edition);
 }
 
 int LogonBitmapIdForTag(const LogonBitmapIds& ids, int tag) {

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "imaging/BitmapInfo.h"
+#include "win/Editions.h"
 #include "win/VersionRule.h"
 
 namespace logos {
@@ -141,11 +142,11 @@ std::optional<std::vector<uint8_t>> DrawOverlay(core::ByteSpan logoFile, core::B
 
 int BootLogoBitmapId(int windowsVersion, int edition) {
   if (windowsVersion == win::kWindowsXP) return 1;
-  return edition == 3 ? 1 : 4;
+  return edition == win::k2000ProfessionalEdition ? 1 : 4;
 }
 
 int EditionOverlayBitmapId(int xpEdition) {
-  return xpEdition == 1 ? 11 : 10;
+  return xpEdition == win::kXPHomeEdition ? 11 : 10;
 }
 
 std::optional<std::vector<uint8_t>> BitmapFileFromResource(core::ByteSpan resource,

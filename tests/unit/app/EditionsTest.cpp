@@ -93,10 +93,10 @@ TEST(EditionChoice, FirstCheckedRadioButtonGivesTheEdition) {
 }
 
 TEST(EditionRange, StoredValuesOutsideTheirRangeAreAskedAgain) {
-  for (int value : {-1, 0, 3, 9}) EXPECT_FALSE(IsXPEdition(value)) << value;
-  for (int value : {1, 2}) EXPECT_TRUE(IsXPEdition(value)) << value;
-  for (int value : {0, 1, 2, 8, 9}) EXPECT_FALSE(Is2000Edition(value)) << value;
-  for (int value : {3, 4, 5, 6, 7}) EXPECT_TRUE(Is2000Edition(value)) << value;
+  for (int value : {-1, 0, 3, 9}) EXPECT_FALSE(win::IsXPEdition(value)) << value;
+  for (int value : {1, 2}) EXPECT_TRUE(win::IsXPEdition(value)) << value;
+  for (int value : {0, 1, 2, 8, 9}) EXPECT_FALSE(win::Is2000Edition(value)) << value;
+  for (int value : {3, 4, 5, 6, 7}) EXPECT_TRUE(win::Is2000Edition(value)) << value;
 }
 
 TEST(AboutLinks, MailAndWebAddresses) {

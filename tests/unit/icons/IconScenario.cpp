@@ -1,6 +1,7 @@
 #include "tests/unit/icons/IconScenario.h"
 
 #include "icons/IconSettings.h"
+#include "win/VersionRule.h"
 
 namespace icons {
 
@@ -159,7 +160,7 @@ std::vector<ExpectedValue> ScenarioAfterApply(const std::string& systemDirectory
   everyBase(kRecycleBin, "full", text("C:\\Icons\\binfull.ico,2"));
   everyBase(kNetworkNeighborhoodClassId, "", text("C:\\Icons\\net.ico,7"));
 
-  const bool xp = windowsVersion == kWindowsXP;
+  const bool xp = windowsVersion == win::kWindowsXP;
   const auto mirror = [&](const char* path, const std::string& value) {
     expected.push_back({kHKCR, std::string(path) + kDefaultIconSubkey, "",
                         xp ? text(value) : StoredText::Missing()});

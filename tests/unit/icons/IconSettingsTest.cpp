@@ -7,6 +7,7 @@
 #include "icons/IconSettings.h"
 #include "tests/unit/icons/IconScenario.h"
 #include "tests/unit/icons/MemoryRegistry.h"
+#include "win/VersionRule.h"
 
 namespace {
 
@@ -18,8 +19,6 @@ using icons::test::MemoryRegistry;
 using icons::test::RegistryOperation;
 
 constexpr char kSystem[] = "C:\\WINDOWS\\system32\\";
-constexpr int kWindows2000 = 4;
-constexpr int kWindows98 = 2;
 
 // Written out rather than taken from the catalogue, so a mistyped key there fails here.
 constexpr char kShellIcons[] =
@@ -138,7 +137,7 @@ TEST(IconSettings, WithoutAShellIconsKeyTheSlotsAreShell32AndApplyCreatesAll45Va
   }
 
   registry.ClearOperations();
-  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, kWindows2000).ok);
+  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, win::kWindows2000).ok);
   const std::vector<std::string> writes = registry.Writes();
   ASSERT_GE(writes.size(), 45u);
   for (int entry = 0; entry < 45; ++entry) {
@@ -184,7 +183,7 @@ TEST(IconSettings, OneEntryLoadsAsTheWholeCatalogueLoadsIt) {
 }
 
 TEST(IconSettings, OpeningEditingAndApplyingLeaveTheValuesTheScenarioPredicts) {
-  for (const int version : {icons::kWindowsXP, kWindows2000, kWindows98}) {
+  for (const int version : {win::kWindowsXP, win::kWindows2000, win::kWindows98}) {
     SCOPED_TRACE("Windows version " + std::to_string(version));
     MemoryRegistry registry;
     Seed(registry, icons::test::ScenarioSeeds());
@@ -210,7 +209,7 @@ TEST(IconSettings, ApplyWritesInTheFixedOrderWithTheStartMenuMirrorsOnXPOnly) {
   const struct {
     int version;
     bool mirrors;
-  } cases[] = {{icons::kWindowsXP, true}, {kWindows2000, false}, {kWindows98, false}, {3, false}};
+  } cases[] = {{win::kWindowsXP, true}, {win::kWindows2000, false}, {win::kWindows98, false}, {3, false}};
   for (const auto& c : cases) {
     MemoryRegistry registry;
     ASSERT_TRUE(icons::ApplyIcons(registry, EverySettingGiven(), c.version).ok);
@@ -227,7 +226,7 @@ TEST(IconSettings, TheEmptyRecycleBinGoesToEmptyAndTheDefaultValueTheFullOneOnly
   catalogue[51] = Entry("C:\\bin\\empty.ico", 1);
   catalogue[53] = Entry("C:\\bin\\full.ico", 2);
   MemoryRegistry registry;
-  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, kWindows2000).ok);
+  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, win::kWindows2000).ok);
   for (const icons::DesktopObjectBase& base : icons::kDesktopObjectBases) {
     const std::string key = icons::DesktopObjectKey(base, kRecycleBin);
     EXPECT_EQ(Describe(registry.Value(base.root, key, "empty")), "text \"C:\\bin\\empty.ico,1\"");
@@ -248,7 +247,7 @@ TEST(IconSettings, TheRecycleBinBackupIsTakenOnceFromClassesRootAndSurvivesApply
             "text \"%SystemRoot%\\System32\\shell32.dll,31\"");
 
   catalogue[51] = Entry("C:\\mine.ico", 4);
-  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, icons::kWindowsXP).ok);
+  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, win::kWindowsXP).ok);
   registry.ClearOperations();
   catalogue = icons::LoadIconCatalogue(registry, kSystem, nullptr);
 
@@ -300,7 +299,7 @@ TEST(IconSettings, AValueThatIsNotTextIsLeftAloneUntilTheUserChangesItsEntry) {
             "missing")
       << "what could not be read is not a default to back up";
 
-  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, kWindows2000).ok);
+  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, win::kWindows2000).ok);
   EXPECT_EQ(Describe(registry.Value(RegistryRoot::LocalMachine, shellIcons, "8")),
             "a value of another type");
   EXPECT_EQ(Describe(registry.Value(RegistryRoot::CurrentUser, myDocuments, "")),
@@ -308,7 +307,7 @@ TEST(IconSettings, AValueThatIsNotTextIsLeftAloneUntilTheUserChangesItsEntry) {
 
   catalogue[8] = icons::DefaultIconEntry(registry, kSystem, 8);
   catalogue[46] = Entry("C:\\docs.ico", 2);
-  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, kWindows2000).ok);
+  ASSERT_TRUE(icons::ApplyIcons(registry, catalogue, win::kWindows2000).ok);
   EXPECT_EQ(Describe(registry.Value(RegistryRoot::LocalMachine, shellIcons, "8")),
             "text \"C:\\WINDOWS\\system32\\Shell32.dll,8\"");
   EXPECT_EQ(Describe(registry.Value(RegistryRoot::CurrentUser, myDocuments, "")),
@@ -345,7 +344,7 @@ TEST(IconSettings, ARefusedWriteStopsApplyThereAndNamesTheValue) {
     MemoryRegistry registry;
     registry.RefuseWrites(c.root, c.key, c.name);
     const icons::IconWriteResult result =
-        icons::ApplyIcons(registry, EverySettingGiven(), icons::kWindowsXP);
+        icons::ApplyIcons(registry, EverySettingGiven(), win::kWindowsXP);
     EXPECT_FALSE(result.ok) << c.key << " [" << c.name << "]";
     EXPECT_EQ(result.message, c.message);
     const std::string refused = icons::test::RootName(c.root) + "\\" + c.key + "|" + c.name + "=";

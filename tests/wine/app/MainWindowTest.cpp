@@ -223,8 +223,8 @@ TEST_F(MainWindowTest, PressingTheHeadingDragsTheWindow) {
   gMoveRequests = 0;
   // The button opens its manager, which the robot closes again; stored
   // editions keep the edition choosers away.
-  WriteEdition("XP Edition", kXPProfessionalEdition);
-  WriteEdition("2k Edition", k2000ProfessionalEdition);
+  WriteEdition("XP Edition", win::kXPProfessionalEdition);
+  WriteEdition("2k Edition", win::k2000ProfessionalEdition);
   bool managerClosed = false;
   RobotThread closer([&managerClosed] {
     if (HWND chooser = robot::WaitForWindow("TChooseSMmgr", nullptr, 2000))

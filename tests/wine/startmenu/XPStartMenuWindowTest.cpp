@@ -112,7 +112,7 @@ TEST_F(XPStartMenuManager, ChooserOpensTheChosenManagerOnly) {
   // opens; a stored one keeps the edition chooser away.
   win::RegOpenAccessor();
   win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
-  win::RegWriteInteger("XP Edition", app::kXPProfessionalEdition);
+  win::RegWriteInteger("XP Edition", win::kXPProfessionalEdition);
   win::RegCloseAccessor();
   for (const ChooserCase& c : cases) {
     SCOPED_TRACE(c.button);
