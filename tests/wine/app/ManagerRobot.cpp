@@ -7,6 +7,7 @@
 #include "deploy/Restart.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
+#include "tests/wine/app/ShownMainWindow.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "win/SystemFacts.h"
 
@@ -17,11 +18,8 @@ std::string ManagerScenario::startedShell;
 int ManagerScenario::reboots = 0;
 
 void ManagerScenario::SetUpTestSuite() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  main_ = new app::MainWindow;
-  ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-  ShowWindow(main_->Handle(), SW_SHOW);
+  main_ = app::test::ShowMainWindow();
+  ASSERT_NE(main_, nullptr);
 }
 
 void ManagerScenario::SetUp() {

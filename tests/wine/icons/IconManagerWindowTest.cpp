@@ -20,8 +20,9 @@
 #include "icons/IconManagerWindow_win.h"
 #include "icons/IconProgressWindow_win.h"
 #include "tests/robot/Robot.h"
-#include "tests/wine/WinePaths.h"
 #include "tests/unit/icons/IconScenario.h"
+#include "tests/wine/WinePaths.h"
+#include "tests/wine/app/ShownMainWindow.h"
 #include "tests/wine/icons/IconRegistrySupport.h"
 #include "ui/StandardControls.h"
 #include "win/AnsiText.h"
@@ -154,11 +155,8 @@ std::string WriteIconFixture() {
 class IconManagerScenario : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    main_ = new app::MainWindow;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-    ShowWindow(main_->Handle(), SW_SHOW);
+    main_ = app::test::ShowMainWindow();
+    ASSERT_NE(main_, nullptr);
     WNDCLASSA recorder{};
     recorder.lpfnWndProc = RecorderProc;
     recorder.hInstance = GetModuleHandleA(nullptr);

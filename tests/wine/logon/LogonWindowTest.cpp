@@ -21,6 +21,7 @@
 #include "logon/LogonDialogsWindow_win.h"
 #include "logon/LogonWrite_win.h"
 #include "tests/robot/Robot.h"
+#include "tests/wine/app/ShownMainWindow.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/logon/LogonTestSupport.h"
 #include "ui/StandardControls.h"
@@ -120,11 +121,8 @@ int FrameShown(const robot::Capture& shot, const Pixels& bar) {
 class LogonWindow : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    main_ = new app::MainWindow;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-    ShowWindow(main_->Handle(), SW_SHOW);
+    main_ = app::test::ShowMainWindow();
+    ASSERT_NE(main_, nullptr);
   }
 
   void SetUp() override { ResetLogonState(); }

@@ -13,6 +13,7 @@
 #include "startbutton/RightClickMenuWindow.h"
 #include "startbutton/StartButtonWindow.h"
 #include "tests/robot/Robot.h"
+#include "tests/wine/app/ShownMainWindow.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "ui/StandardControls.h"
@@ -37,11 +38,8 @@ bool EntryExists(const std::string& name) {
 class ContextWindow : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    main_ = new app::MainWindow;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-    ShowWindow(main_->Handle(), SW_SHOW);
+    main_ = app::test::ShowMainWindow();
+    ASSERT_NE(main_, nullptr);
     startbutton::test::WriteBytes("C:\\sbnote.txt", {'h', 'i'});
     startbutton::test::WriteBytes("C:\\sbdata.qzx", {'q'});
     // Text files open with a program whose command quotes both itself and "%1".

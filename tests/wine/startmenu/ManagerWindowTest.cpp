@@ -25,6 +25,7 @@
 #include "startmenu/VerticalLogoPreview_win.h"
 #include "tests/robot/Robot.h"
 #include "tests/wine/WinePaths.h"
+#include "tests/wine/app/ShownMainWindow.h"
 #include "tests/wine/deploy/DeployTestSupport.h"
 #include "tests/wine/startbutton/StartButtonTestSupport.h"
 #include "tests/wine/startmenu/ManagerWindowSupport.h"
@@ -101,17 +102,14 @@ Lines SubMenu(const Lines& menu, const std::string& heading) {
 class StartMenuManager : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
     // Stored editions: no chooser asks when the banner's id is worked out.
     win::RegOpenAccessor();
     win::RegSelectKey(HKEY_CURRENT_USER, win::ProgramRegistryKey);
     win::RegWriteInteger("XP Edition", 2);
     win::RegWriteInteger("2k Edition", 3);
     win::RegCloseAccessor();
-    main_ = new app::MainWindow;
-    ASSERT_TRUE(main_->Create(GetModuleHandleA(nullptr), win::WindowsVersion()));
-    ShowWindow(main_->Handle(), SW_SHOW);
+    main_ = app::test::ShowMainWindow();
+    ASSERT_NE(main_, nullptr);
   }
 
   void SetUp() override {
